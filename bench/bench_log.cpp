@@ -1,0 +1,207 @@
+// Loading and changing a 99,999-line log: what the user waits for at start-up and after
+// every saved, modified or deleted QSO.
+#include "core/fiche_qso.h"
+#include "core/fichier_log.h"
+#include "core/reglages.h"
+#include "core/texte_1252.h"
+#include "main/main.h"
+#include "main/modele_liste_swl.h"
+#include "platform/boites_message.h"
+#include "platform/imprimante.h"
+#include "platform/navigateur.h"
+#include "platform/programme.h"
+#include "platform/horloge_systeme.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+
+using namespace swl;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString Indicatif = u"F1ABC"_s;
+
+QString Ligne(int i) {
+    Fiche_QSO f;
+    f.Indicatif_A = u"F"_s + QString::number(i % 10) + u"ABC"_s + QString::number(i % 997);
+    f.Dpt_A = QString::number(10 + i % 80);
+    f.RST_A = u"59"_s;
+    f.Prenom_A = u"Jérôme"_s;
+    f.QTH_A = u"Saint-Étienne"_s;
+    f.Indicatif_B = u"F5XYZ"_s;
+    f.Dpt_B = u"13"_s;
+    f.RST_B = u"57"_s;
+    // One QSO every 10 minutes from 2000 on, in order.
+    const QDateTime t = QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC).addSecs(qint64(i) * 600);
+    f.Date = t.toString(u"dd/MM/yy"_s);
+    f.Heure = t.toString(u"HH:mm"_s);
+    f.Mode = u"SSB"_s;
+    f.Bande = u"7.0 Mhz"_s;
+    f.QSL = i % 3 == 0;
+    return Forme_Ligne_Log(f);
+}
+
+// A program directory with a log of `n` lines.
+struct Log_Test {
+    QTemporaryDir dossier;
+    QByteArray octets;
+    explicit Log_Test(int n) {
+        octets.reserve(qsizetype(n) * 116);
+        for (int i = 0; i < n; ++i) {
+            octets += Encode_1252(Ligne(i)) + "\r\n";
+        }
+        Restaure();
+        QFile(dossier.filePath(u"FXXXX.txt"_s)).open(QIODevice::WriteOnly);
+    }
+    QString Chemin() const { return dossier.filePath(Fichier_Log::Nom_Log(Indicatif)); }
+    void Restaure() const {
+        QFile f(Chemin());
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(octets);
+    }
+};
+
+void Recharge(const Fichier_Log& log, Modele_Liste_SWL& modele) {
+    modele.Remplace(log.Lit_Log().lignes);
+    benchmark::DoNotOptimize(modele.Nombre());
+}
+
+void Lecture_Brute(benchmark::State& etat) {
+    const Log_Test t(Numero_Maximal);
+    for (auto _ : etat) {
+        QFile f(t.Chemin());
+        f.open(QIODevice::ReadOnly);
+        const QByteArray contenu = f.readAll();
+        benchmark::DoNotOptimize(Decoupe_Lignes(contenu).size());
+    }
+}
+BENCHMARK(Lecture_Brute)->Unit(benchmark::kMillisecond);
+
+void Chargement_Liste(benchmark::State& etat) {
+    const Log_Test t(Numero_Maximal);
+    const Fichier_Log log(t.dossier.path(), Indicatif);
+    Modele_Liste_SWL modele;
+    for (auto _ : etat) {
+        Recharge(log, modele);
+    }
+    etat.counters["lignes"] = modele.Nombre();
+}
+BENCHMARK(Chargement_Liste)->Unit(benchmark::kMillisecond);
+
+// Every list line formed once, as a window that walks the whole list does.
+void Toutes_Les_Lignes_Liste(benchmark::State& etat) {
+    const Log_Test t(Numero_Maximal);
+    const Lignes_Log lignes = Fichier_Log(t.dossier.path(), Indicatif).Lit_Log().lignes;
+    for (auto _ : etat) {
+        qsizetype total = 0;
+        for (int i = 0; i < lignes.Nombre(); ++i) {
+            total += lignes.Ligne_Liste(i).size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(Toutes_Les_Lignes_Liste)->Unit(benchmark::kMillisecond);
+
+// Each change is made on a log of 99,998 lines, then the list is reloaded.
+template <class Operation>
+void Changement(benchmark::State& etat, Operation operation) {
+    const Log_Test t(Numero_Maximal - 1);
+    const Fichier_Log log(t.dossier.path(), Indicatif);
+    Modele_Liste_SWL modele;
+    for (auto _ : etat) {
+        if (!operation(log)) {
+            etat.SkipWithError("operation failed");
+            break;
+        }
+        Recharge(log, modele);
+        etat.PauseTiming();
+        t.Restaure();
+        etat.ResumeTiming();
+    }
+}
+
+void Ajout(benchmark::State& etat) {
+    Changement(etat, [](const Fichier_Log& log) { return bool(log.Ajoute_QSO_Log(Ligne(200000))); });
+}
+BENCHMARK(Ajout)->Unit(benchmark::kMillisecond);
+
+void Insertion_Au_Milieu(benchmark::State& etat) {
+    Changement(etat, [](const Fichier_Log& log) { return bool(log.Insere_QSO_Log(Ligne(50000))); });
+}
+BENCHMARK(Insertion_Au_Milieu)->Unit(benchmark::kMillisecond);
+
+void Remplacement(benchmark::State& etat) {
+    Changement(etat, [](const Fichier_Log& log) {
+        return bool(log.Remplace_QSO_Log(Ligne(1), Ligne(50000), 50001));
+    });
+}
+BENCHMARK(Remplacement)->Unit(benchmark::kMillisecond);
+
+void Suppression(benchmark::State& etat) {
+    Changement(etat, [](const Fichier_Log& log) { return bool(log.Supprime_QSO_Log(Ligne(50000), 50001)); });
+}
+BENCHMARK(Suppression)->Unit(benchmark::kMillisecond);
+
+long Pic_Memoire_Ko() {
+    std::ifstream status("/proc/self/status");
+    std::string mot;
+    while (status >> mot) {
+        if (mot == "VmHWM:") {
+            long ko = 0;
+            status >> ko;
+            return ko;
+        }
+    }
+    return 0;
+}
+
+class Silence final : public Boites_Message {
+public:
+    void Message(const QString&) override {}
+    bool Question(const QString&) override { return false; }
+};
+class Sans_Navigateur final : public Navigateur {
+public:
+    void Navigue(const QString&) override {}
+};
+
+// The whole program (main window, list shown) holding the log: peak resident memory.
+void Memoire_Programme(benchmark::State& etat) {
+    const Log_Test t(Numero_Maximal);
+    QTemporaryDir config;
+    Reglages reglages(config.filePath(u"SWL.ini"_s));
+    reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Indicatif);
+    Silence messages;
+    Horloge_Systeme horloge;
+    Programme_Qt programme;
+    Imprimante_Qt imprimante;
+    Sans_Navigateur navigateur;
+    const Services services{messages, horloge, reglages, programme, imprimante, navigateur, t.dossier.path()};
+    for (auto _ : etat) {
+        Main fenetre(services);
+        fenetre.Form_Load();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(fenetre.Modele().Nombre());
+    }
+    etat.counters["pic_Mo"] = double(Pic_Memoire_Ko()) / 1024.0;
+}
+BENCHMARK(Memoire_Programme)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,71 @@
+// The composition root: builds the real services and starts the main window.
+#include "core/fichier_log.h"
+#include "core/reglages.h"
+#include "main/main.h"
+#include "platform/boites_message.h"
+#include "platform/emplacements.h"
+#include "platform/horloge_systeme.h"
+#include "platform/imprimante.h"
+#include "platform/navigateur.h"
+#include "platform/programme.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLockFile>
+#include <QTimer>
+#include <QTranslator>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The cluster window brings the web view; until then nothing is shown.
+class Navigateur_Absent final : public swl::Navigateur {
+public:
+    void Navigue(const QString&) override {}
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"ORBEL_SWL"_s);
+    QApplication::setStyle(u"Fusion"_s);
+
+    // Standard buttons and the print dialog in French.
+    QTranslator traduction;
+    if (traduction.load(QLocale(QLocale::French), u"qtbase"_s, u"_"_s,
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traduction);
+    }
+
+    swl::Boites_Message_Qt messages;
+    const QString repertoire = swl::Chemin_Repertoire_Programme();
+    const swl::Resultat prepare = swl::Prepare_Repertoire_Programme(repertoire);
+    if (!prepare) {
+        messages.Message(prepare.message);
+        return 1;
+    }
+
+    // Two copies of the program would overwrite each other's changes to the log.
+    QLockFile verrou(QDir(repertoire).filePath(u"ORBEL_SWL.lock"_s));
+    verrou.setStaleLockTime(0);
+    if (!verrou.tryLock(0)) {
+        messages.Message(u"ORBEL_SWL est déjà ouvert.\r\nUtilisez la fenêtre déjà ouverte : "_s
+                         u"deux ORBEL_SWL ouverts en même temps écraseraient leurs changements du journal."_s);
+        return 0;
+    }
+
+    swl::Horloge_Systeme horloge;
+    swl::Reglages reglages(swl::Chemin_Fichier_Reglages());
+    swl::Programme_Qt programme;
+    swl::Imprimante_Qt imprimante;
+    Navigateur_Absent navigateur;
+    const swl::Services services{messages, horloge, reglages, programme, imprimante, navigateur, repertoire};
+
+    swl::Main fenetre(services);
+    // Started from the event loop, so that ending the program during start-up ends it.
+    QTimer::singleShot(0, &fenetre, &swl::Main::Form_Load);
+    return QApplication::exec();
+}

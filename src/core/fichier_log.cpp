@@ -1,0 +1,247 @@
+#include "fichier_log.h"
+
+#include "fiche_qso.h"
+#include "fichier_texte.h"
+#include "texte_1252.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <optional>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+Fichier_Log::Fichier_Log(QString repertoire, QString indicatif)
+    : repertoire_(std::move(repertoire)), indicatif_(std::move(indicatif)) {}
+
+QString Fichier_Log::Nom_Log(const QString& indicatif) { return indicatif + u"_SWL.log"_s; }
+
+QString Fichier_Log::Chemin() const { return QDir(repertoire_).filePath(Nom_Log(indicatif_)); }
+
+namespace {
+
+QString Message_Trop_Long(const QString& nom) {
+    return u"Le journal « "_s + nom + u" » contient plus de 99 999 QSO : ORBEL_SWL ne peut pas les numéroter."_s +
+           u"\r\nLe fichier n'a pas été modifié. ORBEL_SWL va se fermer."_s;
+}
+
+QString Message_Lecture(const QString& nom, int erreur) {
+    return u"Impossible de lire le journal « "_s + nom + u" » (Erreur N° "_s + QString::number(erreur) +
+           u").\r\nRien n'a été modifié."_s;
+}
+
+QString Message_Plein() {
+    return u"Le journal contient déjà 99 999 QSO, le plus grand nombre que ORBEL_SWL sait numéroter."_s +
+           u"\r\nLe QSO n'a pas été enregistré."_s;
+}
+
+// The log's lines, the bytes they are cut from kept alive beside them.
+struct Contenu_Log {
+    QByteArray octets;
+    QList<QByteArrayView> lignes;
+};
+
+std::optional<Contenu_Log> Lit_Contenu(const QString& chemin, const QString& nom, Resultat& echec) {
+    Lecture_Fichier l = Lit_Fichier(chemin);
+    if (l.erreur == Fichier_Introuvable) {
+        l = {};
+    } else if (l.erreur != Lecture_Reussie) {
+        echec = Resultat::Echec(Message_Lecture(nom, l.erreur));
+        return std::nullopt;
+    }
+    Contenu_Log c{std::move(l.contenu), {}};
+    c.lignes = Decoupe_Lignes(c.octets);
+    return c;
+}
+
+// A log line as bytes, or the message naming a character the log cannot hold.
+std::optional<QByteArray> Encode_Ligne(const QString& ligne, Resultat& echec) {
+    const qsizetype i = Premier_Caractere_Interdit(ligne);
+    if (i >= 0) {
+        echec = Resultat::Echec(Message_Caractere_Interdit(ligne, i) + u"\r\nLe QSO n'a pas été enregistré."_s);
+        return std::nullopt;
+    }
+    return Encode_1252(ligne);
+}
+
+// Minutes since year 0 of a line's date (columns 48-55, the year widened: 50-99 to 19xx,
+// 00-49 to 20xx) and time (columns 57-61); nothing when they cannot be read.
+std::optional<qint64> Moment(QByteArrayView ligne) {
+    if (ligne.size() < 61) {
+        return std::nullopt;
+    }
+    const auto nombre = [&ligne](qsizetype i) -> int {
+        const char a = ligne[i - 1];
+        const char b = ligne[i];
+        if (a < '0' || a > '9' || b < '0' || b > '9') {
+            return -1;
+        }
+        return (a - '0') * 10 + (b - '0');
+    };
+    const int jour = nombre(48), mois = nombre(51), an = nombre(54), heure = nombre(57), minute = nombre(60);
+    if (jour < 0 || mois < 0 || an < 0 || heure < 0 || minute < 0) {
+        return std::nullopt;
+    }
+    const int annee = an >= 50 ? 1900 + an : 2000 + an;
+    return ((((qint64(annee) * 100 + mois) * 100 + jour) * 100 + heure) * 100) + minute;
+}
+
+// Index of the line to act on: `numero` (from 1) when that line reads `cible`, else the
+// first line that does, else -1.
+qsizetype Trouve_Ligne(const QList<QByteArrayView>& lignes, QByteArrayView cible, int numero) {
+    if (numero >= 1 && numero <= lignes.size() && lignes[numero - 1] == cible) {
+        return numero - 1;
+    }
+    return lignes.indexOf(cible);
+}
+
+} // namespace
+
+Lignes_Log::Lignes_Log(QByteArray contenu)
+    : contenu_(std::move(contenu)), lignes_(Decoupe_Lignes(contenu_)) {}
+
+QString Lignes_Log::Ligne_Log(int index) const {
+    return index >= 0 && index < lignes_.size() ? Decode_1252(lignes_[index]) : QString();
+}
+
+QString Lignes_Log::Ligne_Liste(int index) const {
+    return index >= 0 && index < lignes_.size() ? Forme_Ligne_Liste(Decode_1252(lignes_[index]), index + 1)
+                                                : QString();
+}
+
+Fichier_Log::Lecture Fichier_Log::Lit_Log() const {
+    Lecture resultat;
+    Lecture_Fichier l = Lit_Fichier(Chemin());
+    if (l.erreur != Lecture_Reussie) {
+        resultat.erreur = l.erreur;
+        return resultat;
+    }
+    Lignes_Log lignes(std::move(l.contenu));
+    if (lignes.Nombre() > Numero_Maximal) {
+        resultat.message = Message_Trop_Long(Nom_Log(indicatif_));
+        return resultat;
+    }
+    resultat.lignes = std::move(lignes);
+    return resultat;
+}
+
+Resultat Fichier_Log::Cree_Log() const {
+    Lecture_Fichier modele = Lit_Fichier(QDir(repertoire_).filePath(Nom_Modele_Log));
+    if (modele.erreur == Fichier_Introuvable) {
+        const Resultat r = Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Modele_Log, {});
+        if (!r) {
+            return r;
+        }
+        modele = {};
+    } else if (modele.erreur != Lecture_Reussie) {
+        return Resultat::Echec(u"Impossible de lire le modèle de journal « "_s + Nom_Modele_Log +
+                               u" » (Erreur N° "_s + QString::number(modele.erreur) + u")."_s);
+    }
+    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), modele.contenu);
+}
+
+Resultat Fichier_Log::Ajoute_QSO_Log(const QString& ligne) const {
+    Resultat echec;
+    const auto octets = Encode_Ligne(ligne, echec);
+    if (!octets) {
+        return echec;
+    }
+    const auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
+    if (!log) {
+        return echec;
+    }
+    if (log->lignes.size() >= Numero_Maximal) {
+        return Resultat::Echec(Message_Plein());
+    }
+    return Ajoute_Au_Fichier(Chemin(), *octets + "\r\n");
+}
+
+Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne) const {
+    Resultat echec;
+    const auto octets = Encode_Ligne(ligne, echec);
+    if (!octets) {
+        return echec;
+    }
+    const auto cle = Moment(*octets);
+    if (!cle) {
+        return Resultat::Echec(u"La date ou l'heure du QSO ne peut pas être lue : le QSO n'a pas été enregistré."_s);
+    }
+    auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
+    if (!log) {
+        return echec;
+    }
+    if (log->lignes.size() >= Numero_Maximal) {
+        return Resultat::Echec(Message_Plein());
+    }
+    // Before the first line of the same moment or later; lines after it are not looked at.
+    qsizetype position = log->lignes.size();
+    for (qsizetype i = 0; i < log->lignes.size(); ++i) {
+        const auto moment = Moment(log->lignes[i]);
+        if (!moment) {
+            return Resultat::Echec(u"La ligne "_s + QString::number(i + 1) +
+                                   u" du journal est endommagée : sa date ou son heure ne peut pas être lue."_s +
+                                   u"\r\nLe QSO n'a pas été enregistré et le journal n'a pas été modifié."_s);
+        }
+        if (*moment >= *cle) {
+            position = i;
+            break;
+        }
+    }
+    log->lignes.insert(position, *octets);
+    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire_Insertion, Nom_Log(indicatif_),
+                                  Joint_Lignes(log->lignes));
+}
+
+Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& ancienne, int numero) const {
+    Resultat echec;
+    const auto octets = Encode_Ligne(nouvelle, echec);
+    if (!octets) {
+        return echec;
+    }
+    auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
+    if (!log) {
+        return echec;
+    }
+    const QByteArray cible = Encode_1252(ancienne);
+    const qsizetype i = Trouve_Ligne(log->lignes, cible, numero);
+    if (i >= 0) {
+        log->lignes[i] = *octets;
+    } else {
+        if (log->lignes.size() >= Numero_Maximal) {
+            return Resultat::Echec(Message_Plein());
+        }
+        log->lignes.append(*octets);
+    }
+    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), Joint_Lignes(log->lignes));
+}
+
+Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero) const {
+    Resultat echec;
+    auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
+    if (!log) {
+        return echec;
+    }
+    const qsizetype i = Trouve_Ligne(log->lignes, Encode_1252(ligne), numero);
+    if (i < 0) {
+        return Resultat::Succes();
+    }
+    log->lignes.removeAt(i);
+    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), Joint_Lignes(log->lignes));
+}
+
+Resultat Prepare_Repertoire_Programme(const QString& repertoire) {
+    if (!QDir().mkpath(repertoire)) {
+        return Resultat::Echec(u"Impossible de créer le dossier de ORBEL_SWL « "_s + repertoire + u" »."_s);
+    }
+    for (const QString& nom : {Nom_Modele_Log, Nom_Liste_Prenom}) {
+        QFile f(QDir(repertoire).filePath(nom));
+        if (!f.exists() && !f.open(QIODevice::WriteOnly)) {
+            return Resultat::Echec(u"Impossible de créer "_s + Motif_Echec(nom, f.error()) + u'.');
+        }
+    }
+    return Resultat::Succes();
+}
+
+} // namespace swl

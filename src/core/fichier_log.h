@@ -1,0 +1,74 @@
+#pragma once
+
+#include "resultat.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace swl {
+
+// The lines of a log as read from its file. List lines are formed when asked for, so that
+// loading a long log costs little more than reading it.
+class Lignes_Log final {
+public:
+    Lignes_Log() = default;
+    explicit Lignes_Log(QByteArray contenu);
+
+    int Nombre() const { return static_cast<int>(lignes_.size()); }
+    // The log line at `index` (from 0).
+    QString Ligne_Log(int index) const;
+    // Its list line, numbered index + 1.
+    QString Ligne_Liste(int index) const;
+
+private:
+    QByteArray contenu_;
+    QList<QByteArrayView> lignes_; // views into contenu_
+};
+
+// The log of one station: callsign + "_SWL.log" in the program directory, one 114-column
+// line per QSO, in date-and-time order as the user built it. Every change rewrites the file
+// at once; the caller then reloads its list from the file.
+class Fichier_Log final {
+public:
+    Fichier_Log(QString repertoire, QString indicatif);
+
+    static QString Nom_Log(const QString& indicatif);
+    QString Chemin() const;
+
+    struct Lecture {
+        Lignes_Log lignes;
+        int erreur = 0;  // 0, or the error number of a file that could not be read
+        QString message; // set when the log is too long to be numbered
+    };
+    // The whole log. A log of more than 99,999 lines gives a message and no lines; the file
+    // is never touched.
+    Lecture Lit_Log() const;
+
+    // A new log from the template "FXXXX.txt", replacing any log of that name. A missing
+    // template is made again (it is empty by design).
+    Resultat Cree_Log() const;
+    // Appends the line at the end of the log.
+    Resultat Ajoute_QSO_Log(const QString& ligne) const;
+    // Puts the line before the first line of the same or a later date and time.
+    Resultat Insere_QSO_Log(const QString& ligne) const;
+    // Writes `nouvelle` over the line numbered `numero` (from 1) when it still reads
+    // `ancienne`, else over the first line reading `ancienne`, else at the end.
+    Resultat Remplace_QSO_Log(const QString& nouvelle, const QString& ancienne, int numero) const;
+    // Removes the line numbered `numero` when it reads `ligne`, else the first line that does.
+    Resultat Supprime_QSO_Log(const QString& ligne, int numero) const;
+
+private:
+    QString repertoire_;
+    QString indicatif_;
+};
+
+inline const QString Nom_Modele_Log = QStringLiteral("FXXXX.txt");
+inline const QString Nom_Temporaire = QStringLiteral("Temporaire.txt");
+inline const QString Nom_Temporaire_Insertion = QStringLiteral("Temporaire6.txt");
+inline const QString Nom_Liste_Prenom = QStringLiteral("Liste_Prenom.txt");
+
+// Creates the program directory when missing and seeds it with an empty template
+// "FXXXX.txt" and an empty first-name directory "Liste_Prenom.txt".
+Resultat Prepare_Repertoire_Programme(const QString& repertoire);
+
+} // namespace swl

@@ -1,0 +1,47 @@
+#include "reglages.h"
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+Reglages::Reglages(const QString& fichier)
+    : store_(fichier, QSettings::IniFormat) {}
+
+QString Reglages::Section_Commune() { return u"Setup "_s; }
+
+QString Reglages::Section_Station(const QString& indicatif) { return u"Setup "_s + indicatif; }
+
+QString Reglages::Lire_Reglage(const QString& section, const QString& cle, const QString& defaut) const {
+    store_.beginGroup(section);
+    const QVariant v = store_.value(cle);
+    store_.endGroup();
+    return v.isValid() ? v.toString() : defaut;
+}
+
+QString Reglages::Lire_Reglage(const QString& section, const QString& cle, int defaut) const {
+    return Lire_Reglage(section, cle, QString::number(defaut));
+}
+
+QString Reglages::Lire_Reglage(const QString& section, const QString& cle, bool defaut) const {
+    return Lire_Reglage(section, cle, defaut ? u"True"_s : u"False"_s);
+}
+
+void Reglages::Ecrire_Reglage(const QString& section, const QString& cle, const QString& valeur) {
+    store_.beginGroup(section);
+    store_.setValue(cle, valeur);
+    store_.endGroup();
+    // Written at once: a crash later in the run must not lose the choice.
+    store_.sync();
+}
+
+void Reglages::Ecrire_Reglage(const QString& section, const QString& cle, int valeur) {
+    Ecrire_Reglage(section, cle, QString::number(valeur));
+}
+
+int Reglages::Lire_Index(const QString& section, const QString& cle, int taille) const {
+    bool ok = false;
+    const int i = Lire_Reglage(section, cle, 0).trimmed().toInt(&ok);
+    return ok && i >= 0 && i < taille ? i : 0;
+}
+
+} // namespace swl

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+namespace swl {
+
+// The user's remembered choices: application "SWL", the common section "Setup " (with its
+// trailing space) and one section "Setup " + callsign per station. Every value is text.
+class Reglages final {
+public:
+    // `fichier`: the INI file of the store.
+    explicit Reglages(const QString& fichier);
+    Q_DISABLE_COPY_MOVE(Reglages)
+
+    static QString Section_Commune();
+    static QString Section_Station(const QString& indicatif);
+
+    // The stored text, or `defaut` when the section or key is absent. Never creates anything.
+    QString Lire_Reglage(const QString& section, const QString& cle, const QString& defaut) const;
+    QString Lire_Reglage(const QString& section, const QString& cle, int defaut) const;
+    QString Lire_Reglage(const QString& section, const QString& cle, bool defaut) const;
+    void Ecrire_Reglage(const QString& section, const QString& cle, const QString& valeur);
+    void Ecrire_Reglage(const QString& section, const QString& cle, int valeur);
+
+    // A remembered list position: the stored whole number when it is an index of a list of
+    // `taille` entries, else 0 (a damaged or hand-edited value never selects nothing).
+    int Lire_Index(const QString& section, const QString& cle, int taille) const;
+
+private:
+    mutable QSettings store_;
+};
+
+// Keys of the store.
+namespace cle {
+inline const QString Indicatif_Station = QStringLiteral("Indicatif Station");
+inline const QString Chemin_Repertoire = QStringLiteral("Chemin Repertoire");
+inline const QString Bande_Utilisee = QStringLiteral("bande Utilisee");
+inline const QString Mode_Utilise = QStringLiteral("Mode Utilise");
+inline const QString Date_Auto = QStringLiteral("Date Auto");
+inline const QString Revision = QStringLiteral("Revision");
+inline const QString Bande_Cluster = QStringLiteral("bande Cluster");
+inline const QString Bande_Carte = QStringLiteral("bande Carte");
+inline const QString Transceiver = QStringLiteral("Transceiver");
+inline const QString Antenne = QStringLiteral("Antenne");
+inline const QString Langue = QStringLiteral("Langue");
+inline const QString Type_Etiquette = QStringLiteral("Type Etiquette");
+} // namespace cle
+
+// "FXXXX": no station chosen yet.
+inline const QString Aucune_Station = QStringLiteral("FXXXX");
+
+} // namespace swl

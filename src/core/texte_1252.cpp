@@ -1,0 +1,116 @@
+#include "texte_1252.h"
+
+#include <array>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Unicode code points of bytes 0x80-0x9F. Undefined bytes keep their own value.
+constexpr std::array<char16_t, 32> Table_80_9F = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Byte for a code point, or -1 when the code page cannot hold it. Undefined bytes are
+// accepted back so that a decoded file re-encodes exactly.
+int Octet_De(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return c;
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (Table_80_9F[static_cast<std::size_t>(i)] == c) {
+            return 0x80 + i;
+        }
+    }
+    return -1;
+}
+
+bool Est_Controle(char16_t c) { return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F); }
+
+} // namespace
+
+QString Decode_1252(QByteArrayView octets) {
+    QString texte(octets.size(), Qt::Uninitialized);
+    QChar* sortie = texte.data();
+    for (qsizetype i = 0; i < octets.size(); ++i) {
+        const auto o = static_cast<unsigned char>(octets[i]);
+        sortie[i] = (o >= 0x80 && o <= 0x9F) ? QChar(Table_80_9F[o - 0x80u]) : QChar(char16_t(o));
+    }
+    return texte;
+}
+
+qsizetype Premier_Caractere_Interdit(QStringView texte) {
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const char16_t c = texte[i].unicode();
+        if (Est_Controle(c) || Octet_De(c) < 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QByteArray Encode_1252(QStringView texte) {
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const int o = Octet_De(texte[i].unicode());
+        octets[i] = static_cast<char>(o < 0 ? '?' : o);
+    }
+    return octets;
+}
+
+QString Message_Caractere_Interdit(QStringView texte, qsizetype position) {
+    const QChar c = texte[position];
+    QString nom;
+    if (c == u'\t') {
+        nom = QStringLiteral("une tabulation");
+    } else if (c == u'\r' || c == u'\n') {
+        nom = QStringLiteral("un retour à la ligne");
+    } else if (c.isHighSurrogate() && position + 1 < texte.size()) {
+        nom = u"« "_s + texte.mid(position, 2) + u" »"_s;
+    } else if (Est_Controle(c.unicode())) {
+        nom = u"un caractère de contrôle (code "_s + QString::number(c.unicode()) + u')';
+    } else {
+        nom = u"« "_s + c + u" »"_s;
+    }
+    return u"Le texte contient "_s + nom +
+           u", que le journal ne peut pas enregistrer. Retirez ce caractère ou remplacez-le."_s;
+}
+
+QList<QByteArrayView> Decoupe_Lignes(QByteArrayView contenu) {
+    QList<QByteArrayView> lignes;
+    lignes.reserve(contenu.size() / 100 + 1);
+    qsizetype debut = 0;
+    while (debut < contenu.size()) {
+        qsizetype fin = contenu.indexOf('\n', debut);
+        const qsizetype suite = fin < 0 ? contenu.size() : fin + 1;
+        if (fin < 0) {
+            fin = contenu.size();
+        }
+        qsizetype longueur = fin - debut;
+        if (fin < contenu.size() && longueur > 0 && contenu[fin - 1] == '\r') {
+            --longueur;
+        }
+        lignes.append(contenu.sliced(debut, longueur));
+        debut = suite;
+    }
+    return lignes;
+}
+
+QByteArray Joint_Lignes(const QList<QByteArrayView>& lignes) {
+    qsizetype taille = 0;
+    for (const auto& l : lignes) {
+        taille += l.size() + 2;
+    }
+    QByteArray octets;
+    octets.reserve(taille);
+    for (const auto& l : lignes) {
+        octets.append(l);
+        octets.append("\r\n", 2);
+    }
+    return octets;
+}
+
+} // namespace swl

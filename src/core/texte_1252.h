@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace swl {
+
+// The program's files are 8-bit Windows-1252 text with CR LF line ends, so that logs move
+// between Windows and Linux machines unchanged.
+
+// Decodes Windows-1252 bytes. The five bytes the code page leaves undefined decode to the
+// C1 control of the same value, so that any file decodes and encodes back to the same bytes.
+QString Decode_1252(QByteArrayView octets);
+
+// Position of the first character of `texte` that a log line cannot hold (outside
+// Windows-1252, or a control character such as a tab or a line break), or -1.
+qsizetype Premier_Caractere_Interdit(QStringView texte);
+
+// Encodes text that Premier_Caractere_Interdit accepts. Characters it refuses are written
+// as '?' so callers must check first.
+QByteArray Encode_1252(QStringView texte);
+
+// The French message that names a character the log cannot hold, at `position` in `texte`.
+QString Message_Caractere_Interdit(QStringView texte, qsizetype position);
+
+// Splits file contents into lines: CR LF or LF ends a line; a last line without an end
+// counts; nothing follows the last line end.
+QList<QByteArrayView> Decoupe_Lignes(QByteArrayView contenu);
+
+// Joins lines, each followed by CR LF.
+QByteArray Joint_Lignes(const QList<QByteArrayView>& lignes);
+
+} // namespace swl

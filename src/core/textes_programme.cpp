@@ -1,0 +1,38 @@
+#include "textes_programme.h"
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString Revision() { return u" 1.0.5"_s; }
+
+QString Titre_Fenetre_Principale() { return u"  ORBEL_SWL    Revision "_s + Revision(); }
+
+QString Historique() {
+    const QStringList lignes = {
+        u"V1.0.0   le 10/06/2008 creation"_s,
+        u"V1.0.1   le 10/06/2008 Ajouté Afficher la Liste QSO dans la barre Menu"_s,
+        u"V1.0.2   le 16/06/2008 Ajouté Dpt station B"_s,
+        u"V1.0.3   le 06/04/2009 Ajouté Impression etiquettes QSL"_s,
+        u"V1.0.4   le 31/10/2009 Ajouté 'via'dans Impression etiquettes QSL"_s,
+        u"V1.0.5   le 10/02/2012 Ajouté Bande 27 MHz"_s,
+    };
+    QString texte;
+    for (const QString& l : lignes) {
+        texte += l + u"\r\n"_s;
+    }
+    return texte;
+}
+
+QString Texte_A_Propos() {
+    return u"ORBEL_SWL  Révision "_s + Revision() + u"\r\n\r\n"_s +
+           u"ORBEL_SWL, le carnet de trafic de l'écouteur d'ondes courtes"_s;
+}
+
+QString Message_Premiere_Installation() {
+    return u"\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"_s;
+}
+
+QString Indicatif_Affiche(QString indicatif) { return indicatif.replace(u'_', u'/'); }
+
+} // namespace swl

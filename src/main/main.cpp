@@ -1,0 +1,413 @@
+#include "main.h"
+
+#include "core/fiche_qso.h"
+#include "core/fichier_texte.h"
+#include "core/reglages.h"
+#include "core/textes_programme.h"
+#include "main/modele_liste_swl.h"
+#include "platform/boites_message.h"
+#include "platform/fenetres.h"
+#include "platform/programme.h"
+#include "station/gestion_erreur.h"
+#include "station/station.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+template <class Controle>
+Controle* Nomme(Controle* c, const QString& nom) {
+    c->setObjectName(nom);
+    return c;
+}
+
+QLineEdit* Champ(QWidget* parent, const QString& nom, int caracteres) {
+    auto* c = Nomme(new QLineEdit(parent), nom);
+    c->setFixedWidth(c->fontMetrics().horizontalAdvance(u'W') * caracteres + 12);
+    return c;
+}
+
+QComboBox* Combo(QWidget* parent, const QString& nom) {
+    auto* c = Nomme(new QComboBox(parent), nom);
+    c->setEditable(true);
+    // Typed text never joins the list.
+    c->setInsertPolicy(QComboBox::NoInsert);
+    return c;
+}
+
+QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& texte) {
+    auto* b = Nomme(new QPushButton(texte, parent), nom);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// Selects the list entry that reads `texte`, else shows the text with no entry selected.
+void Fixe_Texte_Combo(QComboBox* c, const QString& texte) {
+    const int i = c->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    c->setCurrentIndex(i);
+    if (i < 0) {
+        c->setEditText(texte);
+    }
+}
+
+} // namespace
+
+Main::Main(const Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services), modele_(new Modele_Liste_SWL(this)) {
+    setObjectName(u"Main"_s);
+    setWindowTitle(u"ORBEL_SWL"_s);
+    Construit_Controles();
+    Construit_Menus();
+}
+
+Main::~Main() = default;
+
+void Main::Construit_Controles() {
+    auto* centre = new QWidget(this);
+    setCentralWidget(centre);
+
+    Frame1 = Nomme(new QGroupBox(centre), u"Frame1"_s);
+    Label2 = Nomme(new QLabel(u"INDICATIF DE LA STATION SWL : "_s, Frame1), u"Label2"_s);
+    I_Station = Nomme(new QLabel(Frame1), u"I_Station"_s);
+    QFont gras = I_Station->font();
+    gras.setBold(true);
+    gras.setPointSizeF(gras.pointSizeF() * 1.3);
+    Label2->setFont(gras);
+    I_Station->setFont(gras);
+    auto* l1 = new QHBoxLayout(Frame1);
+    l1->addWidget(Label2);
+    l1->addWidget(I_Station);
+    l1->addStretch();
+
+    Frame2 = Nomme(new QGroupBox(centre), u"Frame2"_s);
+    Label37 = Nomme(new QLabel(u"00:00 Utc"_s, Frame2), u"Label37"_s);
+    Label34 = Nomme(new QLabel(u"00:00 Loc"_s, Frame2), u"Label34"_s);
+    Label37->setFont(gras);
+    Label34->setFont(gras);
+    auto* l2 = new QHBoxLayout(Frame2);
+    l2->addWidget(Label37);
+    l2->addSpacing(16);
+    l2->addWidget(Label34);
+
+    Frame7 = Nomme(new QGroupBox(centre), u"Frame7"_s);
+    Label33 = Nomme(new QLabel(u"00/00/00"_s, Frame7), u"Label33"_s);
+    Label33->setFont(gras);
+    (new QHBoxLayout(Frame7))->addWidget(Label33);
+
+    Frame3 = Nomme(new QGroupBox(u"Saisie ou modification d'un QSO"_s, centre), u"Frame3"_s);
+    Ind_A = Champ(Frame3, u"Ind_A"_s, 12);
+    Dpt_A = Champ(Frame3, u"Dpt_A"_s, 2);
+    RST_A = Champ(Frame3, u"RST_A"_s, 3);
+    Prenom_A = Champ(Frame3, u"Prenom_A"_s, 15);
+    Rem_A = Champ(Frame3, u"Rem_A"_s, 24);
+    Ind_B = Champ(Frame3, u"Ind_B"_s, 12);
+    Dpt_B = Champ(Frame3, u"Dpt_B"_s, 2);
+    RST_B = Champ(Frame3, u"RST_B"_s, 3);
+    Date_A = Champ(Frame3, u"Date_A"_s, 8);
+    Heure_A = Champ(Frame3, u"Heure_A"_s, 5);
+    Mode_A = Combo(Frame3, u"Mode_A"_s);
+    Bande_A = Combo(Frame3, u"Bande_A"_s);
+    QSL_A = Nomme(new QCheckBox(Frame3), u"QSL_A"_s);
+    Label10 = Nomme(new QLabel(u"Mode de saisie"_s, Frame3), u"Label10"_s);
+    Mode_Aff = Nomme(new QLabel(Frame3), u"Mode_Aff"_s);
+    Mode_Aff->setFont(gras);
+    Valide_A = Bouton(Frame3, u"Valide_A"_s, u"Valider le QSO"_s);
+    Efface_A = Bouton(Frame3, u"Efface_A"_s, u"Annuler saisie en cours"_s);
+    Annule_Saisie = Bouton(Frame3, u"Annule_Saisie"_s, u"Supprimer un QSO"_s);
+    Annule_Saisie->setToolTip(u"Permet d'annuler la saisie d'un Code Postal contacté"_s);
+    Ajout_QSO = Bouton(Frame3, u"Ajout_QSO"_s, u"Inserer un QSO"_s);
+    Rechercher = Bouton(Frame3, u"Rechercher"_s, u"Rechercher un QSO"_s);
+    Command1 = Bouton(Frame3, u"Command1"_s, u"Cluster"_s);
+
+    for (QWidget* c : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B, RST_B,
+                                                     Date_A, Heure_A, Mode_A, Bande_A}) {
+        Fixe_Couleur_Fond(c, Couleur_Repos);
+    }
+
+    auto* saisie = new QGridLayout;
+    const auto place = [saisie](int ligne, int colonne, const QString& libelle, QWidget* champ) {
+        saisie->addWidget(new QLabel(libelle), ligne, colonne);
+        saisie->addWidget(champ, ligne + 1, colonne);
+    };
+    place(0, 0, u"Indicatif station A"_s, Ind_A);
+    place(0, 1, u"Dpt"_s, Dpt_A);
+    place(0, 2, u"RST"_s, RST_A);
+    place(0, 3, u"Prénom  (optionnel)"_s, Prenom_A);
+    saisie->addWidget(new QLabel(u"QTH (optionnel)"_s), 0, 4, 1, 4);
+    saisie->addWidget(Rem_A, 1, 4, 1, 4);
+    place(2, 0, u"Indicatif station B"_s, Ind_B);
+    place(2, 1, u"Dpt"_s, Dpt_B);
+    place(2, 2, u"RST"_s, RST_B);
+    place(2, 3, u"Date"_s, Date_A);
+    place(2, 4, u"Heure UTC"_s, Heure_A);
+    place(2, 5, u"Mode"_s, Mode_A);
+    place(2, 6, u"Bande"_s, Bande_A);
+    place(2, 7, u"QSL"_s, QSL_A);
+    saisie->setColumnStretch(8, 1);
+    Rem_A->setMinimumWidth(Rem_A->width());
+    Rem_A->setMaximumWidth(QWIDGETSIZE_MAX);
+
+    auto* mode = new QHBoxLayout;
+    mode->addWidget(Label10);
+    mode->addWidget(Mode_Aff);
+    mode->addStretch();
+    auto* boutons = new QGridLayout;
+    boutons->addWidget(Valide_A, 0, 0);
+    boutons->addWidget(Efface_A, 0, 1);
+    boutons->addWidget(Annule_Saisie, 1, 0);
+    boutons->addWidget(Ajout_QSO, 1, 1);
+    boutons->addWidget(Rechercher, 2, 0);
+    boutons->addWidget(Command1, 2, 1);
+    auto* droite = new QVBoxLayout;
+    droite->addLayout(mode);
+    droite->addLayout(boutons);
+    droite->addStretch();
+    auto* l3 = new QHBoxLayout(Frame3);
+    l3->addLayout(saisie, 1);
+    l3->addSpacing(12);
+    l3->addLayout(droite);
+
+    Label_Liste_QSO = Nomme(new QLabel(centre), u"Label_Liste_QSO"_s);
+    Label_Liste_QSO->setFont(Police_Liste());
+    Liste_SWL = Nomme(new QListView(centre), u"Liste_SWL"_s);
+    Liste_SWL->setModel(modele_);
+    Liste_SWL->setFont(Police_Liste());
+    Liste_SWL->setUniformItemSizes(true);
+    Liste_SWL->setSelectionMode(QAbstractItemView::SingleSelection);
+    Liste_SWL->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Liste_SWL->setToolTip(
+        u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s);
+    Fixe_Couleur_Fond(Liste_SWL, Couleur_Repos);
+    Liste_SWL->setMinimumWidth(QFontMetrics(Police_Liste()).horizontalAdvance(QString(Largeur_Ligne_Liste + 3, u'0')) +
+                               Liste_SWL->verticalScrollBar()->sizeHint().width());
+    Liste_SWL->setMinimumHeight(QFontMetrics(Police_Liste()).lineSpacing() * 18);
+    L_Communes = Nomme(new QLabel(u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s,
+                                  centre),
+                       u"L_Communes"_s);
+    QFont arial(u"Arial"_s);
+    L_Communes->setFont(arial);
+
+    auto* haut = new QHBoxLayout;
+    haut->addWidget(Frame1, 1);
+    haut->addWidget(Frame2);
+    haut->addWidget(Frame7);
+    auto* colonne = new QVBoxLayout(centre);
+    colonne->addLayout(haut);
+    colonne->addWidget(Frame3);
+    colonne->addWidget(Label_Liste_QSO);
+    colonne->addWidget(Liste_SWL, 1);
+    colonne->addWidget(L_Communes);
+
+    Timer1 = Nomme(new QTimer(this), u"Timer1"_s);
+    Timer1->setInterval(1000);
+
+    connect(Liste_SWL, &QListView::clicked, this, [this] { Liste_SWL_Click(); });
+}
+
+void Main::Construit_Menus() {
+    QMenuBar* barre = menuBar();
+    const auto menu = [barre](const QString& nom, const QString& titre) {
+        return Nomme(barre->addMenu(titre), nom);
+    };
+    const auto article = [this](QMenu* m, const QString& nom, const QString& titre) {
+        return Nomme(m->addAction(titre), nom);
+    };
+    Mnu_Fichier = menu(u"Mnu_Fichier"_s, u"Fichier"_s);
+    Mnu_Quitter = article(Mnu_Fichier, u"Mnu_Quitter"_s, u"Quitter ORBEL_SWL"_s);
+    Mnu_Date = menu(u"Mnu_Date"_s, u"Date"_s);
+    Mnu_Date_Auto = article(Mnu_Date, u"Mnu_Date_Auto"_s, u"Automatique"_s);
+    Mnu_Date_Man = article(Mnu_Date, u"Mnu_Date_Man"_s, u"Manuelle"_s);
+    Mnu_Date_Auto->setCheckable(true);
+    Mnu_Date_Man->setCheckable(true);
+    Mnu_Date_Auto->setChecked(true);
+    Mnu_Station = menu(u"Mnu_Station"_s, u"Station"_s);
+    Mnu_New_Indicatif = article(Mnu_Station, u"Mnu_New_Indicatif"_s, u"Nouvel Indicatif"_s);
+    Mnu_Afficher = menu(u"Mnu_Afficher"_s, u"Afficher"_s);
+    Mnu_Liste_QSO = article(Mnu_Afficher, u"Mnu_Liste_QSO"_s, u"la liste des QSO"_s);
+    Mnu_Carte = menu(u"Mnu_Carte"_s, u"Carte"_s);
+    Mnu_Carte_HB = article(Mnu_Carte, u"Mnu_Carte_HB"_s, u"des départements entendus"_s);
+    Mnu_Print_QSL = Nomme(barre->addAction(u"Impression etiquettes QSL"_s), u"Mnu_Print_QSL"_s);
+    Mnu_Aide = menu(u"Mnu_Aide"_s, u"Aide"_s);
+    Mnu_Historique = article(Mnu_Aide, u"Mnu_Historique"_s, u"Historique"_s);
+    Mnu_A_Propos = article(Mnu_Aide, u"Mnu_A_Propos"_s, u"A Propos"_s);
+
+    connect(Mnu_Quitter, &QAction::triggered, this, [this] { services_.programme.Termine(); });
+    connect(Mnu_A_Propos, &QAction::triggered, this, [this] { services_.messages.Message(Texte_A_Propos()); });
+    connect(Mnu_Historique, &QAction::triggered, this, [this] { services_.messages.Message(Historique()); });
+    connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Montre_Station);
+}
+
+Fichier_Log Main::Log() const { return {services_.repertoire, indicatif_station_}; }
+
+QString Main::Section_Station() const { return Reglages::Section_Station(indicatif_station_); }
+
+void Main::Form_Load() {
+    adjustSize();
+    Centre_Fenetre(*this);
+    Bande_A->clear();
+    Bande_A->addItems(Liste_Bandes());
+    Mode_A->clear();
+    Mode_A->addItems(Liste_Modes());
+    Label_Liste_QSO->setText(Libelle_Colonnes_Liste());
+    Fixe_Indicatif_Station(
+        services_.reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station));
+    Selectionne_Bande_Mode();
+    const QString date_auto = services_.reglages.Lire_Reglage(Section_Station(), cle::Date_Auto, u"Oui"_s);
+    if (date_auto == u"Oui") {
+        Mnu_Date_Auto->setChecked(true);
+        Mnu_Date_Man->setChecked(false);
+    } else if (date_auto == u"Non") {
+        Mnu_Date_Auto->setChecked(false);
+        Mnu_Date_Man->setChecked(true);
+    }
+    services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Chemin_Repertoire, services_.repertoire);
+
+    if (indicatif_station_ == Aucune_Station) {
+        services_.messages.Message(Message_Premiere_Installation());
+        station_ = new Station(services_, *this, this);
+        station_->setAttribute(Qt::WA_DeleteOnClose);
+        station_->exec();
+    }
+
+    modif_en_cours_ = false;
+    show();
+    Ind_A->setEnabled(true);
+    Ind_A->setFocus();
+    Mode_Aff->setText(u"Saisie QSO"_s);
+    setWindowTitle(Titre_Fenetre_Principale());
+
+    if (indicatif_station_ != Aucune_Station && !Charge_Log()) {
+        return;
+    }
+    Selectionne_Derniere_Ligne();
+    services_.reglages.Ecrire_Reglage(Section_Station(), cle::Revision, Revision());
+    Init_Saisie();
+}
+
+bool Main::Charge_Log() {
+    modele_->Remplace({});
+    Fichier_Log::Lecture lecture = Log().Lit_Log();
+    if (!lecture.message.isEmpty()) {
+        services_.messages.Message(lecture.message);
+        services_.programme.Termine();
+        return false;
+    }
+    if (lecture.erreur == Fichier_Introuvable) {
+        Gestion_Erreur fenetre(services_, this);
+        fenetre.Fixe_Err_Departement(u"_SWL.log"_s);
+        fenetre.exec();
+        return false;
+    }
+    if (lecture.erreur != Lecture_Reussie) {
+        services_.messages.Message(u"Erreur N° "_s + QString::number(lecture.erreur));
+        services_.programme.Termine();
+        return false;
+    }
+    modele_->Remplace(std::move(lecture.lignes));
+    Ind_A->setEnabled(true);
+    return true;
+}
+
+void Main::Fixe_Indicatif_Station(const QString& indicatif) {
+    indicatif_station_ = indicatif;
+    I_Station->setText(Indicatif_Affiche(indicatif));
+}
+
+void Main::Selectionne_Bande_Mode() {
+    Bande_A->setCurrentIndex(services_.reglages.Lire_Index(Section_Station(), cle::Bande_Utilisee,
+                                                           static_cast<int>(Liste_Bandes().size())));
+    Mode_A->setCurrentIndex(services_.reglages.Lire_Index(Section_Station(), cle::Mode_Utilise,
+                                                          static_cast<int>(Liste_Modes().size())));
+}
+
+void Main::Selectionne_Ligne(int index) {
+    if (index < 0 || index >= modele_->Nombre()) {
+        return;
+    }
+    const QModelIndex i = modele_->index(index);
+    Liste_SWL->setCurrentIndex(i);
+    Liste_SWL->scrollTo(i);
+    Liste_SWL_Click();
+}
+
+void Main::Selectionne_Derniere_Ligne() { Selectionne_Ligne(modele_->Nombre() - 1); }
+
+void Main::Liste_SWL_Click() {
+    if (liste_bloquee_ || !Liste_SWL->currentIndex().isValid()) {
+        return;
+    }
+    ligne_selectionnee_ = modele_->Ligne(Liste_SWL->currentIndex().row());
+    Annule_Saisie->setEnabled(true);
+    const Fiche_QSO f = Fiche_De_Ligne_Liste(ligne_selectionnee_);
+    Ind_A->setText(f.Indicatif_A.trimmed());
+    Ind_A->setEnabled(false);
+    Dpt_A->setText(f.Dpt_A.trimmed());
+    RST_A->setText(f.RST_A.trimmed());
+    Prenom_A->setText(f.Prenom_A.trimmed());
+    Rem_A->setText(f.QTH_A.trimmed());
+    Ind_B->setText(f.Indicatif_B.trimmed());
+    Dpt_B->setText(f.Dpt_B.trimmed());
+    RST_B->setText(f.RST_B.trimmed());
+    Date_A->setText(f.Date);
+    Heure_A->setText(f.Heure);
+    Fixe_Texte_Combo(Mode_A, f.Mode.trimmed());
+    Fixe_Texte_Combo(Bande_A, f.Bande.trimmed());
+    QSL_A->setChecked(f.QSL);
+}
+
+void Main::Init_Saisie() {
+    for (QLineEdit* c : {Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A}) {
+        c->clear();
+        c->setEnabled(false);
+        Fixe_Couleur_Fond(c, Couleur_Repos);
+    }
+    Mode_A->setCurrentIndex(
+        services_.reglages.Lire_Index(Section_Station(), cle::Mode_Utilise, static_cast<int>(Liste_Modes().size())));
+    Mode_A->setEnabled(false);
+    Fixe_Couleur_Fond(Mode_A, Couleur_Repos);
+    Bande_A->setCurrentIndex(services_.reglages.Lire_Index(Section_Station(), cle::Bande_Utilisee,
+                                                           static_cast<int>(Liste_Bandes().size())));
+    Bande_A->setEnabled(false);
+    for (QLineEdit* c : {RST_A, RST_B}) {
+        c->setText(u"59"_s);
+        c->setEnabled(false);
+        Fixe_Couleur_Fond(c, Couleur_Repos);
+    }
+    Rem_A->clear();
+    Rem_A->setEnabled(false);
+    Fixe_Couleur_Fond(Rem_A, Couleur_Repos);
+    QSL_A->setChecked(false);
+    Ind_A->clear();
+    Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
+    Ind_A->setEnabled(true);
+    Ind_A->setFocus();
+    modif_en_cours_ = false;
+    liste_bloquee_ = false;
+    insertion_en_cours_ = false;
+    Annule_Saisie->setEnabled(false);
+    Valide_A->setEnabled(false);
+    Mode_Aff->setText(u"Saisie QSO"_s);
+}
+
+void Main::Montre_Station() {
+    Montre_Fenetre(station_, [this] { return new Station(services_, *this, this); });
+}
+
+} // namespace swl

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "core/fichier_log.h"
+#include "platform/services.h"
+#include "station/hote_station.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace swl {
+
+class Modele_Liste_SWL;
+class Station;
+
+// The main window: the entry form, the log list and the menus. It holds the program-wide
+// state for the whole run: the station callsign and the entry mode.
+class Main final : public QMainWindow, public Hote_Station {
+    Q_OBJECT
+public:
+    explicit Main(const Services& services, QWidget* parent = nullptr);
+    ~Main() override;
+    Q_DISABLE_COPY_MOVE(Main)
+
+    // The start-up sequence. Stops early when the log cannot be loaded.
+    void Form_Load();
+
+    // Empties the list and fills it from the station's log. False when the program cannot
+    // go on: the missing-log window was shown, or an error message that ends the program.
+    bool Charge_Log() override;
+
+    QString Indicatif_Station() const override { return indicatif_station_; }
+    void Fixe_Indicatif_Station(const QString& indicatif) override;
+    void Selectionne_Bande_Mode() override;
+
+    // Resets the entry form for a new QSO.
+    void Init_Saisie();
+    // Selects a list line as a click does (nothing when the list is empty).
+    void Selectionne_Ligne(int index);
+    void Selectionne_Derniere_Ligne();
+
+    const Modele_Liste_SWL& Modele() const { return *modele_; }
+
+private:
+    void Construit_Controles();
+    void Construit_Menus();
+    Fichier_Log Log() const;
+    QString Section_Station() const;
+    void Liste_SWL_Click();
+    void Montre_Station();
+
+    const Services& services_;
+    QString indicatif_station_;
+    QString ligne_selectionnee_;
+    bool modif_en_cours_ = false;
+    bool insertion_en_cours_ = false;
+    bool liste_bloquee_ = false;
+    QPointer<Station> station_;
+    Modele_Liste_SWL* modele_;
+
+    QGroupBox* Frame3;
+    QLineEdit* Ind_A;
+    QLineEdit* Dpt_A;
+    QLineEdit* RST_A;
+    QLineEdit* Prenom_A;
+    QLineEdit* Rem_A;
+    QLineEdit* Ind_B;
+    QLineEdit* Dpt_B;
+    QLineEdit* RST_B;
+    QLineEdit* Date_A;
+    QLineEdit* Heure_A;
+    QComboBox* Mode_A;
+    QComboBox* Bande_A;
+    QCheckBox* QSL_A;
+    QLabel* Label10;
+    QLabel* Mode_Aff;
+    QPushButton* Valide_A;
+    QPushButton* Efface_A;
+    QPushButton* Annule_Saisie;
+    QPushButton* Ajout_QSO;
+    QPushButton* Rechercher;
+    QPushButton* Command1;
+    QListView* Liste_SWL;
+    QLabel* Label_Liste_QSO;
+    QLabel* L_Communes;
+    QGroupBox* Frame1;
+    QLabel* Label2;
+    QLabel* I_Station;
+    QGroupBox* Frame2;
+    QLabel* Label37;
+    QLabel* Label34;
+    QGroupBox* Frame7;
+    QLabel* Label33;
+    QTimer* Timer1;
+
+    QMenu* Mnu_Fichier;
+    QAction* Mnu_Quitter;
+    QMenu* Mnu_Date;
+    QAction* Mnu_Date_Auto;
+    QAction* Mnu_Date_Man;
+    QMenu* Mnu_Station;
+    QAction* Mnu_New_Indicatif;
+    QMenu* Mnu_Afficher;
+    QAction* Mnu_Liste_QSO;
+    QMenu* Mnu_Carte;
+    QAction* Mnu_Carte_HB;
+    QAction* Mnu_Print_QSL;
+    QMenu* Mnu_Aide;
+    QAction* Mnu_Historique;
+    QAction* Mnu_A_Propos;
+};
+
+} // namespace swl

@@ -1,0 +1,91 @@
+#include "fenetres.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace swl {
+
+QFont Police_Liste() {
+    QFont police(QStringLiteral("Terminal"), 9);
+    police.setFamilies({QStringLiteral("Terminal"), QStringLiteral("DejaVu Sans Mono"),
+                        QStringLiteral("Liberation Mono")});
+    police.setStyleHint(QFont::TypeWriter);
+    police.setFixedPitch(true);
+    return police;
+}
+
+void Centre_Fenetre(QWidget& fenetre) {
+    QScreen* ecran = fenetre.screen() ? fenetre.screen() : QGuiApplication::primaryScreen();
+    if (!ecran) {
+        return;
+    }
+    const QRect g = ecran->geometry();
+    const QSize taille = fenetre.frameGeometry().size();
+    fenetre.move(g.x() + (g.width() - taille.width()) / 2, g.y() + (g.height() - taille.height()) / 2);
+}
+
+namespace {
+
+class Filtre_KeyPress final : public QObject {
+public:
+    Filtre_KeyPress(QWidget* champ, std::function<int(int)> gestion)
+        : QObject(champ), gestion_(std::move(gestion)) {}
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        int code = 0;
+        if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
+            code = 13;
+        } else if (touche->text().size() == 1 && (touche->text()[0].unicode() >= 32 || touche->key() == Qt::Key_Backspace)) {
+            code = touche->key() == Qt::Key_Backspace ? 8 : touche->text()[0].unicode();
+        } else {
+            return false;
+        }
+        const int remplace = gestion_(code);
+        if (remplace == code) {
+            return false;
+        }
+        if (remplace != 0) {
+            QLineEdit* edition = qobject_cast<QLineEdit*>(objet);
+            if (auto* combo = qobject_cast<QComboBox*>(objet)) {
+                edition = combo->lineEdit();
+            }
+            if (edition) {
+                edition->insert(QString(QChar(remplace)));
+            }
+        }
+        return true;
+    }
+
+private:
+    std::function<int(int)> gestion_;
+};
+
+} // namespace
+
+void Installe_KeyPress(QWidget* champ, std::function<int(int)> gestion) {
+    champ->installEventFilter(new Filtre_KeyPress(champ, std::move(gestion)));
+}
+
+void Fixe_Couleur_Fond(QWidget* controle, const QColor& couleur) {
+    QPalette p = controle->palette();
+    p.setColor(QPalette::Base, couleur);
+    p.setColor(QPalette::Button, couleur);
+    controle->setPalette(p);
+    controle->setAutoFillBackground(false);
+}
+
+QColor Couleur_Fond(const QWidget* controle) {
+    const bool bouton = qobject_cast<const QAbstractButton*>(controle) != nullptr;
+    return controle->palette().color(bouton ? QPalette::Button : QPalette::Base);
+}
+
+} // namespace swl

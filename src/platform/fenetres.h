@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace swl {
+
+// The field that expects input, and every other entry field.
+inline const QColor Couleur_Courante{192, 255, 192};
+inline const QColor Couleur_Repos{255, 255, 192};
+
+// "Terminal" 9 pt, or the nearest fixed-pitch font, so that the columns of log lines line up.
+QFont Police_Liste();
+
+// Centres the window on its screen: (screen - window) / 2, truncated, on each axis.
+void Centre_Fenetre(QWidget& fenetre);
+
+// A window is loaded at most once: the first call makes it with `fabrique`, later calls
+// bring the loaded one forward. It is destroyed when closed.
+template <class Fenetre, class Fabrique>
+Fenetre* Montre_Fenetre(QPointer<Fenetre>& fenetre, Fabrique&& fabrique) {
+    if (!fenetre) {
+        fenetre = fabrique();
+        fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    fenetre->show();
+    fenetre->raise();
+    fenetre->activateWindow();
+    return fenetre;
+}
+
+// Calls `gestion` with the character code of every key typed in `champ` (13 for Enter,
+// 8 for Backspace), before the field sees it. The code returned replaces the character;
+// 0 swallows the key; the same code lets the key through unchanged.
+void Installe_KeyPress(QWidget* champ, std::function<int(int)> gestion);
+
+// A background colour of an entry field, a list or a button.
+void Fixe_Couleur_Fond(QWidget* controle, const QColor& couleur);
+QColor Couleur_Fond(const QWidget* controle);
+
+} // namespace swl

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/horloge.h"
+
+namespace swl {
+
+class Horloge_Systeme final : public Horloge {
+public:
+    QDateTime Maintenant_Utc() const override;
+    QDateTime Maintenant_Local() const override;
+};
+
+} // namespace swl

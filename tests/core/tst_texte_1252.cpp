@@ -1,0 +1,86 @@
+#include "core/texte_1252.h"
+
+#include <QTest>
+
+using namespace swl;
+using namespace Qt::Literals::StringLiterals;
+
+class Tst_Texte_1252 : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void octetsDesCaracteresFrancais_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("octet");
+        QTest::newRow("é") << u"é"_s << 0xE9;
+        QTest::newRow("è") << u"è"_s << 0xE8;
+        QTest::newRow("à") << u"à"_s << 0xE0;
+        QTest::newRow("ç") << u"ç"_s << 0xE7;
+        QTest::newRow("°") << u"°"_s << 0xB0;
+        QTest::newRow("€") << u"€"_s << 0x80;
+        QTest::newRow("œ") << u"œ"_s << 0x9C;
+        QTest::newRow("Œ") << u"Œ"_s << 0x8C;
+    }
+    void octetsDesCaracteresFrancais() {
+        QFETCH(QString, texte);
+        QFETCH(int, octet);
+        QCOMPARE(Premier_Caractere_Interdit(texte), -1);
+        const QByteArray o = Encode_1252(texte);
+        QCOMPARE(o.size(), 1);
+        QCOMPARE(static_cast<unsigned char>(o[0]), octet);
+        QCOMPARE(Decode_1252(o), texte);
+    }
+
+    void tousLesOctetsFontLAllerRetour() {
+        QByteArray tous;
+        for (int i = 0; i < 256; ++i) {
+            tous.append(static_cast<char>(i));
+        }
+        QCOMPARE(Encode_1252(Decode_1252(tous)), tous);
+    }
+
+    void caracteresRefuses_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("nomme");
+        QTest::newRow("ł") << u"Wrocław"_s << 4 << u"« ł »"_s;
+        QTest::newRow("ő") << u"Győr"_s << 2 << u"« ő »"_s;
+        QTest::newRow("émoji") << u"ab😀"_s << 2 << u"« 😀 »"_s;
+        QTest::newRow("tabulation") << u"a\tb"_s << 1 << u"une tabulation"_s;
+        QTest::newRow("retour à la ligne") << u"a\r\nb"_s << 1 << u"un retour à la ligne"_s;
+    }
+    void caracteresRefuses() {
+        QFETCH(QString, texte);
+        QFETCH(int, position);
+        QFETCH(QString, nomme);
+        QCOMPARE(Premier_Caractere_Interdit(texte), position);
+        QVERIFY(Message_Caractere_Interdit(texte, position).contains(nomme));
+    }
+
+    void decoupeDesLignes_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QStringList>("lignes");
+        QTest::newRow("vide") << QByteArray() << QStringList();
+        QTest::newRow("CR LF") << QByteArray("a\r\nbb\r\n") << QStringList({u"a"_s, u"bb"_s});
+        QTest::newRow("LF seul") << QByteArray("a\nbb\n") << QStringList({u"a"_s, u"bb"_s});
+        QTest::newRow("sans fin de ligne") << QByteArray("a\r\nbb") << QStringList({u"a"_s, u"bb"_s});
+        QTest::newRow("ligne vide gardée") << QByteArray("a\r\n\r\nb\r\n") << QStringList({u"a"_s, u""_s, u"b"_s});
+        QTest::newRow("espaces de fin gardés") << QByteArray("a  \r\n") << QStringList({u"a  "_s});
+    }
+    void decoupeDesLignes() {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QStringList, lignes);
+        QStringList lues;
+        for (const auto& l : Decoupe_Lignes(contenu)) {
+            lues << Decode_1252(l);
+        }
+        QCOMPARE(lues, lignes);
+    }
+
+    void jointureEnCRLF() {
+        const QByteArray a("x"), b("y ");
+        QCOMPARE(Joint_Lignes({a, b}), QByteArray("x\r\ny \r\n"));
+    }
+};
+
+QTEST_APPLESS_MAIN(Tst_Texte_1252)
+#include "tst_texte_1252.moc"

@@ -1,0 +1,96 @@
+// Starts the real program on a virtual X display, as a new user would, and walks through the
+// first start: the first-installation message, the callsign, the main window.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString Xdotool(const QStringList& arguments) {
+    QProcess p;
+    p.start(u"xdotool"_s, arguments);
+    p.waitForFinished(5000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// The id of the first window whose title matches `motif`, waiting up to 15 s.
+QString Attend_Fenetre(const QString& motif) {
+    for (int i = 0; i < 150; ++i) {
+        const QString id = Xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, motif}).section(u'\n', 0, 0);
+        if (!id.isEmpty()) {
+            return id;
+        }
+        QTest::qWait(100);
+    }
+    return {};
+}
+
+void Tape(const QString& fenetre, const QStringList& touches) {
+    Xdotool({u"windowfocus"_s, u"--sync"_s, fenetre});
+    QTest::qWait(200);
+    Xdotool(QStringList{u"key"_s, u"--delay"_s, u"80"_s} + touches);
+    QTest::qWait(300);
+}
+
+} // namespace
+
+class Tst_E2E : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void premierDemarrage() {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            QSKIP("needs an X display (run under xvfb-run)");
+        }
+        QTemporaryDir d;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_DATA_HOME"_s, d.filePath(u"data"_s));
+        env.insert(u"XDG_CONFIG_HOME"_s, d.filePath(u"config"_s));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        QProcess programme;
+        programme.setProcessEnvironment(env);
+        programme.start(QStringLiteral(SWL_EXECUTABLE), {});
+        QVERIFY(programme.waitForStarted());
+
+        // The first-installation message comes before the main window.
+        const QString message = Attend_Fenetre(u"^ORBEL_SWL$"_s);
+        QVERIFY2(!message.isEmpty(), "no first-installation message");
+        QVERIFY(Xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"Revision"_s}).isEmpty());
+        const QString rep = d.filePath(u"data/ORBEL_SWL"_s);
+        QVERIFY(QFile::exists(rep + u"/FXXXX.txt"_s));
+        QVERIFY(QFile::exists(rep + u"/Liste_Prenom.txt"_s));
+        QFile ini(d.filePath(u"config/ORBEL_SWL/SWL.ini"_s));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray attendu = QByteArray("Chemin%20Repertoire=") + QFile::encodeName(rep);
+        QVERIFY(ini.readAll().contains(attendu));
+
+        // A second copy refuses to start while this one runs.
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.start(QStringLiteral(SWL_EXECUTABLE), {});
+        QVERIFY(second.waitForStarted());
+        QTest::qWait(1500);
+        QCOMPARE(second.state(), QProcess::Running);
+        const QStringList boites =
+            Xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"^ORBEL_SWL$"_s}).split(u'\n');
+        QCOMPARE(boites.size(), 2);
+        second.kill();
+        second.waitForFinished();
+
+        Tape(message, {u"Return"_s});
+        const QString station = Attend_Fenetre(u"^Selection Indicaif$"_s);
+        QVERIFY2(!station.isEmpty(), "no station window");
+        Tape(station, {u"f"_s, u"1"_s, u"a"_s, u"b"_s, u"c"_s, u"Return"_s, u"Return"_s});
+        QVERIFY2(!Attend_Fenetre(u"^  ORBEL_SWL    Revision  1.0.5$"_s).isEmpty(), "no main window");
+        QVERIFY(QFile::exists(rep + u"/F1ABC_SWL.log"_s));
+        QCOMPARE(programme.state(), QProcess::Running);
+        programme.terminate();
+        QVERIFY(programme.waitForFinished(5000));
+    }
+};
+
+QTEST_GUILESS_MAIN(Tst_E2E)
+#include "tst_e2e.moc"

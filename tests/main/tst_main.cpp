@@ -1,0 +1,286 @@
+#include "core/fiche_qso.h"
+#include "core/reglages.h"
+#include "main/main.h"
+#include "main/modele_liste_swl.h"
+#include "platform/fenetres.h"
+#include "support/doubles.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace swl;
+using namespace swl::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+template <class T>
+T* Controle(const QWidget& w, const QString& nom) {
+    T* c = w.findChild<T*>(nom);
+    if (!c) {
+        qFatal("control %s missing", qPrintable(nom));
+    }
+    return c;
+}
+
+QStringList Trois_Lignes() {
+    return {Ligne_Test(u"F6AAA"_s, u"01/06/08"_s, u"10:00"_s), Ligne_Test(u"F6BBB"_s, u"02/06/08"_s, u"11:00"_s),
+            Ligne_Test(u"F6CCC"_s, u"03/06/08"_s, u"12:00"_s)};
+}
+
+} // namespace
+
+class Tst_Main : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void premiereInstallationDemandeUnIndicatif() {
+        Banc b;
+        Main w(b.services);
+        bool station_modale = false;
+        Quand_Modal([&](QWidget* modal) {
+            station_modale = modal->objectName() == u"Station" && modal->windowTitle() == u"Selection Indicaif";
+            QTest::keyClicks(Controle<QLineEdit>(*modal, u"New_Indicatif"_s), u"f1abc"_s);
+            QTest::mouseClick(Controle<QPushButton>(*modal, u"Validation"_s), Qt::LeftButton);
+        });
+        w.Form_Load();
+        QCOMPARE(b.messages.textes,
+                 QStringList({u"\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"_s}));
+        QVERIFY(station_modale);
+        QCOMPARE(w.Indicatif_Station(), u"F1ABC"_s);
+        QCOMPARE(Controle<QLabel>(w, u"I_Station"_s)->text(), u"F1ABC"_s);
+        QVERIFY(QFile::exists(b.Chemin(u"F1ABC_SWL.log"_s)));
+        QCOMPARE(w.Modele().Nombre(), 0);
+        QVERIFY(Controle<QLineEdit>(w, u"Ind_A"_s)->isEnabled());
+        QCOMPARE(w.focusWidget(), Controle<QLineEdit>(w, u"Ind_A"_s));
+        QCOMPARE(b.reglages->Lire_Reglage(u"Setup "_s, cle::Indicatif_Station, u""_s), u"F1ABC"_s);
+    }
+
+    void premiereInstallationSansIndicatifNeChargeRien() {
+        Banc b;
+        Main w(b.services);
+        Quand_Modal([](QWidget* modal) { modal->close(); });
+        w.Form_Load();
+        QCOMPARE(w.Indicatif_Station(), u"FXXXX"_s);
+        QCOMPARE(w.Modele().Nombre(), 0);
+        QCOMPARE(b.messages.textes.size(), 1);
+        QCOMPARE(w.windowTitle(), u"  ORBEL_SWL    Revision  1.0.5"_s);
+    }
+
+    void logDeTroisEntrees() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, Trois_Lignes());
+        Main w(b.services);
+        w.Form_Load();
+        QVERIFY(b.messages.textes.isEmpty());
+        auto* liste = Controle<QListView>(w, u"Liste_SWL"_s);
+        QAbstractItemModelTester testeur(liste->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(liste->model()->rowCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(liste->model()->index(i, 0).data().toString(), Forme_Ligne_Liste(Trois_Lignes()[i], i + 1));
+        }
+        QCOMPARE(liste->currentIndex().row(), 2);
+        QVERIFY(liste->selectionModel()->isSelected(liste->model()->index(2, 0)));
+        // The form is reset for the next QSO while the last entry stays selected.
+        QCOMPARE(Controle<QLineEdit>(w, u"Ind_A"_s)->text(), u""_s);
+        QCOMPARE(Controle<QLineEdit>(w, u"RST_A"_s)->text(), u"59"_s);
+        QVERIFY(!Controle<QPushButton>(w, u"Annule_Saisie"_s)->isEnabled());
+        QCOMPARE(Controle<QLabel>(w, u"Mode_Aff"_s)->text(), u"Saisie QSO"_s);
+        QCOMPARE(b.reglages->Lire_Reglage(u"Setup F1ABC"_s, cle::Revision, u""_s), u" 1.0.5"_s);
+        QCOMPARE(b.reglages->Lire_Reglage(u"Setup "_s, cle::Chemin_Repertoire, u""_s), b.repertoire);
+    }
+
+    void selectionRemplitLeFormulaire() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, Trois_Lignes());
+        Main w(b.services);
+        w.Form_Load();
+        w.Selectionne_Ligne(1);
+        QCOMPARE(Controle<QLineEdit>(w, u"Ind_A"_s)->text(), u"F6BBB"_s);
+        QVERIFY(!Controle<QLineEdit>(w, u"Ind_A"_s)->isEnabled());
+        QCOMPARE(Controle<QLineEdit>(w, u"Prenom_A"_s)->text(), u"JEAN"_s);
+        QCOMPARE(Controle<QLineEdit>(w, u"Date_A"_s)->text(), u"02/06/08"_s);
+        QCOMPARE(Controle<QLineEdit>(w, u"Heure_A"_s)->text(), u"11:00"_s);
+        QCOMPARE(Controle<QComboBox>(w, u"Bande_A"_s)->currentText(), u"7.0 Mhz"_s);
+        QCOMPARE(Controle<QComboBox>(w, u"Bande_A"_s)->currentIndex(), 2);
+        QVERIFY(Controle<QPushButton>(w, u"Annule_Saisie"_s)->isEnabled());
+    }
+
+    void modeDeDateAuDemarrage_data() {
+        QTest::addColumn<QString>("stocke");
+        QTest::addColumn<bool>("automatique");
+        QTest::addColumn<bool>("manuelle");
+        QTest::newRow("Oui") << u"Oui"_s << true << false;
+        QTest::newRow("Non") << u"Non"_s << false << true;
+        QTest::newRow("autre valeur : comme dessiné") << u"oui"_s << true << false;
+    }
+    void modeDeDateAuDemarrage() {
+        QFETCH(QString, stocke);
+        QFETCH(bool, automatique);
+        QFETCH(bool, manuelle);
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {});
+        b.reglages->Ecrire_Reglage(u"Setup F1ABC"_s, cle::Date_Auto, stocke);
+        Main w(b.services);
+        w.Form_Load();
+        QCOMPARE(Controle<QAction>(w, u"Mnu_Date_Auto"_s)->isChecked(), automatique);
+        QCOMPARE(Controle<QAction>(w, u"Mnu_Date_Man"_s)->isChecked(), manuelle);
+    }
+
+    void bandeEtModeRetenus_data() {
+        QTest::addColumn<QString>("bande");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("index_bande");
+        QTest::addColumn<int>("index_mode");
+        QTest::newRow("valides") << u"8"_s << u"3"_s << 8 << 3;
+        QTest::newRow("hors des listes") << u"13"_s << u"4"_s << 0 << 0;
+        QTest::newRow("pas des nombres") << u"sept"_s << u""_s << 0 << 0;
+    }
+    void bandeEtModeRetenus() {
+        QFETCH(QString, bande);
+        QFETCH(QString, mode);
+        QFETCH(int, index_bande);
+        QFETCH(int, index_mode);
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {});
+        b.reglages->Ecrire_Reglage(u"Setup F1ABC"_s, cle::Bande_Utilisee, bande);
+        b.reglages->Ecrire_Reglage(u"Setup F1ABC"_s, cle::Mode_Utilise, mode);
+        Main w(b.services);
+        w.Form_Load();
+        QCOMPARE(Controle<QComboBox>(w, u"Bande_A"_s)->currentIndex(), index_bande);
+        QCOMPARE(Controle<QComboBox>(w, u"Mode_A"_s)->currentIndex(), index_mode);
+        QCOMPARE(Controle<QComboBox>(w, u"Bande_A"_s)->count(), 13);
+        QCOMPARE(Controle<QComboBox>(w, u"Mode_A"_s)->count(), 4);
+    }
+
+    void logManquantOuvreGestionErreur() {
+        Banc b;
+        b.reglages->Ecrire_Reglage(u"Setup "_s, cle::Indicatif_Station, u"F1ABC"_s);
+        Main w(b.services);
+        QString err_departement, ind_station, titre;
+        bool modale = false;
+        Quand_Modal([&](QWidget* modal) {
+            modale = modal->objectName() == u"Gestion_Erreur";
+            titre = modal->windowTitle();
+            err_departement = Controle<QLabel>(*modal, u"Err_Departement"_s)->text();
+            ind_station = Controle<QLabel>(*modal, u"Ind_Station1"_s)->text();
+            modal->close();
+        });
+        w.Form_Load();
+        QVERIFY(modale);
+        QCOMPARE(titre, u"Gestion erreur"_s);
+        QCOMPARE(err_departement, u"_SWL.log"_s);
+        QCOMPARE(ind_station, u"F1ABC"_s);
+        // Start-up does not go on past the missing log.
+        QCOMPARE(b.reglages->Lire_Reglage(u"Setup F1ABC"_s, cle::Revision, u"absent"_s), u"absent"_s);
+        QVERIFY(b.messages.textes.isEmpty());
+        QCOMPARE(b.programme.fins, 0);
+    }
+
+    void autreErreurDeLectureTermineLeProgramme() {
+        Banc b;
+        b.reglages->Ecrire_Reglage(u"Setup "_s, cle::Indicatif_Station, u"F1ABC"_s);
+        QDir(b.repertoire).mkdir(u"F1ABC_SWL.log"_s);
+        Main w(b.services);
+        w.Form_Load();
+        QCOMPARE(b.messages.textes, QStringList({u"Erreur N° 75"_s}));
+        QCOMPARE(b.programme.fins, 1);
+    }
+
+    void logTropLongTermineSansToucherLeFichier() {
+        Banc b;
+        QStringList lignes;
+        for (int i = 0; i <= Numero_Maximal; ++i) {
+            lignes << u"x"_s;
+        }
+        b.Station_Avec_Log(u"F1ABC"_s, lignes);
+        const QByteArray avant = b.Lit(u"F1ABC_SWL.log"_s);
+        Main w(b.services);
+        w.Form_Load();
+        QCOMPARE(b.messages.textes.size(), 1);
+        QVERIFY(b.messages.textes[0].contains(u"plus de 99 999 QSO"_s));
+        QCOMPARE(b.programme.fins, 1);
+        QCOMPARE(b.Lit(u"F1ABC_SWL.log"_s), avant);
+    }
+
+    void titreHistoriqueEtAPropos() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {});
+        Main w(b.services);
+        w.Form_Load();
+        QCOMPARE(w.windowTitle(), u"  ORBEL_SWL    Revision  1.0.5"_s);
+        Controle<QAction>(w, u"Mnu_Historique"_s)->trigger();
+        Controle<QAction>(w, u"Mnu_A_Propos"_s)->trigger();
+        QCOMPARE(b.messages.textes.size(), 2);
+        QCOMPARE(b.messages.textes[0],
+                 u"V1.0.0   le 10/06/2008 creation\r\n"
+                 u"V1.0.1   le 10/06/2008 Ajouté Afficher la Liste QSO dans la barre Menu\r\n"
+                 u"V1.0.2   le 16/06/2008 Ajouté Dpt station B\r\n"
+                 u"V1.0.3   le 06/04/2009 Ajouté Impression etiquettes QSL\r\n"
+                 u"V1.0.4   le 31/10/2009 Ajouté 'via'dans Impression etiquettes QSL\r\n"
+                 u"V1.0.5   le 10/02/2012 Ajouté Bande 27 MHz\r\n"_s);
+        QVERIFY(b.messages.textes[1].startsWith(u"ORBEL_SWL  Révision  1.0.5\r\n\r\n"_s));
+        QVERIFY(b.messages.textes[1].size() > 30);
+        Controle<QAction>(w, u"Mnu_Quitter"_s)->trigger();
+        QCOMPARE(b.programme.fins, 1);
+    }
+
+    void menusEtControles() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC_P"_s, {});
+        Main w(b.services);
+        w.Form_Load();
+        QStringList barre;
+        for (QAction* a : w.menuBar()->actions()) {
+            barre << a->text();
+        }
+        QCOMPARE(barre, QStringList({u"Fichier"_s, u"Date"_s, u"Station"_s, u"Afficher"_s, u"Carte"_s,
+                                     u"Impression etiquettes QSL"_s, u"Aide"_s}));
+        QVERIFY(!Controle<QAction>(w, u"Mnu_Print_QSL"_s)->menu());
+        QCOMPARE(Controle<QAction>(w, u"Mnu_Carte_HB"_s)->text(), u"des départements entendus"_s);
+        QCOMPARE(Controle<QAction>(w, u"Mnu_Liste_QSO"_s)->text(), u"la liste des QSO"_s);
+        QCOMPARE(Controle<QAction>(w, u"Mnu_New_Indicatif"_s)->text(), u"Nouvel Indicatif"_s);
+        QCOMPARE(Controle<QLabel>(w, u"I_Station"_s)->text(), u"F1ABC/P"_s);
+        QCOMPARE(Controle<QLabel>(w, u"Label2"_s)->text(), u"INDICATIF DE LA STATION SWL : "_s);
+        QCOMPARE(Controle<QGroupBox>(w, u"Frame3"_s)->title(), u"Saisie ou modification d'un QSO"_s);
+        QCOMPARE(Controle<QPushButton>(w, u"Annule_Saisie"_s)->toolTip(),
+                 u"Permet d'annuler la saisie d'un Code Postal contacté"_s);
+        QCOMPARE(Controle<QListView>(w, u"Liste_SWL"_s)->toolTip(),
+                 u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s);
+        QCOMPARE(Controle<QLabel>(w, u"Label_Liste_QSO"_s)->text(), Libelle_Colonnes_Liste());
+        QVERIFY(QFontInfo(Controle<QListView>(w, u"Liste_SWL"_s)->font()).fixedPitch());
+        const QStringList boutons = {u"Valide_A"_s, u"Efface_A"_s, u"Annule_Saisie"_s, u"Ajout_QSO"_s,
+                                     u"Rechercher"_s, u"Command1"_s};
+        const QStringList textes = {u"Valider le QSO"_s, u"Annuler saisie en cours"_s, u"Supprimer un QSO"_s,
+                                    u"Inserer un QSO"_s, u"Rechercher un QSO"_s, u"Cluster"_s};
+        for (int i = 0; i < boutons.size(); ++i) {
+            QCOMPARE(Controle<QPushButton>(w, boutons[i])->text(), textes[i]);
+        }
+        // At rest: Ind_A expects input, every other field waits, disabled.
+        QCOMPARE(Couleur_Fond(Controle<QLineEdit>(w, u"Ind_A"_s)), QColor(192, 255, 192));
+        for (const QString& nom : {u"Dpt_A"_s, u"RST_A"_s, u"Prenom_A"_s, u"Rem_A"_s, u"Ind_B"_s, u"Dpt_B"_s,
+                                   u"RST_B"_s, u"Date_A"_s, u"Heure_A"_s}) {
+            auto* c = Controle<QLineEdit>(w, nom);
+            QCOMPARE(Couleur_Fond(c), QColor(255, 255, 192));
+            QVERIFY2(!c->isEnabled(), qPrintable(nom));
+        }
+        QVERIFY(!Controle<QPushButton>(w, u"Valide_A"_s)->isEnabled());
+        QVERIFY(!Controle<QCheckBox>(w, u"QSL_A"_s)->isChecked());
+    }
+};
+
+QTEST_MAIN(Tst_Main)
+#include "tst_main.moc"

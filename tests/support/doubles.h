@@ -1,0 +1,94 @@
+#pragma once
+
+#include "support/fichiers_test.h"
+#include "core/horloge.h"
+#include "core/reglages.h"
+#include "platform/boites_message.h"
+#include "platform/imprimante.h"
+#include "platform/navigateur.h"
+#include "platform/programme.h"
+#include "platform/services.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace swl::test {
+
+// Records every box; answers questions from a script. A question with no scripted answer
+// counts as unexpected and is answered "Non".
+class Boites_Message_Test final : public Boites_Message {
+public:
+    QStringList textes;
+    QList<bool> reponses;
+    int inattendues = 0;
+
+    void Message(const QString& texte) override { textes.append(texte); }
+    bool Question(const QString& texte) override;
+};
+
+class Horloge_Test final : public Horloge {
+public:
+    QDateTime utc{QDate(2009, 3, 5), QTime(9, 5, 7), Qt::UTC};
+    QDateTime local{QDate(2009, 3, 5), QTime(10, 5, 7)};
+    QDateTime Maintenant_Utc() const override { return utc; }
+    QDateTime Maintenant_Local() const override { return local; }
+};
+
+// Records every call as one text: "police Arial", "taille 10", "gras 1", "ligne <texte>",
+// "fin", "annule", "choix".
+class Imprimante_Test final : public Imprimante {
+public:
+    QStringList appels;
+    QString police = QStringLiteral("Arial");
+    double taille = 10;
+    bool gras = false;
+
+    QString Nom_Police() const override { return police; }
+    void Fixe_Nom_Police(const QString& nom) override;
+    double Taille_Police() const override { return taille; }
+    void Fixe_Taille_Police(double points) override;
+    bool Gras() const override { return gras; }
+    void Fixe_Gras(bool g) override;
+    void Imprime_Ligne(const QString& texte) override { appels.append(QStringLiteral("ligne ") + texte); }
+    void Fin_Document() override { appels.append(QStringLiteral("fin")); }
+    void Annule_Document() override { appels.append(QStringLiteral("annule")); }
+    void Choix_Imprimante(QWidget*) override { appels.append(QStringLiteral("choix")); }
+};
+
+class Navigateur_Test final : public Navigateur {
+public:
+    QStringList adresses;
+    void Navigue(const QString& adresse) override { adresses.append(adresse); }
+};
+
+class Programme_Test final : public Programme {
+public:
+    int fins = 0;
+    void Termine() override { ++fins; }
+};
+
+// A program directory and settings file of its own, and every service as a double.
+class Banc : public Dossier_Test {
+public:
+    Banc();
+    Q_DISABLE_COPY_MOVE(Banc)
+
+    std::unique_ptr<Reglages> reglages;
+    Boites_Message_Test messages;
+    Horloge_Test horloge;
+    Programme_Test programme;
+    Imprimante_Test imprimante;
+    Navigateur_Test navigateur;
+    Services services;
+
+    // Makes `indicatif` the stored station, with a log of these lines.
+    void Station_Avec_Log(const QString& indicatif, const QStringList& lignes) const;
+};
+
+// Runs `action` on the next modal window as soon as it shows (for exec()-ed windows).
+void Quand_Modal(std::function<void(QWidget*)> action);
+
+} // namespace swl::test
