@@ -7,10 +7,10 @@
 #include "main/main.h"
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
+#include "platform/horloge_systeme.h"
 #include "platform/imprimante.h"
 #include "platform/navigateur.h"
 #include "platform/programme.h"
-#include "platform/horloge_systeme.h"
 
 #include <QApplication>
 #include <QDir>
@@ -111,8 +111,7 @@ void Toutes_Les_Lignes_Liste(benchmark::State& etat) {
 BENCHMARK(Toutes_Les_Lignes_Liste)->Unit(benchmark::kMillisecond);
 
 // Each change is made on a log of 99,998 lines, then the list is reloaded.
-template <class Operation>
-void Changement(benchmark::State& etat, Operation operation) {
+template <class Operation> void Changement(benchmark::State& etat, Operation operation) {
     const Log_Test t(Numero_Maximal - 1);
     const Fichier_Log log(t.dossier.path(), Indicatif);
     Modele_Liste_SWL modele;

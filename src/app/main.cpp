@@ -1,7 +1,7 @@
 // The composition root: builds the real services and starts the main window.
+#include "main/main.h"
 #include "core/fichier_log.h"
 #include "core/reglages.h"
-#include "main/main.h"
 #include "platform/boites_message.h"
 #include "platform/emplacements.h"
 #include "platform/horloge_systeme.h"
@@ -52,8 +52,9 @@ int main(int argc, char* argv[]) {
     QLockFile verrou(QDir(repertoire).filePath(u"ORBEL_SWL.lock"_s));
     verrou.setStaleLockTime(0);
     if (!verrou.tryLock(0)) {
-        messages.Message(u"ORBEL_SWL est déjà ouvert.\r\nUtilisez la fenêtre déjà ouverte : "_s
-                         u"deux ORBEL_SWL ouverts en même temps écraseraient leurs changements du journal."_s);
+        messages.Message(
+            u"ORBEL_SWL est déjà ouvert.\r\nUtilisez la fenêtre déjà ouverte : "_s
+            u"deux ORBEL_SWL ouverts en même temps écraseraient leurs changements du journal."_s);
         return 0;
     }
 

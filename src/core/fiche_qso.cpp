@@ -29,7 +29,9 @@ QStringView Piece(QStringView ligne, qsizetype colonne, qsizetype largeur) {
     return ligne.sliced(debut, qMin(largeur, ligne.size() - debut));
 }
 
-QString QTH_Conserve(const QString& qth) { return qth.trimmed().left(30); }
+QString QTH_Conserve(const QString& qth) {
+    return qth.trimmed().left(30);
+}
 
 namespace {
 
@@ -64,7 +66,7 @@ constexpr Champ QTH{{83, 30}, {48, 30}};
 constexpr Champ QSL{{114, 1}, {134, 1}};
 
 // List order, each field preceded by the two-space separator.
-constexpr Champ Ordre_Liste[] = {Ind_A, Dpt_A, RST_A, Prenom, QTH, Ind_B, Dpt_B,
+constexpr Champ Ordre_Liste[] = {Ind_A, Dpt_A, RST_A, Prenom, QTH,   Ind_B, Dpt_B,
                                  RST_B, Date,  Heure, Mode,   Bande, QSL};
 
 } // namespace
@@ -122,7 +124,9 @@ QString Ligne_Log_De_Liste(QStringView liste) {
 }
 
 Fiche_QSO Fiche_De_Ligne_Liste(QStringView liste) {
-    const auto piece = [&](const Champ& c) { return Piece(liste, c.liste.debut, c.liste.largeur).toString(); };
+    const auto piece = [&](const Champ& c) {
+        return Piece(liste, c.liste.debut, c.liste.largeur).toString();
+    };
     Fiche_QSO f;
     f.Indicatif_A = piece(Ind_A);
     f.Dpt_A = piece(Dpt_A);

@@ -15,7 +15,7 @@ struct Fiche_QSO {
     QString Indicatif_B;
     QString Dpt_B;
     QString RST_B;
-    QString Date; // "JJ/MM/AA"
+    QString Date;  // "JJ/MM/AA"
     QString Heure; // "HH:MM", UTC
     QString Mode;
     QString Bande; // the band caption, not its index

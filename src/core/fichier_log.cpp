@@ -16,14 +16,19 @@ using namespace Qt::Literals::StringLiterals;
 Fichier_Log::Fichier_Log(QString repertoire, QString indicatif)
     : repertoire_(std::move(repertoire)), indicatif_(std::move(indicatif)) {}
 
-QString Fichier_Log::Nom_Log(const QString& indicatif) { return indicatif + u"_SWL.log"_s; }
+QString Fichier_Log::Nom_Log(const QString& indicatif) {
+    return indicatif + u"_SWL.log"_s;
+}
 
-QString Fichier_Log::Chemin() const { return QDir(repertoire_).filePath(Nom_Log(indicatif_)); }
+QString Fichier_Log::Chemin() const {
+    return QDir(repertoire_).filePath(Nom_Log(indicatif_));
+}
 
 namespace {
 
 QString Message_Trop_Long(const QString& nom) {
-    return u"Le journal « "_s + nom + u" » contient plus de 99 999 QSO : ORBEL_SWL ne peut pas les numéroter."_s +
+    return u"Le journal « "_s + nom +
+           u" » contient plus de 99 999 QSO : ORBEL_SWL ne peut pas les numéroter."_s +
            u"\r\nLe fichier n'a pas été modifié. ORBEL_SWL va se fermer."_s;
 }
 
@@ -60,7 +65,8 @@ std::optional<Contenu_Log> Lit_Contenu(const QString& chemin, const QString& nom
 std::optional<QByteArray> Encode_Ligne(const QString& ligne, Resultat& echec) {
     const qsizetype i = Premier_Caractere_Interdit(ligne);
     if (i >= 0) {
-        echec = Resultat::Echec(Message_Caractere_Interdit(ligne, i) + u"\r\nLe QSO n'a pas été enregistré."_s);
+        echec =
+            Resultat::Echec(Message_Caractere_Interdit(ligne, i) + u"\r\nLe QSO n'a pas été enregistré."_s);
         return std::nullopt;
     }
     return Encode_1252(ligne);
@@ -166,7 +172,8 @@ Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne) const {
     }
     const auto cle = Moment(*octets);
     if (!cle) {
-        return Resultat::Echec(u"La date ou l'heure du QSO ne peut pas être lue : le QSO n'a pas été enregistré."_s);
+        return Resultat::Echec(
+            u"La date ou l'heure du QSO ne peut pas être lue : le QSO n'a pas été enregistré."_s);
     }
     auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
     if (!log) {
@@ -180,9 +187,10 @@ Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne) const {
     for (qsizetype i = 0; i < log->lignes.size(); ++i) {
         const auto moment = Moment(log->lignes[i]);
         if (!moment) {
-            return Resultat::Echec(u"La ligne "_s + QString::number(i + 1) +
-                                   u" du journal est endommagée : sa date ou son heure ne peut pas être lue."_s +
-                                   u"\r\nLe QSO n'a pas été enregistré et le journal n'a pas été modifié."_s);
+            return Resultat::Echec(
+                u"La ligne "_s + QString::number(i + 1) +
+                u" du journal est endommagée : sa date ou son heure ne peut pas être lue."_s +
+                u"\r\nLe QSO n'a pas été enregistré et le journal n'a pas été modifié."_s);
         }
         if (*moment >= *cle) {
             position = i;
@@ -214,7 +222,8 @@ Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& a
         }
         log->lignes.append(*octets);
     }
-    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), Joint_Lignes(log->lignes));
+    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_),
+                                  Joint_Lignes(log->lignes));
 }
 
 Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero) const {
@@ -228,7 +237,8 @@ Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero) const {
         return Resultat::Succes();
     }
     log->lignes.removeAt(i);
-    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), Joint_Lignes(log->lignes));
+    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_),
+                                  Joint_Lignes(log->lignes));
 }
 
 Resultat Prepare_Repertoire_Programme(const QString& repertoire) {

@@ -53,8 +53,7 @@ QString Motif_Echec(const QString& nom, int erreur_qfile) {
 namespace {
 
 QString Message_Ecriture(const QString& nom, int erreur_qfile) {
-    return u"Impossible d'écrire "_s + Motif_Echec(nom, erreur_qfile) +
-           u".\r\nRien n'a été modifié."_s;
+    return u"Impossible d'écrire "_s + Motif_Echec(nom, erreur_qfile) + u".\r\nRien n'a été modifié."_s;
 }
 
 bool Ecrit_Et_Synchronise(QFile& f, const QByteArray& octets) {

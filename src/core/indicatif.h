@@ -5,7 +5,7 @@
 namespace swl {
 
 struct Controle_Indicatif {
-    QString message; // empty when the callsign is accepted
+    QString message;    // empty when the callsign is accepted
     bool vider = false; // the box is emptied after the message
 };
 

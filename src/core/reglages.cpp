@@ -4,12 +4,15 @@ namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
 
-Reglages::Reglages(const QString& fichier)
-    : store_(fichier, QSettings::IniFormat) {}
+Reglages::Reglages(const QString& fichier) : store_(fichier, QSettings::IniFormat) {}
 
-QString Reglages::Section_Commune() { return u"Setup "_s; }
+QString Reglages::Section_Commune() {
+    return u"Setup "_s;
+}
 
-QString Reglages::Section_Station(const QString& indicatif) { return u"Setup "_s + indicatif; }
+QString Reglages::Section_Station(const QString& indicatif) {
+    return u"Setup "_s + indicatif;
+}
 
 QString Reglages::Lire_Reglage(const QString& section, const QString& cle, const QString& defaut) const {
     store_.beginGroup(section);

@@ -28,7 +28,9 @@ int Octet_De(char16_t c) {
     return -1;
 }
 
-bool Est_Controle(char16_t c) { return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F); }
+bool Est_Controle(char16_t c) {
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
+}
 
 } // namespace
 

@@ -4,9 +4,13 @@ namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
 
-QString Revision() { return u" 1.0.5"_s; }
+QString Revision() {
+    return u" 1.0.5"_s;
+}
 
-QString Titre_Fenetre_Principale() { return u"  ORBEL_SWL    Revision "_s + Revision(); }
+QString Titre_Fenetre_Principale() {
+    return u"  ORBEL_SWL    Revision "_s + Revision();
+}
 
 QString Historique() {
     const QStringList lignes = {
@@ -33,6 +37,8 @@ QString Message_Premiere_Installation() {
     return u"\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"_s;
 }
 
-QString Indicatif_Affiche(QString indicatif) { return indicatif.replace(u'_', u'/'); }
+QString Indicatif_Affiche(QString indicatif) {
+    return indicatif.replace(u'_', u'/');
+}
 
 } // namespace swl

@@ -4,6 +4,7 @@
 #include "core/fichier_texte.h"
 #include "core/reglages.h"
 #include "core/textes_programme.h"
+#include "main/libelle_colonnes.h"
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
@@ -23,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -32,16 +34,24 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-template <class Controle>
-Controle* Nomme(Controle* c, const QString& nom) {
+template <class Controle> Controle* Nomme(Controle* c, const QString& nom) {
     c->setObjectName(nom);
     return c;
 }
 
 QLineEdit* Champ(QWidget* parent, const QString& nom, int caracteres) {
     auto* c = Nomme(new QLineEdit(parent), nom);
-    c->setFixedWidth(c->fontMetrics().horizontalAdvance(u'W') * caracteres + 12);
+    c->setFixedWidth(c->fontMetrics().horizontalAdvance(QString(caracteres, u'N')) + 12);
     return c;
+}
+
+// A caption above its field.
+QVBoxLayout* Avec_Libelle(const QString& libelle, QWidget* champ) {
+    auto* l = new QVBoxLayout;
+    l->setSpacing(2);
+    l->addWidget(new QLabel(libelle));
+    l->addWidget(champ);
+    return l;
 }
 
 QComboBox* Combo(QWidget* parent, const QString& nom) {
@@ -136,33 +146,32 @@ void Main::Construit_Controles() {
     Rechercher = Bouton(Frame3, u"Rechercher"_s, u"Rechercher un QSO"_s);
     Command1 = Bouton(Frame3, u"Command1"_s, u"Cluster"_s);
 
-    for (QWidget* c : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B, RST_B,
-                                                     Date_A, Heure_A, Mode_A, Bande_A}) {
+    for (QWidget* c : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B,
+                                                      RST_B, Date_A, Heure_A, Mode_A, Bande_A}) {
         Fixe_Couleur_Fond(c, Couleur_Repos);
     }
 
-    auto* saisie = new QGridLayout;
-    const auto place = [saisie](int ligne, int colonne, const QString& libelle, QWidget* champ) {
-        saisie->addWidget(new QLabel(libelle), ligne, colonne);
-        saisie->addWidget(champ, ligne + 1, colonne);
-    };
-    place(0, 0, u"Indicatif station A"_s, Ind_A);
-    place(0, 1, u"Dpt"_s, Dpt_A);
-    place(0, 2, u"RST"_s, RST_A);
-    place(0, 3, u"Prénom  (optionnel)"_s, Prenom_A);
-    saisie->addWidget(new QLabel(u"QTH (optionnel)"_s), 0, 4, 1, 4);
-    saisie->addWidget(Rem_A, 1, 4, 1, 4);
-    place(2, 0, u"Indicatif station B"_s, Ind_B);
-    place(2, 1, u"Dpt"_s, Dpt_B);
-    place(2, 2, u"RST"_s, RST_B);
-    place(2, 3, u"Date"_s, Date_A);
-    place(2, 4, u"Heure UTC"_s, Heure_A);
-    place(2, 5, u"Mode"_s, Mode_A);
-    place(2, 6, u"Bande"_s, Bande_A);
-    place(2, 7, u"QSL"_s, QSL_A);
-    saisie->setColumnStretch(8, 1);
-    Rem_A->setMinimumWidth(Rem_A->width());
-    Rem_A->setMaximumWidth(QWIDGETSIZE_MAX);
+    auto* ligne_a = new QHBoxLayout;
+    ligne_a->addLayout(Avec_Libelle(u"Indicatif station A"_s, Ind_A));
+    ligne_a->addLayout(Avec_Libelle(u"Dpt"_s, Dpt_A));
+    ligne_a->addLayout(Avec_Libelle(u"RST"_s, RST_A));
+    ligne_a->addLayout(Avec_Libelle(u"Prénom  (optionnel)"_s, Prenom_A));
+    ligne_a->addLayout(Avec_Libelle(u"QTH (optionnel)"_s, Rem_A));
+    ligne_a->addStretch();
+    auto* ligne_b = new QHBoxLayout;
+    ligne_b->addLayout(Avec_Libelle(u"Indicatif station B"_s, Ind_B));
+    ligne_b->addLayout(Avec_Libelle(u"Dpt"_s, Dpt_B));
+    ligne_b->addLayout(Avec_Libelle(u"RST"_s, RST_B));
+    ligne_b->addLayout(Avec_Libelle(u"Date"_s, Date_A));
+    ligne_b->addLayout(Avec_Libelle(u"Heure UTC"_s, Heure_A));
+    ligne_b->addLayout(Avec_Libelle(u"Mode"_s, Mode_A));
+    ligne_b->addLayout(Avec_Libelle(u"Bande"_s, Bande_A));
+    ligne_b->addLayout(Avec_Libelle(u"QSL"_s, QSL_A));
+    ligne_b->addStretch();
+    auto* saisie = new QVBoxLayout;
+    saisie->addLayout(ligne_a);
+    saisie->addLayout(ligne_b);
+    saisie->addStretch();
 
     auto* mode = new QHBoxLayout;
     mode->addWidget(Label10);
@@ -184,7 +193,7 @@ void Main::Construit_Controles() {
     l3->addSpacing(12);
     l3->addLayout(droite);
 
-    Label_Liste_QSO = Nomme(new QLabel(centre), u"Label_Liste_QSO"_s);
+    Label_Liste_QSO = Nomme(new Libelle_Colonnes(centre), u"Label_Liste_QSO"_s);
     Label_Liste_QSO->setFont(Police_Liste());
     Liste_SWL = Nomme(new QListView(centre), u"Liste_SWL"_s);
     Liste_SWL->setModel(modele_);
@@ -195,12 +204,14 @@ void Main::Construit_Controles() {
     Liste_SWL->setToolTip(
         u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s);
     Fixe_Couleur_Fond(Liste_SWL, Couleur_Repos);
-    Liste_SWL->setMinimumWidth(QFontMetrics(Police_Liste()).horizontalAdvance(QString(Largeur_Ligne_Liste + 3, u'0')) +
-                               Liste_SWL->verticalScrollBar()->sizeHint().width());
+    Liste_SWL->setMinimumWidth(
+        QFontMetrics(Police_Liste()).horizontalAdvance(QString(Largeur_Ligne_Liste + 3, u'0')) +
+        Liste_SWL->verticalScrollBar()->sizeHint().width());
     Liste_SWL->setMinimumHeight(QFontMetrics(Police_Liste()).lineSpacing() * 18);
-    L_Communes = Nomme(new QLabel(u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s,
-                                  centre),
-                       u"L_Communes"_s);
+    L_Communes = Nomme(
+        new QLabel(u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s,
+                   centre),
+        u"L_Communes"_s);
     QFont arial(u"Arial"_s);
     L_Communes->setFont(arial);
 
@@ -249,14 +260,19 @@ void Main::Construit_Menus() {
     Mnu_A_Propos = article(Mnu_Aide, u"Mnu_A_Propos"_s, u"A Propos"_s);
 
     connect(Mnu_Quitter, &QAction::triggered, this, [this] { services_.programme.Termine(); });
-    connect(Mnu_A_Propos, &QAction::triggered, this, [this] { services_.messages.Message(Texte_A_Propos()); });
+    connect(Mnu_A_Propos, &QAction::triggered, this,
+            [this] { services_.messages.Message(Texte_A_Propos()); });
     connect(Mnu_Historique, &QAction::triggered, this, [this] { services_.messages.Message(Historique()); });
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Montre_Station);
 }
 
-Fichier_Log Main::Log() const { return {services_.repertoire, indicatif_station_}; }
+Fichier_Log Main::Log() const {
+    return {services_.repertoire, indicatif_station_};
+}
 
-QString Main::Section_Station() const { return Reglages::Section_Station(indicatif_station_); }
+QString Main::Section_Station() const {
+    return Reglages::Section_Station(indicatif_station_);
+}
 
 void Main::Form_Load() {
     adjustSize();
@@ -277,7 +293,8 @@ void Main::Form_Load() {
         Mnu_Date_Auto->setChecked(false);
         Mnu_Date_Man->setChecked(true);
     }
-    services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Chemin_Repertoire, services_.repertoire);
+    services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Chemin_Repertoire,
+                                      services_.repertoire);
 
     if (indicatif_station_ == Aucune_Station) {
         services_.messages.Message(Message_Premiere_Installation());
@@ -347,7 +364,9 @@ void Main::Selectionne_Ligne(int index) {
     Liste_SWL_Click();
 }
 
-void Main::Selectionne_Derniere_Ligne() { Selectionne_Ligne(modele_->Nombre() - 1); }
+void Main::Selectionne_Derniere_Ligne() {
+    Selectionne_Ligne(modele_->Nombre() - 1);
+}
 
 void Main::Liste_SWL_Click() {
     if (liste_bloquee_ || !Liste_SWL->currentIndex().isValid()) {
@@ -378,8 +397,8 @@ void Main::Init_Saisie() {
         c->setEnabled(false);
         Fixe_Couleur_Fond(c, Couleur_Repos);
     }
-    Mode_A->setCurrentIndex(
-        services_.reglages.Lire_Index(Section_Station(), cle::Mode_Utilise, static_cast<int>(Liste_Modes().size())));
+    Mode_A->setCurrentIndex(services_.reglages.Lire_Index(Section_Station(), cle::Mode_Utilise,
+                                                          static_cast<int>(Liste_Modes().size())));
     Mode_A->setEnabled(false);
     Fixe_Couleur_Fond(Mode_A, Couleur_Repos);
     Bande_A->setCurrentIndex(services_.reglages.Lire_Index(Section_Station(), cle::Bande_Utilisee,

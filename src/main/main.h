@@ -20,6 +20,7 @@ class QTimer;
 
 namespace swl {
 
+class Libelle_Colonnes;
 class Modele_Liste_SWL;
 class Station;
 
@@ -91,7 +92,7 @@ private:
     QPushButton* Rechercher;
     QPushButton* Command1;
     QListView* Liste_SWL;
-    QLabel* Label_Liste_QSO;
+    Libelle_Colonnes* Label_Liste_QSO;
     QLabel* L_Communes;
     QGroupBox* Frame1;
     QLabel* Label2;

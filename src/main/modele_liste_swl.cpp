@@ -2,8 +2,7 @@
 
 namespace swl {
 
-Modele_Liste_SWL::Modele_Liste_SWL(QObject* parent)
-    : QAbstractListModel(parent) {}
+Modele_Liste_SWL::Modele_Liste_SWL(QObject* parent) : QAbstractListModel(parent) {}
 
 void Modele_Liste_SWL::Remplace(Lignes_Log lignes) {
     beginResetModel();

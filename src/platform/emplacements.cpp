@@ -8,7 +8,8 @@ namespace swl {
 using namespace Qt::Literals::StringLiterals;
 
 QString Chemin_Repertoire_Programme() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(u"ORBEL_SWL"_s);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(u"ORBEL_SWL"_s);
 }
 
 QString Chemin_Fichier_Reglages() {

@@ -11,8 +11,8 @@ namespace swl {
 
 QFont Police_Liste() {
     QFont police(QStringLiteral("Terminal"), 9);
-    police.setFamilies({QStringLiteral("Terminal"), QStringLiteral("DejaVu Sans Mono"),
-                        QStringLiteral("Liberation Mono")});
+    police.setFamilies(
+        {QStringLiteral("Terminal"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
     police.setStyleHint(QFont::TypeWriter);
     police.setFixedPitch(true);
     return police;
@@ -44,7 +44,8 @@ protected:
         int code = 0;
         if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
             code = 13;
-        } else if (touche->text().size() == 1 && (touche->text()[0].unicode() >= 32 || touche->key() == Qt::Key_Backspace)) {
+        } else if (touche->text().size() == 1 &&
+                   (touche->text()[0].unicode() >= 32 || touche->key() == Qt::Key_Backspace)) {
             code = touche->key() == Qt::Key_Backspace ? 8 : touche->text()[0].unicode();
         } else {
             return false;

@@ -2,8 +2,12 @@
 
 namespace swl {
 
-QDateTime Horloge_Systeme::Maintenant_Utc() const { return QDateTime::currentDateTimeUtc(); }
+QDateTime Horloge_Systeme::Maintenant_Utc() const {
+    return QDateTime::currentDateTimeUtc();
+}
 
-QDateTime Horloge_Systeme::Maintenant_Local() const { return QDateTime::currentDateTime(); }
+QDateTime Horloge_Systeme::Maintenant_Local() const {
+    return QDateTime::currentDateTime();
+}
 
 } // namespace swl

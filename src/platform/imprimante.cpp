@@ -60,8 +60,7 @@ struct Imprimante_Qt::Etat {
     }
 };
 
-Imprimante_Qt::Imprimante_Qt(const QString& fichier_pdf)
-    : etat_(std::make_unique<Etat>()) {
+Imprimante_Qt::Imprimante_Qt(const QString& fichier_pdf) : etat_(std::make_unique<Etat>()) {
     etat_->police.setStyleHint(QFont::SansSerif);
     if (!fichier_pdf.isEmpty()) {
         etat_->imprimante.setOutputFormat(QPrinter::PdfFormat);
@@ -71,14 +70,28 @@ Imprimante_Qt::Imprimante_Qt(const QString& fichier_pdf)
 
 Imprimante_Qt::~Imprimante_Qt() = default;
 
-QString Imprimante_Qt::Nom_Police() const { return etat_->police.family(); }
-void Imprimante_Qt::Fixe_Nom_Police(const QString& nom) { etat_->police.setFamily(nom); }
-double Imprimante_Qt::Taille_Police() const { return etat_->police.pointSizeF(); }
-void Imprimante_Qt::Fixe_Taille_Police(double points) { etat_->police.setPointSizeF(points); }
-bool Imprimante_Qt::Gras() const { return etat_->police.bold(); }
-void Imprimante_Qt::Fixe_Gras(bool gras) { etat_->police.setBold(gras); }
+QString Imprimante_Qt::Nom_Police() const {
+    return etat_->police.family();
+}
+void Imprimante_Qt::Fixe_Nom_Police(const QString& nom) {
+    etat_->police.setFamily(nom);
+}
+double Imprimante_Qt::Taille_Police() const {
+    return etat_->police.pointSizeF();
+}
+void Imprimante_Qt::Fixe_Taille_Police(double points) {
+    etat_->police.setPointSizeF(points);
+}
+bool Imprimante_Qt::Gras() const {
+    return etat_->police.bold();
+}
+void Imprimante_Qt::Fixe_Gras(bool gras) {
+    etat_->police.setBold(gras);
+}
 
-void Imprimante_Qt::Imprime_Ligne(const QString& texte) { etat_->document.append({etat_->police, texte}); }
+void Imprimante_Qt::Imprime_Ligne(const QString& texte) {
+    etat_->document.append({etat_->police, texte});
+}
 
 void Imprimante_Qt::Fin_Document() {
     if (etat_->Vers_Pdf()) {
@@ -91,7 +104,9 @@ void Imprimante_Qt::Fin_Document() {
     etat_->document.clear();
 }
 
-void Imprimante_Qt::Annule_Document() { etat_->document.clear(); }
+void Imprimante_Qt::Annule_Document() {
+    etat_->document.clear();
+}
 
 void Imprimante_Qt::Choix_Imprimante(QWidget* parent) {
     QPrintDialog dialogue(&etat_->imprimante, parent);

@@ -36,10 +36,11 @@ Gestion_Erreur::Gestion_Erreur(const Services& services, QWidget* parent)
     Label2->setFont(gras);
     (new QHBoxLayout(cadre))->addWidget(Label2, 0, Qt::AlignHCenter);
 
-    Label3 = Nouveau_Label(this, u"Label3"_s,
-                           u"ORBEL_SWL a trouvé dans la base de registre l'indicatif  : "_s);
+    Label3 =
+        Nouveau_Label(this, u"Label3"_s, u"ORBEL_SWL a trouvé dans la base de registre l'indicatif  : "_s);
     Ind_Station = Nouveau_Label(this, u"Ind_Station"_s, {});
-    Label6 = Nouveau_Label(this, u"Label6"_s, u"Il n'a par contre pas trouvé dans son répértoire le fichier :"_s);
+    Label6 =
+        Nouveau_Label(this, u"Label6"_s, u"Il n'a par contre pas trouvé dans son répértoire le fichier :"_s);
     Ind_Station1 = Nouveau_Label(this, u"Ind_Station1"_s, {});
     Err_Departement = Nouveau_Label(this, u"Err_Departement"_s, {});
     Label7 = Nouveau_Label(this, u"Label7"_s,
@@ -83,7 +84,8 @@ Gestion_Erreur::Gestion_Erreur(const Services& services, QWidget* parent)
     colonne->addLayout(boutons);
 
     connect(Initialisation, &QPushButton::clicked, this, [this] {
-        services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station);
+        services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station,
+                                          Aucune_Station);
     });
     connect(Quitter, &QPushButton::clicked, this, [this] { services_.programme.Termine(); });
     Form_Load();
@@ -98,6 +100,8 @@ void Gestion_Erreur::Form_Load() {
     Centre_Fenetre(*this);
 }
 
-void Gestion_Erreur::Fixe_Err_Departement(const QString& texte) { Err_Departement->setText(texte); }
+void Gestion_Erreur::Fixe_Err_Departement(const QString& texte) {
+    Err_Departement->setText(texte);
+}
 
 } // namespace swl

@@ -1,8 +1,8 @@
 #include "station.h"
 
 #include "core/fichier_log.h"
-#include "core/reglages.h"
 #include "core/indicatif.h"
+#include "core/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
 #include "station/hote_station.h"

@@ -167,9 +167,9 @@ private Q_SLOTS:
     }
 
     void listesDeBandesEtModes() {
-        QCOMPARE(Liste_Bandes(), QStringList({u"1.8 Mhz"_s, u"3.5 Mhz"_s, u"7.0 Mhz"_s, u"10 Mhz"_s, u"14 Mhz"_s,
-                                              u"18 Mhz"_s, u"21 Mhz"_s, u"24 Mhz"_s, u"27 Mhz"_s, u"28 Mhz"_s,
-                                              u"50 Mhz"_s, u"144 Mhz"_s, u"432 Mhz"_s}));
+        QCOMPARE(Liste_Bandes(), QStringList({u"1.8 Mhz"_s, u"3.5 Mhz"_s, u"7.0 Mhz"_s, u"10 Mhz"_s,
+                                              u"14 Mhz"_s, u"18 Mhz"_s, u"21 Mhz"_s, u"24 Mhz"_s, u"27 Mhz"_s,
+                                              u"28 Mhz"_s, u"50 Mhz"_s, u"144 Mhz"_s, u"432 Mhz"_s}));
         QCOMPARE(Liste_Modes(), QStringList({u"SSB"_s, u"CW"_s, u"FM"_s, u"DIG"_s}));
     }
 

@@ -18,7 +18,9 @@ namespace {
 
 const QString Indicatif = u"F1ABC"_s;
 
-QByteArray Octets(const QStringList& lignes) { return Octets_Log(lignes); }
+QByteArray Octets(const QStringList& lignes) {
+    return Octets_Log(lignes);
+}
 
 QStringList Indicatifs_Du_Log(const Dossier_Test& b) {
     QStringList r;
@@ -72,23 +74,23 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("attendu");
         QTest::newRow("log vide") << QStringList() << u"01/06/08"_s << u"15:25"_s
                                   << QStringList({u"NEW 01/06/08"_s});
-        QTest::newRow("siècle élargi") << QStringList({u"A|10/05/99|10:00"_s, u"B|03/01/00|10:00"_s})
-                                       << u"31/12/99"_s << u"23:59"_s
-                                       << QStringList({u"A 10/05/99"_s, u"NEW 31/12/99"_s, u"B 03/01/00"_s});
-        QTest::newRow("même moment : avant") << QStringList({u"A|01/06/08|15:25"_s, u"B|01/06/08|15:25"_s})
-                                             << u"01/06/08"_s << u"15:25"_s
-                                             << QStringList({u"NEW 01/06/08"_s, u"A 01/06/08"_s, u"B 01/06/08"_s});
-        QTest::newRow("plus tard que tout") << QStringList({u"A|01/06/08|15:25"_s, u"B|02/06/08|08:00"_s})
-                                            << u"02/06/08"_s << u"08:01"_s
-                                            << QStringList({u"A 01/06/08"_s, u"B 02/06/08"_s, u"NEW 02/06/08"_s});
-        QTest::newRow("plus tôt que tout") << QStringList({u"A|01/06/08|15:25"_s}) << u"31/05/08"_s << u"23:59"_s
-                                           << QStringList({u"NEW 31/05/08"_s, u"A 01/06/08"_s});
-        QTest::newRow("heure départage") << QStringList({u"A|01/06/08|09:00"_s, u"B|01/06/08|18:00"_s})
-                                         << u"01/06/08"_s << u"12:00"_s
-                                         << QStringList({u"A 01/06/08"_s, u"NEW 01/06/08"_s, u"B 01/06/08"_s});
-        QTest::newRow("année 49 après 50") << QStringList({u"A|01/01/50|00:00"_s, u"B|01/01/49|00:00"_s})
-                                           << u"31/12/48"_s << u"00:00"_s
-                                           << QStringList({u"A 01/01/50"_s, u"NEW 31/12/48"_s, u"B 01/01/49"_s});
+        QTest::newRow("siècle élargi")
+            << QStringList({u"A|10/05/99|10:00"_s, u"B|03/01/00|10:00"_s}) << u"31/12/99"_s << u"23:59"_s
+            << QStringList({u"A 10/05/99"_s, u"NEW 31/12/99"_s, u"B 03/01/00"_s});
+        QTest::newRow("même moment : avant")
+            << QStringList({u"A|01/06/08|15:25"_s, u"B|01/06/08|15:25"_s}) << u"01/06/08"_s << u"15:25"_s
+            << QStringList({u"NEW 01/06/08"_s, u"A 01/06/08"_s, u"B 01/06/08"_s});
+        QTest::newRow("plus tard que tout")
+            << QStringList({u"A|01/06/08|15:25"_s, u"B|02/06/08|08:00"_s}) << u"02/06/08"_s << u"08:01"_s
+            << QStringList({u"A 01/06/08"_s, u"B 02/06/08"_s, u"NEW 02/06/08"_s});
+        QTest::newRow("plus tôt que tout") << QStringList({u"A|01/06/08|15:25"_s}) << u"31/05/08"_s
+                                           << u"23:59"_s << QStringList({u"NEW 31/05/08"_s, u"A 01/06/08"_s});
+        QTest::newRow("heure départage")
+            << QStringList({u"A|01/06/08|09:00"_s, u"B|01/06/08|18:00"_s}) << u"01/06/08"_s << u"12:00"_s
+            << QStringList({u"A 01/06/08"_s, u"NEW 01/06/08"_s, u"B 01/06/08"_s});
+        QTest::newRow("année 49 après 50")
+            << QStringList({u"A|01/01/50|00:00"_s, u"B|01/01/49|00:00"_s}) << u"31/12/48"_s << u"00:00"_s
+            << QStringList({u"A 01/01/50"_s, u"NEW 31/12/48"_s, u"B 01/01/49"_s});
     }
     void insertionDansLOrdre() {
         QFETCH(QStringList, log);
@@ -113,8 +115,8 @@ private Q_SLOTS:
                                          Ligne_Test(u"B"_s, u"xx/06/08"_s, u"10:00"_s),
                                          Ligne_Test(u"C"_s, u"03/06/08"_s, u"10:00"_s)});
         b.Ecrit(Fichier_Log::Nom_Log(Indicatif), avant);
-        const Resultat r =
-            Fichier_Log(b.repertoire, Indicatif).Insere_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s));
+        const Resultat r = Fichier_Log(b.repertoire, Indicatif)
+                               .Insere_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s));
         QVERIFY(!r);
         QVERIFY2(r.message.contains(u"La ligne 2 du journal"_s), qPrintable(r.message));
         QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
@@ -124,8 +126,8 @@ private Q_SLOTS:
     void ligneCourteAvantLInsertionEstEndommagee() {
         Dossier_Test b;
         b.Ecrit(Fichier_Log::Nom_Log(Indicatif), "F6ABC        F5XYZ\r\n");
-        const Resultat r =
-            Fichier_Log(b.repertoire, Indicatif).Insere_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s));
+        const Resultat r = Fichier_Log(b.repertoire, Indicatif)
+                               .Insere_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s));
         QVERIFY(!r);
         QVERIFY(r.message.contains(u"La ligne 1 du journal"_s));
     }
@@ -194,8 +196,8 @@ private Q_SLOTS:
         b.Ecrit(Fichier_Log::Nom_Log(Indicatif), avant);
         // The temporary name is taken by a folder: it cannot be written.
         QVERIFY(QDir(b.repertoire).mkdir(Nom_Temporaire_Insertion));
-        const Resultat r =
-            Fichier_Log(b.repertoire, Indicatif).Insere_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s));
+        const Resultat r = Fichier_Log(b.repertoire, Indicatif)
+                               .Insere_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s));
         QVERIFY(!r);
         QVERIFY2(r.message.contains(u"« Temporaire6.txt »"_s), qPrintable(r.message));
         QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);

@@ -13,7 +13,8 @@ private Q_SLOTS:
     void magasinVideDonneLesDefauts() {
         QTemporaryDir d;
         const Reglages r(d.filePath(u"SWL.ini"_s));
-        QCOMPARE(r.Lire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station), u"FXXXX"_s);
+        QCOMPARE(r.Lire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station),
+                 u"FXXXX"_s);
         QCOMPARE(r.Lire_Reglage(Reglages::Section_Station(u"F1ABC"_s), cle::Bande_Utilisee, 0), u"0"_s);
         QCOMPARE(r.Lire_Reglage(Reglages::Section_Station(u"F1ABC"_s), cle::Date_Auto, u"Oui"_s), u"Oui"_s);
         QCOMPARE(r.Lire_Reglage(Reglages::Section_Station(u"F1ABC"_s), cle::Langue, true), u"True"_s);
@@ -40,7 +41,8 @@ private Q_SLOTS:
         const QString fichier = d.filePath(u"SWL.ini"_s);
         Reglages r(fichier);
         r.Ecrire_Reglage(u"Setup"_s, cle::Indicatif_Station, u"F9BAD"_s);
-        QCOMPARE(r.Lire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station), u"FXXXX"_s);
+        QCOMPARE(r.Lire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station),
+                 u"FXXXX"_s);
         r.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, u"F1ABC"_s);
         QCOMPARE(r.Lire_Reglage(u"Setup"_s, cle::Indicatif_Station, Aucune_Station), u"F9BAD"_s);
         QFile f(fichier);

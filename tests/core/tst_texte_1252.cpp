@@ -63,7 +63,8 @@ private Q_SLOTS:
         QTest::newRow("CR LF") << QByteArray("a\r\nbb\r\n") << QStringList({u"a"_s, u"bb"_s});
         QTest::newRow("LF seul") << QByteArray("a\nbb\n") << QStringList({u"a"_s, u"bb"_s});
         QTest::newRow("sans fin de ligne") << QByteArray("a\r\nbb") << QStringList({u"a"_s, u"bb"_s});
-        QTest::newRow("ligne vide gardée") << QByteArray("a\r\n\r\nb\r\n") << QStringList({u"a"_s, u""_s, u"b"_s});
+        QTest::newRow("ligne vide gardée")
+            << QByteArray("a\r\n\r\nb\r\n") << QStringList({u"a"_s, u""_s, u"b"_s});
         QTest::newRow("espaces de fin gardés") << QByteArray("a  \r\n") << QStringList({u"a  "_s});
     }
     void decoupeDesLignes() {

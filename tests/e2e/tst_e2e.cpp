@@ -20,7 +20,8 @@ QString Xdotool(const QStringList& arguments) {
 // The id of the first window whose title matches `motif`, waiting up to 15 s.
 QString Attend_Fenetre(const QString& motif) {
     for (int i = 0; i < 150; ++i) {
-        const QString id = Xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, motif}).section(u'\n', 0, 0);
+        const QString id =
+            Xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, motif}).section(u'\n', 0, 0);
         if (!id.isEmpty()) {
             return id;
         }

@@ -26,8 +26,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-template <class T>
-T* Controle(const QWidget& w, const QString& nom) {
+template <class T> T* Controle(const QWidget& w, const QString& nom) {
     T* c = w.findChild<T*>(nom);
     if (!c) {
         qFatal("control %s missing", qPrintable(nom));
@@ -36,7 +35,8 @@ T* Controle(const QWidget& w, const QString& nom) {
 }
 
 QStringList Trois_Lignes() {
-    return {Ligne_Test(u"F6AAA"_s, u"01/06/08"_s, u"10:00"_s), Ligne_Test(u"F6BBB"_s, u"02/06/08"_s, u"11:00"_s),
+    return {Ligne_Test(u"F6AAA"_s, u"01/06/08"_s, u"10:00"_s),
+            Ligne_Test(u"F6BBB"_s, u"02/06/08"_s, u"11:00"_s),
             Ligne_Test(u"F6CCC"_s, u"03/06/08"_s, u"12:00"_s)};
 }
 
@@ -52,7 +52,8 @@ private Q_SLOTS:
         Main w(b.services);
         bool station_modale = false;
         Quand_Modal([&](QWidget* modal) {
-            station_modale = modal->objectName() == u"Station" && modal->windowTitle() == u"Selection Indicaif";
+            station_modale =
+                modal->objectName() == u"Station" && modal->windowTitle() == u"Selection Indicaif";
             QTest::keyClicks(Controle<QLineEdit>(*modal, u"New_Indicatif"_s), u"f1abc"_s);
             QTest::mouseClick(Controle<QPushButton>(*modal, u"Validation"_s), Qt::LeftButton);
         });
@@ -87,10 +88,12 @@ private Q_SLOTS:
         w.Form_Load();
         QVERIFY(b.messages.textes.isEmpty());
         auto* liste = Controle<QListView>(w, u"Liste_SWL"_s);
-        QAbstractItemModelTester testeur(liste->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester testeur(liste->model(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(liste->model()->rowCount(), 3);
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(liste->model()->index(i, 0).data().toString(), Forme_Ligne_Liste(Trois_Lignes()[i], i + 1));
+            QCOMPARE(liste->model()->index(i, 0).data().toString(),
+                     Forme_Ligne_Liste(Trois_Lignes()[i], i + 1));
         }
         QCOMPARE(liste->currentIndex().row(), 2);
         QVERIFY(liste->selectionModel()->isSelected(liste->model()->index(2, 0)));
@@ -262,10 +265,10 @@ private Q_SLOTS:
                  u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s);
         QCOMPARE(Controle<QLabel>(w, u"Label_Liste_QSO"_s)->text(), Libelle_Colonnes_Liste());
         QVERIFY(QFontInfo(Controle<QListView>(w, u"Liste_SWL"_s)->font()).fixedPitch());
-        const QStringList boutons = {u"Valide_A"_s, u"Efface_A"_s, u"Annule_Saisie"_s, u"Ajout_QSO"_s,
-                                     u"Rechercher"_s, u"Command1"_s};
+        const QStringList boutons = {u"Valide_A"_s,  u"Efface_A"_s,   u"Annule_Saisie"_s,
+                                     u"Ajout_QSO"_s, u"Rechercher"_s, u"Command1"_s};
         const QStringList textes = {u"Valider le QSO"_s, u"Annuler saisie en cours"_s, u"Supprimer un QSO"_s,
-                                    u"Inserer un QSO"_s, u"Rechercher un QSO"_s, u"Cluster"_s};
+                                    u"Inserer un QSO"_s, u"Rechercher un QSO"_s,       u"Cluster"_s};
         for (int i = 0; i < boutons.size(); ++i) {
             QCOMPARE(Controle<QPushButton>(w, boutons[i])->text(), textes[i]);
         }

@@ -67,14 +67,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("reste");
         QTest::newRow("vide") << u""_s << u"Vous devez entrer un indicatif"_s << u""_s;
-        QTest::newRow("13 caractères") << u"F1ABCDEFGHIJK"_s << u"12 caracteres maximum pour l'indicatif"_s
-                                       << u"F1ABCDEFGHIJK"_s;
-        QTest::newRow("tiret") << u"F1-ABC"_s
-                               << u"L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "_s
-                               << u""_s;
-        QTest::newRow("accent") << u"F1ÉTÉ"_s
-                                << u"L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "_s
-                                << u""_s;
+        QTest::newRow("13 caractères")
+            << u"F1ABCDEFGHIJK"_s << u"12 caracteres maximum pour l'indicatif"_s << u"F1ABCDEFGHIJK"_s;
+        QTest::newRow("tiret")
+            << u"F1-ABC"_s << u"L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "_s
+            << u""_s;
+        QTest::newRow("accent")
+            << u"F1ÉTÉ"_s << u"L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "_s
+            << u""_s;
     }
     void refus() {
         QFETCH(QString, texte);

@@ -1,6 +1,5 @@
 #include "doubles.h"
 
-
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>

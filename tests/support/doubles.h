@@ -1,6 +1,5 @@
 #pragma once
 
-#include "support/fichiers_test.h"
 #include "core/horloge.h"
 #include "core/reglages.h"
 #include "platform/boites_message.h"
@@ -8,6 +7,7 @@
 #include "platform/navigateur.h"
 #include "platform/programme.h"
 #include "platform/services.h"
+#include "support/fichiers_test.h"
 
 #include <QList>
 #include <QStringList>

@@ -10,14 +10,15 @@ namespace swl::test {
 
 using namespace Qt::Literals::StringLiterals;
 
-Dossier_Test::Dossier_Test()
-    : repertoire(dossier.filePath(u"ORBEL_SWL"_s)) {
+Dossier_Test::Dossier_Test() : repertoire(dossier.filePath(u"ORBEL_SWL"_s)) {
     QDir().mkpath(repertoire);
     Ecrit(u"FXXXX.txt"_s, {});
     Ecrit(u"Liste_Prenom.txt"_s, {});
 }
 
-QString Dossier_Test::Chemin(const QString& nom) const { return QDir(repertoire).filePath(nom); }
+QString Dossier_Test::Chemin(const QString& nom) const {
+    return QDir(repertoire).filePath(nom);
+}
 
 void Dossier_Test::Ecrit(const QString& nom, const QByteArray& octets) const {
     QFile f(Chemin(nom));
@@ -39,7 +40,8 @@ QByteArray Octets_Log(const QStringList& lignes) {
     return o;
 }
 
-QString Ligne_Test(const QString& indicatif_a, const QString& date, const QString& heure, const QString& dpt_a) {
+QString Ligne_Test(const QString& indicatif_a, const QString& date, const QString& heure,
+                   const QString& dpt_a) {
     Fiche_QSO f;
     f.Indicatif_A = indicatif_a;
     f.Dpt_A = dpt_a;
