@@ -13,3 +13,14 @@ public:
 };
 
 } // namespace swl
+
+namespace swl {
+
+// "hh:mm:ss" of the clock's universal time.
+QString Heure_Utc(const Horloge& horloge);
+// "hh:mm:ss" of the clock's local time.
+QString Heure_Locale(const Horloge& horloge);
+// "dd/mm/yy" of the clock's universal date.
+QString Date_Utc(const Horloge& horloge);
+
+} // namespace swl

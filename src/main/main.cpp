@@ -59,22 +59,15 @@ QComboBox* Combo(QWidget* parent, const QString& nom) {
     c->setEditable(true);
     // Typed text never joins the list.
     c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCompleter(nullptr);
     return c;
 }
 
 QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& texte) {
     auto* b = Nomme(new QPushButton(texte, parent), nom);
-    b->setAutoDefault(false);
+    // Enter presses the button that has the focus: the form is walked from the keyboard.
+    b->setAutoDefault(true);
     return b;
-}
-
-// Selects the list entry that reads `texte`, else shows the text with no entry selected.
-void Fixe_Texte_Combo(QComboBox* c, const QString& texte) {
-    const int i = c->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    c->setCurrentIndex(i);
-    if (i < 0) {
-        c->setEditText(texte);
-    }
 }
 
 } // namespace
@@ -85,6 +78,7 @@ Main::Main(const Services& services, QWidget* parent)
     setWindowTitle(u"ORBEL_SWL"_s);
     Construit_Controles();
     Construit_Menus();
+    Installe_Regles_Saisie();
 }
 
 Main::~Main() = default;
@@ -135,6 +129,7 @@ void Main::Construit_Controles() {
     Mode_A = Combo(Frame3, u"Mode_A"_s);
     Bande_A = Combo(Frame3, u"Bande_A"_s);
     QSL_A = Nomme(new QCheckBox(Frame3), u"QSL_A"_s);
+    QSL_A->setEnabled(false);
     Label10 = Nomme(new QLabel(u"Mode de saisie"_s, Frame3), u"Label10"_s);
     Mode_Aff = Nomme(new QLabel(Frame3), u"Mode_Aff"_s);
     Mode_Aff->setFont(gras);
@@ -229,7 +224,6 @@ void Main::Construit_Controles() {
     Timer1 = Nomme(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(1000);
 
-    connect(Liste_SWL, &QListView::clicked, this, [this] { Liste_SWL_Click(); });
 }
 
 void Main::Construit_Menus() {
@@ -305,6 +299,8 @@ void Main::Form_Load() {
 
     modif_en_cours_ = false;
     show();
+    Timer1_Timer();
+    Timer1->start();
     Ind_A->setEnabled(true);
     Ind_A->setFocus();
     Mode_Aff->setText(u"Saisie QSO"_s);
@@ -359,36 +355,17 @@ void Main::Selectionne_Ligne(int index) {
         return;
     }
     const QModelIndex i = modele_->index(index);
+    const bool deja = Liste_SWL->currentIndex() == i;
+    // A new current entry shows itself (currentChanged); the same one is shown again here.
     Liste_SWL->setCurrentIndex(i);
     Liste_SWL->scrollTo(i);
-    Liste_SWL_Click();
+    if (deja) {
+        Liste_SWL_Click();
+    }
 }
 
 void Main::Selectionne_Derniere_Ligne() {
     Selectionne_Ligne(modele_->Nombre() - 1);
-}
-
-void Main::Liste_SWL_Click() {
-    if (liste_bloquee_ || !Liste_SWL->currentIndex().isValid()) {
-        return;
-    }
-    ligne_selectionnee_ = modele_->Ligne(Liste_SWL->currentIndex().row());
-    Annule_Saisie->setEnabled(true);
-    const Fiche_QSO f = Fiche_De_Ligne_Liste(ligne_selectionnee_);
-    Ind_A->setText(f.Indicatif_A.trimmed());
-    Ind_A->setEnabled(false);
-    Dpt_A->setText(f.Dpt_A.trimmed());
-    RST_A->setText(f.RST_A.trimmed());
-    Prenom_A->setText(f.Prenom_A.trimmed());
-    Rem_A->setText(f.QTH_A.trimmed());
-    Ind_B->setText(f.Indicatif_B.trimmed());
-    Dpt_B->setText(f.Dpt_B.trimmed());
-    RST_B->setText(f.RST_B.trimmed());
-    Date_A->setText(f.Date);
-    Heure_A->setText(f.Heure);
-    Fixe_Texte_Combo(Mode_A, f.Mode.trimmed());
-    Fixe_Texte_Combo(Bande_A, f.Bande.trimmed());
-    QSL_A->setChecked(f.QSL);
 }
 
 void Main::Init_Saisie() {

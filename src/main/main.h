@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/controles_saisie.h"
+#include "core/fiche_qso.h"
 #include "core/fichier_log.h"
 #include "platform/services.h"
 #include "station/hote_station.h"
@@ -57,8 +59,37 @@ private:
     void Construit_Menus();
     Fichier_Log Log() const;
     QString Section_Station() const;
-    void Liste_SWL_Click();
     void Montre_Station();
+
+    // Clock and date mode.
+    void Timer1_Timer();
+    void Mnu_Date_Auto_Click();
+    void Mnu_Date_Man_Click();
+
+    // Entry field rules: each field's key handler, and Enter walking the chain.
+    void Installe_Regles_Saisie();
+    int KeyPress(QWidget* champ, int code);
+    void Entree(QWidget* champ);
+    bool Refuse(Champ_Saisie champ, const QString& texte);
+    void Passe_A(QWidget* champ, QWidget* suivant);
+    void Ecrit_Position(QComboBox* combo, const QString& cle);
+    void Cherche_Prenom_A();
+    void Cherche_Dpt_B();
+
+    // Saving.
+    void Valide_A_Click();
+    bool Enregistre();
+    void Remet_En_Attente();
+    Fiche_QSO Fiche_Du_Formulaire() const;
+    // After a change of the log: the list read again and its last entry selected. On
+    // failure the message, and nothing else changes.
+    bool Apres_Changement(const Resultat& resultat);
+
+    // List editing.
+    void Liste_SWL_Click();
+    void Liste_SWL_DblClick();
+    void Annule_Saisie_Click();
+    void Ajout_QSO_Click();
 
     const Services& services_;
     QString indicatif_station_;

@@ -24,7 +24,8 @@ QByteArray Octets(const QStringList& lignes) {
 
 QStringList Indicatifs_Du_Log(const Dossier_Test& b) {
     QStringList r;
-    for (const auto& l : Decoupe_Lignes(b.Lit(Fichier_Log::Nom_Log(Indicatif)))) {
+    const QByteArray contenu = b.Lit(Fichier_Log::Nom_Log(Indicatif));
+    for (const auto& l : Decoupe_Lignes(contenu)) {
         r << Decode_1252(l).left(12).trimmed() + u' ' + Decode_1252(l).mid(47, 8);
     }
     return r;

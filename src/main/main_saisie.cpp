@@ -1,0 +1,417 @@
+// The main window's entry form: field rules, saving a QSO, editing from the list, clock.
+#include "main.h"
+
+#include "core/horloge.h"
+#include "core/liste_prenom.h"
+#include "core/reglages.h"
+#include "core/texte_1252.h"
+#include "main/modele_liste_swl.h"
+#include "platform/boites_message.h"
+#include "platform/fenetres.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTimer>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString Texte(const QWidget* champ) {
+    if (const auto* edition = qobject_cast<const QLineEdit*>(champ)) {
+        return edition->text();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(champ)) {
+        return combo->currentText();
+    }
+    return {};
+}
+
+// Selects the list entry that reads `texte`, else shows the text with no entry selected.
+void Fixe_Texte_Combo(QComboBox* c, const QString& texte) {
+    const int i = c->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    c->setCurrentIndex(i);
+    if (i < 0) {
+        c->setEditText(texte);
+    }
+}
+
+} // namespace
+
+void Main::Timer1_Timer() {
+    Label37->setEnabled(true);
+    Label37->setText(Heure_Utc(services_.horloge).left(5) + u" Utc"_s);
+    Label34->setEnabled(true);
+    Label34->setText(Heure_Locale(services_.horloge).left(5) + u" Loc"_s);
+    Label33->setText(Date_Utc(services_.horloge));
+}
+
+void Main::Mnu_Date_Auto_Click() {
+    Mnu_Date_Auto->setChecked(true);
+    Mnu_Date_Man->setChecked(false);
+    Date_A->clear();
+    services_.reglages.Ecrire_Reglage(Section_Station(), cle::Date_Auto, u"Oui"_s);
+}
+
+void Main::Mnu_Date_Man_Click() {
+    Mnu_Date_Auto->setChecked(false);
+    Mnu_Date_Man->setChecked(true);
+    services_.reglages.Ecrire_Reglage(Section_Station(), cle::Date_Auto, u"Non"_s);
+}
+
+void Main::Installe_Regles_Saisie() {
+    for (QWidget* champ : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B, RST_B,
+                                                          Date_A, Heure_A, Mode_A, Bande_A, QSL_A}) {
+        Installe_KeyPress(champ, [this, champ](int code) { return KeyPress(champ, code); });
+    }
+    connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    connect(Mnu_Date_Auto, &QAction::triggered, this, &Main::Mnu_Date_Auto_Click);
+    connect(Mnu_Date_Man, &QAction::triggered, this, &Main::Mnu_Date_Man_Click);
+    connect(Valide_A, &QPushButton::clicked, this, &Main::Valide_A_Click);
+    connect(Efface_A, &QPushButton::clicked, this, &Main::Init_Saisie);
+    connect(Annule_Saisie, &QPushButton::clicked, this, &Main::Annule_Saisie_Click);
+    connect(Ajout_QSO, &QPushButton::clicked, this, &Main::Ajout_QSO_Click);
+    connect(Liste_SWL, &QListView::clicked, this, &Main::Liste_SWL_Click);
+    connect(Liste_SWL, &QListView::doubleClicked, this, &Main::Liste_SWL_DblClick);
+    // Moving through the list with the keyboard shows each entry, as a click does.
+    connect(Liste_SWL->selectionModel(), &QItemSelectionModel::currentChanged, this, &Main::Liste_SWL_Click);
+}
+
+int Main::KeyPress(QWidget* champ, int code) {
+    if (champ == Ind_A && indicatif_station_ == Aucune_Station) {
+        services_.messages.Message(Message_Indicatif_Station_Absent());
+        return code;
+    }
+    const bool departement = champ == Dpt_A || champ == Dpt_B;
+    if (!departement && champ != QSL_A && code >= 'a' && code <= 'z') {
+        code -= 32;
+    }
+    if (code == 13) {
+        Entree(champ);
+        return 0;
+    }
+    if (champ == Mode_A) {
+        Ecrit_Position(Mode_A, cle::Mode_Utilise);
+    } else if (champ == Bande_A) {
+        Ecrit_Position(Bande_A, cle::Bande_Utilisee);
+    }
+    return code;
+}
+
+bool Main::Refuse(Champ_Saisie champ, const QString& texte) {
+    const QString message = Controle_Saisie(champ, texte);
+    if (message.isEmpty()) {
+        return false;
+    }
+    services_.messages.Message(message);
+    return true;
+}
+
+void Main::Passe_A(QWidget* champ, QWidget* suivant) {
+    Fixe_Couleur_Fond(champ, Couleur_Repos);
+    suivant->setEnabled(true);
+    Fixe_Couleur_Fond(suivant, Couleur_Courante);
+    suivant->setFocus();
+}
+
+void Main::Ecrit_Position(QComboBox* combo, const QString& cle) {
+    if (modif_en_cours_) {
+        return;
+    }
+    const int position = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    services_.reglages.Ecrire_Reglage(Section_Station(), cle, position);
+}
+
+void Main::Entree(QWidget* champ) {
+    if (champ == Ind_A) {
+        if (!Refuse(Champ_Saisie::Indicatif, Ind_A->text())) {
+            Cherche_Prenom_A();
+            Passe_A(Ind_A, Dpt_A);
+        }
+    } else if (champ == Dpt_A || champ == Dpt_B) {
+        auto* dpt = static_cast<QLineEdit*>(champ);
+        dpt->setText(dpt->text().toLower());
+        if (!Refuse(Champ_Saisie::Departement, dpt->text())) {
+            Passe_A(dpt, dpt == Dpt_A ? RST_A : RST_B);
+        }
+    } else if (champ == RST_A) {
+        if (!Refuse(Champ_Saisie::Report, RST_A->text())) {
+            Passe_A(RST_A, Prenom_A);
+        }
+    } else if (champ == Prenom_A) {
+        if (!Refuse(Champ_Saisie::Prenom, Prenom_A->text())) {
+            Passe_A(Prenom_A, Rem_A);
+        }
+    } else if (champ == Rem_A) {
+        if (!Refuse(Champ_Saisie::QTH, Rem_A->text())) {
+            Passe_A(Rem_A, Ind_B);
+        }
+    } else if (champ == Ind_B) {
+        if (!Refuse(Champ_Saisie::Indicatif, Ind_B->text())) {
+            Cherche_Dpt_B();
+            Passe_A(Ind_B, Dpt_B);
+        }
+    } else if (champ == RST_B) {
+        if (Refuse(Champ_Saisie::Report, RST_B->text())) {
+            return;
+        }
+        if (Mnu_Date_Auto->isChecked() && !modif_en_cours_ && !insertion_en_cours_) {
+            // The QSO is on the air now: date and time come from the UTC clock.
+            Date_A->setText(Label33->text());
+            Heure_A->setText(Label37->text().left(5));
+            Passe_A(RST_B, Mode_A);
+        } else {
+            Passe_A(RST_B, Date_A);
+        }
+    } else if (champ == Date_A) {
+        if (!Refuse(Champ_Saisie::Date, Date_A->text())) {
+            Passe_A(Date_A, Heure_A);
+        }
+    } else if (champ == Heure_A) {
+        if (!Refuse(Champ_Saisie::Heure, Heure_A->text())) {
+            Passe_A(Heure_A, Mode_A);
+        }
+    } else if (champ == Mode_A) {
+        if (!Refuse(Champ_Saisie::Mode, Mode_A->currentText())) {
+            Ecrit_Position(Mode_A, cle::Mode_Utilise);
+            Passe_A(Mode_A, Bande_A);
+        }
+    } else if (champ == Bande_A) {
+        if (!Refuse(Champ_Saisie::Bande, Bande_A->currentText())) {
+            Ecrit_Position(Bande_A, cle::Bande_Utilisee);
+            Passe_A(Bande_A, QSL_A);
+        }
+    } else if (champ == QSL_A) {
+        Passe_A(QSL_A, Valide_A);
+    }
+}
+
+void Main::Cherche_Prenom_A() {
+    if (modif_en_cours_) {
+        return;
+    }
+    if (const auto fiche = Liste_Prenom(services_.repertoire).Cherche(Ind_A->text())) {
+        Dpt_A->setText(fiche->departement);
+        Prenom_A->setText(fiche->prenom);
+    }
+}
+
+void Main::Cherche_Dpt_B() {
+    if (modif_en_cours_) {
+        return;
+    }
+    if (const auto fiche = Liste_Prenom(services_.repertoire).Cherche(Ind_B->text())) {
+        Dpt_B->setEnabled(true);
+        Dpt_B->setText(fiche->departement);
+    }
+}
+
+Fiche_QSO Main::Fiche_Du_Formulaire() const {
+    Fiche_QSO f;
+    f.Indicatif_A = Ind_A->text();
+    f.Dpt_A = Dpt_A->text();
+    f.RST_A = RST_A->text();
+    f.Prenom_A = Prenom_A->text().toUpper();
+    f.QTH_A = Rem_A->text();
+    f.Indicatif_B = Ind_B->text();
+    f.Dpt_B = Dpt_B->text();
+    f.RST_B = RST_B->text();
+    f.Date = Date_A->text();
+    f.Heure = Heure_A->text();
+    f.Mode = Mode_A->currentText();
+    f.Bande = Bande_A->currentText();
+    f.QSL = QSL_A->isChecked();
+    return f;
+}
+
+void Main::Valide_A_Click() {
+    if (services_.messages.Question(u"Voulez vous enregistrer ces données ?"_s) && !Enregistre()) {
+        // Nothing was written: the form keeps the QSO so that the user can try again.
+        return;
+    }
+    Remet_En_Attente();
+}
+
+bool Main::Enregistre() {
+    // Fields edited without Enter (an entry being modified) are checked here too.
+    for (QWidget* champ : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B, RST_B,
+                                                          Date_A, Heure_A, Mode_A, Bande_A}) {
+        const QString texte = Texte(champ);
+        const qsizetype interdit = Premier_Caractere_Interdit(texte);
+        if (interdit >= 0) {
+            services_.messages.Message(Message_Caractere_Interdit(texte, interdit) +
+                                       u"\r\nLe QSO n'a pas été enregistré."_s);
+            champ->setFocus();
+            return false;
+        }
+    }
+    const Fiche_QSO fiche = Fiche_Du_Formulaire();
+    const QString ligne = Forme_Ligne_Log(fiche);
+    Resultat ecrit;
+    if (modif_en_cours_) {
+        ecrit = Log().Remplace_QSO_Log(ligne, Ligne_Log_De_Liste(ligne_selectionnee_),
+                                       Numero_Ligne_Liste(ligne_selectionnee_));
+    } else if (!Mnu_Date_Auto->isChecked() || insertion_en_cours_) {
+        ecrit = Log().Insere_QSO_Log(ligne);
+    } else {
+        ecrit = Log().Ajoute_QSO_Log(ligne);
+    }
+    if (!ecrit) {
+        services_.messages.Message(ecrit.message);
+        return false;
+    }
+    Prenom_A->setText(fiche.Prenom_A);
+    const QString qth = QTH_Conserve(Rem_A->text());
+    if (Rem_A->text().trimmed().size() > 30) {
+        Rem_A->setText(qth);
+    }
+    // The first name is recorded once the QSO itself is safely in the log.
+    const Resultat prenom = Liste_Prenom(services_.repertoire)
+                                .Maj_Liste_Prenom(Liste_Prenom::Enregistrement(
+                                    Ind_A->text(), Dpt_A->text(), QStringView(fiche.Prenom_A).trimmed().toString()));
+    if (!prenom) {
+        services_.messages.Message(prenom.message + u"\r\nLe QSO est bien enregistré dans le journal."_s);
+    }
+    return Apres_Changement(Resultat::Succes());
+}
+
+bool Main::Apres_Changement(const Resultat& resultat) {
+    if (!resultat) {
+        services_.messages.Message(resultat.message);
+        return false;
+    }
+    if (!Charge_Log()) {
+        return false;
+    }
+    Selectionne_Derniere_Ligne();
+    return true;
+}
+
+void Main::Remet_En_Attente() {
+    Selectionne_Derniere_Ligne();
+    modif_en_cours_ = false;
+    insertion_en_cours_ = false;
+    liste_bloquee_ = false;
+    Mode_Aff->setText(u"Saisie QSO"_s);
+    Valide_A->setPalette(QPalette());
+    Valide_A->setEnabled(false);
+    for (QLineEdit* c : {Ind_A, Dpt_A, Dpt_B, Prenom_A, Ind_B}) {
+        c->clear();
+        c->setEnabled(false);
+        Fixe_Couleur_Fond(c, Couleur_Repos);
+    }
+    if (Mnu_Date_Auto->isChecked()) {
+        Date_A->clear();
+    }
+    for (QWidget* c : std::initializer_list<QWidget*>{Date_A, Mode_A, Bande_A}) {
+        c->setEnabled(false);
+        Fixe_Couleur_Fond(c, Couleur_Repos);
+    }
+    Heure_A->clear();
+    Heure_A->setEnabled(false);
+    Fixe_Couleur_Fond(Heure_A, Couleur_Repos);
+    for (QLineEdit* c : {RST_A, RST_B}) {
+        c->setText(u"59"_s);
+        c->setEnabled(false);
+        Fixe_Couleur_Fond(c, Couleur_Repos);
+    }
+    Rem_A->clear();
+    Rem_A->setEnabled(false);
+    Fixe_Couleur_Fond(Rem_A, Couleur_Repos);
+    QSL_A->setChecked(false);
+    QSL_A->setEnabled(false);
+    Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
+    Ind_A->setEnabled(true);
+    Ind_A->setFocus();
+    Selectionne_Bande_Mode();
+}
+
+void Main::Liste_SWL_Click() {
+    if (liste_bloquee_ || !Liste_SWL->currentIndex().isValid()) {
+        return;
+    }
+    ligne_selectionnee_ = modele_->Ligne(Liste_SWL->currentIndex().row());
+    Annule_Saisie->setEnabled(true);
+    const Fiche_QSO f = Fiche_De_Ligne_Liste(ligne_selectionnee_);
+    Ind_A->setText(f.Indicatif_A.trimmed());
+    Ind_A->setEnabled(false);
+    Dpt_A->setText(f.Dpt_A.trimmed());
+    RST_A->setText(f.RST_A.trimmed());
+    Prenom_A->setText(f.Prenom_A.trimmed());
+    Rem_A->setText(f.QTH_A.trimmed());
+    Ind_B->setText(f.Indicatif_B.trimmed());
+    Dpt_B->setText(f.Dpt_B.trimmed());
+    RST_B->setText(f.RST_B.trimmed());
+    Date_A->setText(f.Date);
+    Heure_A->setText(f.Heure);
+    Fixe_Texte_Combo(Mode_A, f.Mode.trimmed());
+    Fixe_Texte_Combo(Bande_A, f.Bande.trimmed());
+    QSL_A->setChecked(f.QSL);
+}
+
+void Main::Liste_SWL_DblClick() {
+    if (liste_bloquee_) {
+        return;
+    }
+    if (ligne_selectionnee_.isEmpty()) {
+        services_.messages.Message(u"Cliquez sur une ligne pour l'editer"_s);
+        return;
+    }
+    liste_bloquee_ = true;
+    modif_en_cours_ = true;
+    for (QWidget* c : std::initializer_list<QWidget*>{Ind_A, Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Mode_A,
+                                                      Bande_A, RST_A, RST_B, Rem_A, QSL_A, Valide_A}) {
+        c->setEnabled(true);
+    }
+    Mode_Aff->setText(u"Modification QSO"_s);
+    // Fields keep their columns' full width here, trailing spaces included.
+    const Fiche_QSO f = Fiche_De_Ligne_Liste(ligne_selectionnee_);
+    Ind_A->setEnabled(false);
+    Ind_A->setText(f.Indicatif_A);
+    Dpt_A->setText(f.Dpt_A);
+    RST_A->setText(f.RST_A);
+    Prenom_A->setText(f.Prenom_A);
+    Rem_A->setText(f.QTH_A);
+    Date_A->setText(f.Date);
+    Heure_A->setText(f.Heure);
+    Ind_B->setText(f.Indicatif_B.trimmed());
+    Dpt_B->setText(f.Dpt_B.trimmed());
+    RST_B->setText(f.RST_B.trimmed());
+    Fixe_Texte_Combo(Mode_A, f.Mode.trimmed());
+    Fixe_Texte_Combo(Bande_A, f.Bande.trimmed());
+    QSL_A->setChecked(f.QSL);
+    Ind_A->setEnabled(true);
+    Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
+    Ind_A->setFocus();
+}
+
+void Main::Annule_Saisie_Click() {
+    if (ligne_selectionnee_.isEmpty()) {
+        services_.messages.Message(u"Cliquez sur une ligne pour l'effacer"_s);
+        return;
+    }
+    const QString ligne = Ligne_Log_De_Liste(ligne_selectionnee_);
+    if (services_.messages.Question(u"Voulez vous Supprimer ce QSO ?"_s)) {
+        Apres_Changement(Log().Supprime_QSO_Log(ligne, Numero_Ligne_Liste(ligne_selectionnee_)));
+    }
+    Annule_Saisie->setEnabled(false);
+    Init_Saisie();
+}
+
+void Main::Ajout_QSO_Click() {
+    insertion_en_cours_ = true;
+    Mode_Aff->setText(u"Insertion QSO"_s);
+    // After a click on an entry the first field is disabled: it must take the typing again.
+    Ind_A->setEnabled(true);
+    Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
+    Ind_A->setFocus();
+}
+
+} // namespace swl
