@@ -8,10 +8,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-bool Chiffre(QChar c) { return c >= u'0' && c <= u'9'; }
+bool Chiffre(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The number of two digits at `i` (0-based); the caller has checked they are digits.
-int Nombre(QStringView t, qsizetype i) { return (t[i].unicode() - '0') * 10 + (t[i + 1].unicode() - '0'); }
+int Nombre(QStringView t, qsizetype i) {
+    return (t[i].unicode() - '0') * 10 + (t[i + 1].unicode() - '0');
+}
 
 // The checks of a field's own rule, in their order.
 QString Regle_Du_Champ(Champ_Saisie champ, QStringView t) {

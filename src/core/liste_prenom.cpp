@@ -10,10 +10,10 @@ namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
 
-Liste_Prenom::Liste_Prenom(QString repertoire)
-    : repertoire_(std::move(repertoire)) {}
+Liste_Prenom::Liste_Prenom(QString repertoire) : repertoire_(std::move(repertoire)) {}
 
-QString Liste_Prenom::Enregistrement(const QString& indicatif, const QString& departement, const QString& prenom) {
+QString Liste_Prenom::Enregistrement(const QString& indicatif, const QString& departement,
+                                     const QString& prenom) {
     return indicatif.leftJustified(12) + u' ' + departement.leftJustified(2) + u' ' + prenom.toUpper();
 }
 
@@ -33,8 +33,8 @@ std::optional<Liste_Prenom::Fiche> Liste_Prenom::Cherche(const QString& indicati
         return std::nullopt;
     }
     const QByteArrayView ligne = *trouvee;
-    const QByteArrayView departement = ligne.size() > 13 ? ligne.sliced(13, qMin<qsizetype>(2, ligne.size() - 13))
-                                                         : QByteArrayView();
+    const QByteArrayView departement =
+        ligne.size() > 13 ? ligne.sliced(13, qMin<qsizetype>(2, ligne.size() - 13)) : QByteArrayView();
     const QByteArrayView prenom = ligne.size() > 16 ? ligne.sliced(16) : QByteArrayView();
     return Fiche{Decode_1252(departement).trimmed(), Decode_1252(prenom).toUpper()};
 }

@@ -27,7 +27,8 @@ public:
     // end; the file is made when missing. Atomic: the directory is never half written.
     Resultat Maj_Liste_Prenom(const QString& enregistrement) const;
 
-    static QString Enregistrement(const QString& indicatif, const QString& departement, const QString& prenom);
+    static QString Enregistrement(const QString& indicatif, const QString& departement,
+                                  const QString& prenom);
 
 private:
     QString repertoire_;

@@ -223,7 +223,6 @@ void Main::Construit_Controles() {
 
     Timer1 = Nomme(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(1000);
-
 }
 
 void Main::Construit_Menus() {

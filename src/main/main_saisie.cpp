@@ -67,8 +67,8 @@ void Main::Mnu_Date_Man_Click() {
 }
 
 void Main::Installe_Regles_Saisie() {
-    for (QWidget* champ : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B, RST_B,
-                                                          Date_A, Heure_A, Mode_A, Bande_A, QSL_A}) {
+    for (QWidget* champ : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B,
+                                                          RST_B, Date_A, Heure_A, Mode_A, Bande_A, QSL_A}) {
         Installe_KeyPress(champ, [this, champ](int code) { return KeyPress(champ, code); });
     }
     connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
@@ -232,17 +232,23 @@ Fiche_QSO Main::Fiche_Du_Formulaire() const {
 }
 
 void Main::Valide_A_Click() {
+    // With the manual date, the date just used is kept for the next QSO; the reselection of
+    // the last entry that follows a save would otherwise show that entry's date instead.
+    const QString date = Date_A->text();
     if (services_.messages.Question(u"Voulez vous enregistrer ces données ?"_s) && !Enregistre()) {
         // Nothing was written: the form keeps the QSO so that the user can try again.
         return;
     }
     Remet_En_Attente();
+    if (!Mnu_Date_Auto->isChecked()) {
+        Date_A->setText(date);
+    }
 }
 
 bool Main::Enregistre() {
     // Fields edited without Enter (an entry being modified) are checked here too.
-    for (QWidget* champ : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B, RST_B,
-                                                          Date_A, Heure_A, Mode_A, Bande_A}) {
+    for (QWidget* champ : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B,
+                                                          RST_B, Date_A, Heure_A, Mode_A, Bande_A}) {
         const QString texte = Texte(champ);
         const qsizetype interdit = Premier_Caractere_Interdit(texte);
         if (interdit >= 0) {
@@ -273,9 +279,10 @@ bool Main::Enregistre() {
         Rem_A->setText(qth);
     }
     // The first name is recorded once the QSO itself is safely in the log.
-    const Resultat prenom = Liste_Prenom(services_.repertoire)
-                                .Maj_Liste_Prenom(Liste_Prenom::Enregistrement(
-                                    Ind_A->text(), Dpt_A->text(), QStringView(fiche.Prenom_A).trimmed().toString()));
+    const Resultat prenom =
+        Liste_Prenom(services_.repertoire)
+            .Maj_Liste_Prenom(Liste_Prenom::Enregistrement(Ind_A->text(), Dpt_A->text(),
+                                                           QStringView(fiche.Prenom_A).trimmed().toString()));
     if (!prenom) {
         services_.messages.Message(prenom.message + u"\r\nLe QSO est bien enregistré dans le journal."_s);
     }
@@ -366,8 +373,9 @@ void Main::Liste_SWL_DblClick() {
     }
     liste_bloquee_ = true;
     modif_en_cours_ = true;
-    for (QWidget* c : std::initializer_list<QWidget*>{Ind_A, Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Mode_A,
-                                                      Bande_A, RST_A, RST_B, Rem_A, QSL_A, Valide_A}) {
+    for (QWidget* c :
+         std::initializer_list<QWidget*>{Ind_A, Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Mode_A,
+                                         Bande_A, RST_A, RST_B, Rem_A, QSL_A, Valide_A}) {
         c->setEnabled(true);
     }
     Mode_Aff->setText(u"Modification QSO"_s);
