@@ -2,6 +2,7 @@
 // every saved, modified or deleted QSO.
 #include "core/fiche_qso.h"
 #include "core/fichier_log.h"
+#include "core/liste_prenom.h"
 #include "core/reglages.h"
 #include "core/texte_1252.h"
 #include "main/main.h"
@@ -12,9 +13,12 @@
 #include "platform/navigateur.h"
 #include "platform/programme.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -149,6 +153,26 @@ void Suppression(benchmark::State& etat) {
 }
 BENCHMARK(Suppression)->Unit(benchmark::kMillisecond);
 
+// A first-name directory of 50,000 callsigns; the one looked up is near the end.
+void Recherche_Prenom(benchmark::State& etat) {
+    QTemporaryDir dossier;
+    QByteArray octets;
+    for (int i = 0; i < 50000; ++i) {
+        octets += Encode_1252(Liste_Prenom::Enregistrement(u"F"_s + QString::number(100000 + i), u"75"_s,
+                                                           u"Jean"_s)) +
+                  "\r\n";
+    }
+    QFile f(dossier.filePath(Nom_Liste_Prenom));
+    f.open(QIODevice::WriteOnly);
+    f.write(octets);
+    f.close();
+    const Liste_Prenom liste(dossier.path());
+    for (auto _ : etat) {
+        benchmark::DoNotOptimize(liste.Cherche(u"F149990"_s));
+    }
+}
+BENCHMARK(Recherche_Prenom)->Unit(benchmark::kMillisecond);
+
 long Pic_Memoire_Ko() {
     std::ifstream status("/proc/self/status");
     std::string mot;
@@ -164,8 +188,9 @@ long Pic_Memoire_Ko() {
 
 class Silence final : public Boites_Message {
 public:
+    bool oui = false;
     void Message(const QString&) override {}
-    bool Question(const QString&) override { return false; }
+    bool Question(const QString&) override { return oui; }
 };
 class Sans_Navigateur final : public Navigateur {
 public:
@@ -193,6 +218,44 @@ void Memoire_Programme(benchmark::State& etat) {
     etat.counters["pic_Mo"] = double(Pic_Memoire_Ko()) / 1024.0;
 }
 BENCHMARK(Memoire_Programme)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// "Valider le QSO" in the main window on a 99,998-line log: a new QSO appended, or the
+// entry in the middle of the log modified; the list read again either way.
+void Enregistrement_Fenetre(benchmark::State& etat, bool modification) {
+    const Log_Test t(Numero_Maximal - 1);
+    QTemporaryDir config;
+    Reglages reglages(config.filePath(u"SWL.ini"_s));
+    reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Indicatif);
+    Silence messages;
+    messages.oui = true;
+    Horloge_Systeme horloge;
+    Programme_Qt programme;
+    Imprimante_Qt imprimante;
+    Sans_Navigateur navigateur;
+    const Services services{messages, horloge, reglages, programme, imprimante, navigateur, t.dossier.path()};
+    Main fenetre(services);
+    fenetre.Form_Load();
+    auto* liste = fenetre.findChild<QAbstractItemView*>(u"Liste_SWL"_s);
+    auto* valide = fenetre.findChild<QPushButton*>(u"Valide_A"_s);
+    const Fiche_QSO f = Fiche_De_Ligne_Liste(Forme_Ligne_Liste(Ligne(123456), 1));
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        t.Restaure();
+        if (modification) {
+            fenetre.Selectionne_Ligne(50000);
+            liste->doubleClicked(liste->currentIndex());
+        }
+        fenetre.findChild<QLineEdit*>(u"Ind_A"_s)->setText(f.Indicatif_A.trimmed());
+        fenetre.findChild<QLineEdit*>(u"Date_A"_s)->setText(f.Date);
+        fenetre.findChild<QLineEdit*>(u"Heure_A"_s)->setText(f.Heure);
+        valide->setEnabled(true);
+        etat.ResumeTiming();
+        valide->click();
+    }
+    etat.counters["lignes"] = fenetre.Modele().Nombre();
+}
+BENCHMARK_CAPTURE(Enregistrement_Fenetre, nouveau_qso, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Enregistrement_Fenetre, modification, true)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -119,6 +119,13 @@ void Main::Passe_A(QWidget* champ, QWidget* suivant) {
     suivant->setEnabled(true);
     Fixe_Couleur_Fond(suivant, Couleur_Courante);
     suivant->setFocus();
+    // What the field holds (the preset "59", the remembered mode) is selected: typing
+    // replaces it, Enter keeps it.
+    if (auto* edition = qobject_cast<QLineEdit*>(suivant)) {
+        edition->selectAll();
+    } else if (auto* combo = qobject_cast<QComboBox*>(suivant)) {
+        combo->lineEdit()->selectAll();
+    }
 }
 
 void Main::Ecrit_Position(QComboBox* combo, const QString& cle) {

@@ -379,6 +379,10 @@ private Q_SLOTS:
         s.Tape(u"2A"_s);
         QCOMPARE(s.C(u"Dpt_A"_s)->text(), u"2a"_s);
         QCOMPARE(s.Focus(), s.C(u"RST_A"_s));
+        // The preset report is replaced by what is typed.
+        s.Tape(u"57"_s);
+        QCOMPARE(s.C(u"RST_A"_s)->text(), u"57"_s);
+        QCOMPARE(s.Focus(), s.C(u"Prenom_A"_s));
     }
 
     void modeTropLongPourLeJournal() {
