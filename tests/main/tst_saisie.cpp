@@ -195,6 +195,10 @@ private Q_SLOTS:
         QVERIFY(s.C<QPushButton>(u"Valide_A"_s)->isEnabled());
         s.C(u"Heure_A"_s)->setText(u"23:59"_s);
         s.C(u"Date_A"_s)->setText(u"30/12/08"_s);
+        // Typing in the mode while editing leaves the remembered mode alone.
+        QTest::keyClicks(s.C<QComboBox>(u"Mode_A"_s), u"x"_s);
+        s.C<QComboBox>(u"Mode_A"_s)->setCurrentIndex(0);
+        QCOMPARE(s.b.reglages->Lire_Reglage(u"Setup F1ABC"_s, cle::Mode_Utilise, u""_s), u"1"_s);
         s.b.messages.reponses = {true};
         QTest::mouseClick(s.C<QPushButton>(u"Valide_A"_s), Qt::LeftButton);
         QStringList attendu = Cinq_Lignes();
