@@ -1,5 +1,6 @@
 // Loading and changing a 99,999-line log: what the user waits for at start-up and after
 // every saved, modified or deleted QSO.
+#include "core/carte.h"
 #include "core/fiche_qso.h"
 #include "core/fichier_log.h"
 #include "core/liste_prenom.h"
@@ -152,6 +153,19 @@ void Suppression(benchmark::State& etat) {
     Changement(etat, [](const Fichier_Log& log) { return bool(log.Supprime_QSO_Log(Ligne(50000), 50001)); });
 }
 BENCHMARK(Suppression)->Unit(benchmark::kMillisecond);
+
+// The department map drawn for a band: the log read and every line marked.
+void Marquage_Carte(benchmark::State& etat) {
+    const Log_Test t(Numero_Maximal);
+    const Fichier_Log log(t.dossier.path(), Indicatif);
+    int nombre = 0;
+    for (auto _ : etat) {
+        nombre = Marque_Departements(log.Lit_Log().lignes, u"7.0 Mhz"_s).nombre;
+        benchmark::DoNotOptimize(nombre);
+    }
+    etat.counters["departements"] = nombre;
+}
+BENCHMARK(Marquage_Carte)->Unit(benchmark::kMillisecond);
 
 // A first-name directory of 50,000 callsigns; the one looked up is near the end.
 void Recherche_Prenom(benchmark::State& etat) {

