@@ -375,37 +375,36 @@ void Main::Selectionne_Derniere_Ligne() {
 }
 
 void Main::Init_Saisie() {
-    for (QLineEdit* c : {Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A}) {
+    for (QLineEdit* c : {Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Rem_A}) {
         c->clear();
-        c->setEnabled(false);
-        Fixe_Couleur_Fond(c, Couleur_Repos);
     }
-    Mode_A->setCurrentIndex(services_.reglages.Lire_Index(Section_Station(), cle::Mode_Utilise,
-                                                          static_cast<int>(Liste_Modes().size())));
-    Mode_A->setEnabled(false);
-    Fixe_Couleur_Fond(Mode_A, Couleur_Repos);
-    Bande_A->setCurrentIndex(services_.reglages.Lire_Index(Section_Station(), cle::Bande_Utilisee,
-                                                           static_cast<int>(Liste_Bandes().size())));
+    RST_A->setText(u"59"_s);
+    RST_B->setText(u"59"_s);
+    Au_Repos({Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Mode_A, RST_A, RST_B, Rem_A});
+    Selectionne_Bande_Mode();
     Bande_A->setEnabled(false);
-    for (QLineEdit* c : {RST_A, RST_B}) {
-        c->setText(u"59"_s);
-        c->setEnabled(false);
-        Fixe_Couleur_Fond(c, Couleur_Repos);
-    }
-    Rem_A->clear();
-    Rem_A->setEnabled(false);
-    Fixe_Couleur_Fond(Rem_A, Couleur_Repos);
     QSL_A->setChecked(false);
-    Ind_A->clear();
-    Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
-    Ind_A->setEnabled(true);
-    Ind_A->setFocus();
+    Attend_Ind_A();
     modif_en_cours_ = false;
     liste_bloquee_ = false;
     insertion_en_cours_ = false;
     Annule_Saisie->setEnabled(false);
     Valide_A->setEnabled(false);
     Mode_Aff->setText(u"Saisie QSO"_s);
+}
+
+void Main::Au_Repos(std::initializer_list<QWidget*> champs) {
+    for (QWidget* c : champs) {
+        c->setEnabled(false);
+        Fixe_Couleur_Fond(c, Couleur_Repos);
+    }
+}
+
+void Main::Attend_Ind_A() {
+    Ind_A->clear();
+    Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
+    Ind_A->setEnabled(true);
+    Ind_A->setFocus();
 }
 
 void Main::Montre_Station() {

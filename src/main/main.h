@@ -81,6 +81,10 @@ private:
     void Valide_A_Click();
     bool Enregistre();
     void Remet_En_Attente();
+    // Disabled, in the rest colour.
+    void Au_Repos(std::initializer_list<QWidget*> champs);
+    // The first field emptied, expecting input, with the focus.
+    void Attend_Ind_A();
     Fiche_QSO Fiche_Du_Formulaire() const;
     // After a change of the log: the list read again and its last entry selected. On
     // failure the message, and nothing else changes.

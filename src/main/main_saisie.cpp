@@ -316,34 +316,19 @@ void Main::Remet_En_Attente() {
     Mode_Aff->setText(u"Saisie QSO"_s);
     Valide_A->setPalette(QPalette());
     Valide_A->setEnabled(false);
-    for (QLineEdit* c : {Ind_A, Dpt_A, Dpt_B, Prenom_A, Ind_B}) {
+    for (QLineEdit* c : {Ind_A, Dpt_A, Dpt_B, Prenom_A, Ind_B, Heure_A, Rem_A}) {
         c->clear();
-        c->setEnabled(false);
-        Fixe_Couleur_Fond(c, Couleur_Repos);
     }
+    // With the manual date, the date stays for the next QSO.
     if (Mnu_Date_Auto->isChecked()) {
         Date_A->clear();
     }
-    for (QWidget* c : std::initializer_list<QWidget*>{Date_A, Mode_A, Bande_A}) {
-        c->setEnabled(false);
-        Fixe_Couleur_Fond(c, Couleur_Repos);
-    }
-    Heure_A->clear();
-    Heure_A->setEnabled(false);
-    Fixe_Couleur_Fond(Heure_A, Couleur_Repos);
-    for (QLineEdit* c : {RST_A, RST_B}) {
-        c->setText(u"59"_s);
-        c->setEnabled(false);
-        Fixe_Couleur_Fond(c, Couleur_Repos);
-    }
-    Rem_A->clear();
-    Rem_A->setEnabled(false);
-    Fixe_Couleur_Fond(Rem_A, Couleur_Repos);
+    RST_A->setText(u"59"_s);
+    RST_B->setText(u"59"_s);
+    Au_Repos({Ind_A, Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Mode_A, Bande_A, RST_A, RST_B, Rem_A});
     QSL_A->setChecked(false);
     QSL_A->setEnabled(false);
-    Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
-    Ind_A->setEnabled(true);
-    Ind_A->setFocus();
+    Attend_Ind_A();
     Selectionne_Bande_Mode();
 }
 
