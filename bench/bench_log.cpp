@@ -255,6 +255,7 @@ void Enregistrement_Fenetre(benchmark::State& etat, bool modification) {
     for (auto _ : etat) {
         etat.PauseTiming();
         t.Restaure();
+        fenetre.Charge_Log();
         if (modification) {
             fenetre.Selectionne_Ligne(50000);
             liste->doubleClicked(liste->currentIndex());
