@@ -55,15 +55,6 @@ QVBoxLayout* Avec_Libelle(const QString& libelle, QWidget* champ) {
     return l;
 }
 
-QComboBox* Combo(QWidget* parent, const QString& nom) {
-    auto* c = Nomme(new QComboBox(parent), nom);
-    c->setEditable(true);
-    // Typed text never joins the list.
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setCompleter(nullptr);
-    return c;
-}
-
 QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& texte) {
     auto* b = Nomme(new QPushButton(texte, parent), nom);
     // Enter presses the button that has the focus: the form is walked from the keyboard.
@@ -127,8 +118,8 @@ void Main::Construit_Controles() {
     RST_B = Champ(Frame3, u"RST_B"_s, 3);
     Date_A = Champ(Frame3, u"Date_A"_s, 8);
     Heure_A = Champ(Frame3, u"Heure_A"_s, 5);
-    Mode_A = Combo(Frame3, u"Mode_A"_s);
-    Bande_A = Combo(Frame3, u"Bande_A"_s);
+    Mode_A = Nouvelle_Combo_Editable(Frame3, u"Mode_A"_s);
+    Bande_A = Nouvelle_Combo_Editable(Frame3, u"Bande_A"_s);
     QSL_A = Nomme(new QCheckBox(Frame3), u"QSL_A"_s);
     QSL_A->setEnabled(false);
     Label10 = Nomme(new QLabel(u"Mode de saisie"_s, Frame3), u"Label10"_s);

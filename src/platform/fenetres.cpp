@@ -76,6 +76,15 @@ void Installe_KeyPress(QWidget* champ, std::function<int(int)> gestion) {
     champ->installEventFilter(new Filtre_KeyPress(champ, std::move(gestion)));
 }
 
+QComboBox* Nouvelle_Combo_Editable(QWidget* parent, const QString& nom) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(nom);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCompleter(nullptr);
+    return c;
+}
+
 void Fixe_Couleur_Fond(QWidget* controle, const QColor& couleur) {
     QPalette p = controle->palette();
     p.setColor(QPalette::Base, couleur);

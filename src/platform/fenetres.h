@@ -38,6 +38,12 @@ Fenetre* Montre_Fenetre(QPointer<Fenetre>& fenetre, Fabrique&& fabrique) {
 // 0 swallows the key; the same code lets the key through unchanged.
 void Installe_KeyPress(QWidget* champ, std::function<int(int)> gestion);
 
+class QComboBox;
+
+// A combo box with a list and typed text, as the program's band and mode fields: typed text
+// never joins the list and nothing is completed behind the user's back.
+QComboBox* Nouvelle_Combo_Editable(QWidget* parent, const QString& nom);
+
 // A background colour of an entry field, a list or a button.
 void Fixe_Couleur_Fond(QWidget* controle, const QColor& couleur);
 QColor Couleur_Fond(const QWidget* controle);

@@ -81,11 +81,7 @@ Carte::Carte(const Services& services, std::function<QString()> indicatif, QWidg
     }
 
     Label1 = Etiquette(u"Label1"_s, u"Bande"_s, this);
-    Bande_A = new QComboBox(this);
-    Bande_A->setObjectName(u"Bande_A"_s);
-    Bande_A->setEditable(true);
-    Bande_A->setInsertPolicy(QComboBox::NoInsert);
-    Bande_A->setCompleter(nullptr);
+    Bande_A = Nouvelle_Combo_Editable(this, u"Bande_A"_s);
     Afficher = new QPushButton(u"Afficher"_s, this);
     Afficher->setObjectName(u"Afficher"_s);
     QFont gras = font();
