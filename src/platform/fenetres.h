@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QComboBox;
+
 namespace swl {
 
 // The field that expects input, and every other entry field.
@@ -37,8 +39,6 @@ Fenetre* Montre_Fenetre(QPointer<Fenetre>& fenetre, Fabrique&& fabrique) {
 // 8 for Backspace), before the field sees it. The code returned replaces the character;
 // 0 swallows the key; the same code lets the key through unchanged.
 void Installe_KeyPress(QWidget* champ, std::function<int(int)> gestion);
-
-class QComboBox;
 
 // A combo box with a list and typed text, as the program's band and mode fields: typed text
 // never joins the list and nothing is completed behind the user's back.
