@@ -73,11 +73,14 @@ private Q_SLOTS:
         second.setProcessEnvironment(env);
         second.start(QStringLiteral(SWL_EXECUTABLE), {});
         QVERIFY(second.waitForStarted());
-        QTest::qWait(1500);
-        QCOMPARE(second.state(), QProcess::Running);
-        const QStringList boites =
-            Xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"^ORBEL_SWL$"_s}).split(u'\n');
+        // Its message stands beside the first copy's: two boxes titled ORBEL_SWL.
+        QStringList boites;
+        for (int i = 0; i < 100 && boites.size() < 2; ++i) {
+            QTest::qWait(100);
+            boites = Xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"^ORBEL_SWL$"_s}).split(u'\n');
+        }
         QCOMPARE(boites.size(), 2);
+        QCOMPARE(second.state(), QProcess::Running);
         second.kill();
         second.waitForFinished();
 
