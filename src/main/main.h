@@ -91,6 +91,9 @@ private:
     bool Apres_Changement(const Resultat& resultat);
 
     // List editing.
+    // Shows a list line in the fields. `colonnes_entieres`: station A's callsign, department,
+    // report, first name and QTH keep their full column width (editing), else are trimmed.
+    void Affiche_Ligne(const QString& ligne, bool colonnes_entieres);
     void Liste_SWL_Click();
     void Liste_SWL_DblClick();
     void Annule_Saisie_Click();

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,7 +38,7 @@ QString Texte(const QWidget* champ) {
 
 // Selects the list entry that reads `texte`, else shows the text with no entry selected.
 void Fixe_Texte_Combo(QComboBox* c, const QString& texte) {
-    const int i = c->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int i = Position_Dans_Liste(c, texte);
     c->setCurrentIndex(i);
     if (i < 0) {
         c->setEditText(texte);
@@ -132,72 +134,54 @@ void Main::Ecrit_Position(QComboBox* combo, const QString& cle) {
     if (modif_en_cours_) {
         return;
     }
-    const int position = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    services_.reglages.Ecrire_Reglage(Section_Station(), cle, position);
+    services_.reglages.Ecrire_Reglage(Section_Station(), cle,
+                                      Position_Dans_Liste(combo, combo->currentText()));
 }
 
 void Main::Entree(QWidget* champ) {
-    if (champ == Ind_A) {
-        if (!Refuse(Champ_Saisie::Indicatif, Ind_A->text())) {
-            Cherche_Prenom_A();
-            Passe_A(Ind_A, Dpt_A);
-        }
-    } else if (champ == Dpt_A || champ == Dpt_B) {
+    if (champ == QSL_A) {
+        Passe_A(QSL_A, Valide_A);
+        return;
+    }
+    if (champ == Dpt_A || champ == Dpt_B) {
+        // Lowered before the check: a refused department stays lowered.
         auto* dpt = static_cast<QLineEdit*>(champ);
         dpt->setText(dpt->text().toLower());
-        if (!Refuse(Champ_Saisie::Departement, dpt->text())) {
-            Passe_A(dpt, dpt == Dpt_A ? RST_A : RST_B);
-        }
-    } else if (champ == RST_A) {
-        if (!Refuse(Champ_Saisie::Report, RST_A->text())) {
-            Passe_A(RST_A, Prenom_A);
-        }
-    } else if (champ == Prenom_A) {
-        if (!Refuse(Champ_Saisie::Prenom, Prenom_A->text())) {
-            Passe_A(Prenom_A, Rem_A);
-        }
-    } else if (champ == Rem_A) {
-        if (!Refuse(Champ_Saisie::QTH, Rem_A->text())) {
-            Passe_A(Rem_A, Ind_B);
-        }
-    } else if (champ == Ind_B) {
-        if (!Refuse(Champ_Saisie::Indicatif, Ind_B->text())) {
-            Cherche_Dpt_B();
-            Passe_A(Ind_B, Dpt_B);
-        }
-    } else if (champ == RST_B) {
-        if (Refuse(Champ_Saisie::Report, RST_B->text())) {
-            return;
-        }
-        if (Mnu_Date_Auto->isChecked() && !modif_en_cours_ && !insertion_en_cours_) {
-            // The QSO is on the air now: date and time come from the UTC clock.
-            Date_A->setText(Label33->text());
-            Heure_A->setText(Label37->text().left(5));
-            Passe_A(RST_B, Mode_A);
-        } else {
-            Passe_A(RST_B, Date_A);
-        }
-    } else if (champ == Date_A) {
-        if (!Refuse(Champ_Saisie::Date, Date_A->text())) {
-            Passe_A(Date_A, Heure_A);
-        }
-    } else if (champ == Heure_A) {
-        if (!Refuse(Champ_Saisie::Heure, Heure_A->text())) {
-            Passe_A(Heure_A, Mode_A);
-        }
-    } else if (champ == Mode_A) {
-        if (!Refuse(Champ_Saisie::Mode, Mode_A->currentText())) {
-            Ecrit_Position(Mode_A, cle::Mode_Utilise);
-            Passe_A(Mode_A, Bande_A);
-        }
-    } else if (champ == Bande_A) {
-        if (!Refuse(Champ_Saisie::Bande, Bande_A->currentText())) {
-            Ecrit_Position(Bande_A, cle::Bande_Utilisee);
-            Passe_A(Bande_A, QSL_A);
-        }
-    } else if (champ == QSL_A) {
-        Passe_A(QSL_A, Valide_A);
     }
+    struct Etape {
+        QWidget* champ;
+        Champ_Saisie regle;
+        QWidget* suivant;
+    };
+    const Etape chaine[] = {
+        {Ind_A, Champ_Saisie::Indicatif, Dpt_A},   {Dpt_A, Champ_Saisie::Departement, RST_A},
+        {RST_A, Champ_Saisie::Report, Prenom_A},   {Prenom_A, Champ_Saisie::Prenom, Rem_A},
+        {Rem_A, Champ_Saisie::QTH, Ind_B},         {Ind_B, Champ_Saisie::Indicatif, Dpt_B},
+        {Dpt_B, Champ_Saisie::Departement, RST_B}, {RST_B, Champ_Saisie::Report, Date_A},
+        {Date_A, Champ_Saisie::Date, Heure_A},     {Heure_A, Champ_Saisie::Heure, Mode_A},
+        {Mode_A, Champ_Saisie::Mode, Bande_A},     {Bande_A, Champ_Saisie::Bande, QSL_A},
+    };
+    const Etape* etape = std::find_if(std::begin(chaine), std::end(chaine),
+                                      [champ](const Etape& e) { return e.champ == champ; });
+    if (etape == std::end(chaine) || Refuse(etape->regle, Texte(champ))) {
+        return;
+    }
+    QWidget* suivant = etape->suivant;
+    if (champ == Ind_A) {
+        Cherche_Prenom_A();
+    } else if (champ == Ind_B) {
+        Cherche_Dpt_B();
+    } else if (champ == Mode_A) {
+        Ecrit_Position(Mode_A, cle::Mode_Utilise);
+    } else if (champ == Bande_A) {
+        Ecrit_Position(Bande_A, cle::Bande_Utilisee);
+    } else if (champ == RST_B && Mnu_Date_Auto->isChecked() && !modif_en_cours_ && !insertion_en_cours_) {
+        // The QSO is on the air now: date and time come from the UTC clock and are skipped.
+        Date_A->setText(Label33->text());
+        Heure_A->setText(Label37->text().left(5));
+        suivant = Mode_A;
+    }
+    Passe_A(champ, suivant);
 }
 
 void Main::Cherche_Prenom_A() {
@@ -332,19 +316,16 @@ void Main::Remet_En_Attente() {
     Selectionne_Bande_Mode();
 }
 
-void Main::Liste_SWL_Click() {
-    if (liste_bloquee_ || !Liste_SWL->currentIndex().isValid()) {
-        return;
-    }
-    ligne_selectionnee_ = modele_->Ligne(Liste_SWL->currentIndex().row());
-    Annule_Saisie->setEnabled(true);
-    const Fiche_QSO f = Fiche_De_Ligne_Liste(ligne_selectionnee_);
-    Ind_A->setText(f.Indicatif_A.trimmed());
-    Ind_A->setEnabled(false);
-    Dpt_A->setText(f.Dpt_A.trimmed());
-    RST_A->setText(f.RST_A.trimmed());
-    Prenom_A->setText(f.Prenom_A.trimmed());
-    Rem_A->setText(f.QTH_A.trimmed());
+void Main::Affiche_Ligne(const QString& ligne, bool colonnes_entieres) {
+    const Fiche_QSO f = Fiche_De_Ligne_Liste(ligne);
+    const auto a = [colonnes_entieres](const QString& texte) {
+        return colonnes_entieres ? texte : texte.trimmed();
+    };
+    Ind_A->setText(a(f.Indicatif_A));
+    Dpt_A->setText(a(f.Dpt_A));
+    RST_A->setText(a(f.RST_A));
+    Prenom_A->setText(a(f.Prenom_A));
+    Rem_A->setText(a(f.QTH_A));
     Ind_B->setText(f.Indicatif_B.trimmed());
     Dpt_B->setText(f.Dpt_B.trimmed());
     RST_B->setText(f.RST_B.trimmed());
@@ -353,6 +334,16 @@ void Main::Liste_SWL_Click() {
     Fixe_Texte_Combo(Mode_A, f.Mode.trimmed());
     Fixe_Texte_Combo(Bande_A, f.Bande.trimmed());
     QSL_A->setChecked(f.QSL);
+}
+
+void Main::Liste_SWL_Click() {
+    if (liste_bloquee_ || !Liste_SWL->currentIndex().isValid()) {
+        return;
+    }
+    ligne_selectionnee_ = modele_->Ligne(Liste_SWL->currentIndex().row());
+    Annule_Saisie->setEnabled(true);
+    Affiche_Ligne(ligne_selectionnee_, false);
+    Ind_A->setEnabled(false);
 }
 
 void Main::Liste_SWL_DblClick() {
@@ -365,28 +356,14 @@ void Main::Liste_SWL_DblClick() {
     }
     liste_bloquee_ = true;
     modif_en_cours_ = true;
-    for (QWidget* c :
-         std::initializer_list<QWidget*>{Ind_A, Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Mode_A,
-                                         Bande_A, RST_A, RST_B, Rem_A, QSL_A, Valide_A}) {
+    for (QWidget* c : std::initializer_list<QWidget*>{Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Mode_A,
+                                                      Bande_A, RST_A, RST_B, Rem_A, QSL_A, Valide_A}) {
         c->setEnabled(true);
     }
     Mode_Aff->setText(u"Modification QSO"_s);
-    // Fields keep their columns' full width here, trailing spaces included.
-    const Fiche_QSO f = Fiche_De_Ligne_Liste(ligne_selectionnee_);
+    // The fields keep their columns' full width, trailing spaces included.
     Ind_A->setEnabled(false);
-    Ind_A->setText(f.Indicatif_A);
-    Dpt_A->setText(f.Dpt_A);
-    RST_A->setText(f.RST_A);
-    Prenom_A->setText(f.Prenom_A);
-    Rem_A->setText(f.QTH_A);
-    Date_A->setText(f.Date);
-    Heure_A->setText(f.Heure);
-    Ind_B->setText(f.Indicatif_B.trimmed());
-    Dpt_B->setText(f.Dpt_B.trimmed());
-    RST_B->setText(f.RST_B.trimmed());
-    Fixe_Texte_Combo(Mode_A, f.Mode.trimmed());
-    Fixe_Texte_Combo(Bande_A, f.Bande.trimmed());
-    QSL_A->setChecked(f.QSL);
+    Affiche_Ligne(ligne_selectionnee_, true);
     Ind_A->setEnabled(true);
     Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
     Ind_A->setFocus();

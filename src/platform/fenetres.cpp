@@ -85,6 +85,10 @@ QComboBox* Nouvelle_Combo_Editable(QWidget* parent, const QString& nom) {
     return c;
 }
 
+int Position_Dans_Liste(const QComboBox* combo, const QString& texte) {
+    return combo->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
 void Fixe_Couleur_Fond(QWidget* controle, const QColor& couleur) {
     QPalette p = controle->palette();
     p.setColor(QPalette::Base, couleur);

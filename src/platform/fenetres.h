@@ -44,6 +44,10 @@ void Installe_KeyPress(QWidget* champ, std::function<int(int)> gestion);
 // never joins the list and nothing is completed behind the user's back.
 QComboBox* Nouvelle_Combo_Editable(QWidget* parent, const QString& nom);
 
+// The list position of `texte` in a combo box: the entry that reads it exactly (letter case
+// included), or -1 when none does.
+int Position_Dans_Liste(const QComboBox* combo, const QString& texte);
+
 // A background colour of an entry field, a list or a button.
 void Fixe_Couleur_Fond(QWidget* controle, const QColor& couleur);
 QColor Couleur_Fond(const QWidget* controle);

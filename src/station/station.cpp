@@ -98,18 +98,17 @@ void Station::Validation_Click() {
     }
     const Fichier_Log log(services_.repertoire, indicatif);
     if (!QFileInfo::exists(log.Chemin())) {
+        // A new station: an empty log, and the first band and mode.
         const Resultat cree = log.Cree_Log();
         if (!cree) {
             services_.messages.Message(cree.message);
             return;
         }
-        services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, indicatif);
         const QString section = Reglages::Section_Station(indicatif);
         services_.reglages.Ecrire_Reglage(section, cle::Bande_Utilisee, 0);
         services_.reglages.Ecrire_Reglage(section, cle::Mode_Utilise, 0);
-    } else {
-        services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, indicatif);
     }
+    services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, indicatif);
     hote_.Fixe_Indicatif_Station(
         services_.reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station));
     hote_.Selectionne_Bande_Mode();

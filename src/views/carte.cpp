@@ -161,7 +161,7 @@ void Carte::Affiche_Carte() {
                                    u") : la carte n'a pas été mise à jour."_s);
         return;
     }
-    const int index = Bande_A->findText(bande, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index = Position_Dans_Liste(Bande_A, bande);
     Bande_Carte->setText(index >= 0 ? Bande_A->itemText(index) : bande);
     const Marquage marquage = Marque_Departements(lecture.lignes, bande);
     Colore(marquage);
@@ -176,8 +176,8 @@ void Carte::Colore(const Marquage& marquage) {
 
 void Carte::Afficher_Click() {
     Affiche_Carte();
-    const int index = Bande_A->findText(Bande_A->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    services_.reglages.Ecrire_Reglage(Section_Station(), cle::Bande_Carte, index);
+    services_.reglages.Ecrire_Reglage(Section_Station(), cle::Bande_Carte,
+                                      Position_Dans_Liste(Bande_A, Bande_A->currentText()));
 }
 
 } // namespace swl
