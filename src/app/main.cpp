@@ -8,11 +8,11 @@
 #include "platform/imprimante.h"
 #include "platform/navigateur.h"
 #include "platform/programme.h"
+#include "platform/verrou_programme.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QLockFile>
 #include <QTimer>
 #include <QTranslator>
 
@@ -49,13 +49,10 @@ int main(int argc, char* argv[]) {
     }
 
     // Two copies of the program would overwrite each other's changes to the log.
-    QLockFile verrou(QDir(repertoire).filePath(u"ORBEL_SWL.lock"_s));
-    verrou.setStaleLockTime(0);
-    if (!verrou.tryLock(0)) {
-        messages.Message(
-            u"ORBEL_SWL est déjà ouvert.\r\nUtilisez la fenêtre déjà ouverte : "_s
-            u"deux ORBEL_SWL ouverts en même temps écraseraient leurs changements du journal."_s);
-        return 0;
+    swl::Verrou_Programme verrou(QDir(repertoire).filePath(u"ORBEL_SWL.lock"_s));
+    if (const auto etat = verrou.Prend(); etat != swl::Verrou_Programme::Etat::Pris) {
+        messages.Message(verrou.Message());
+        return etat == swl::Verrou_Programme::Etat::Deja_Ouvert ? 0 : 1;
     }
 
     swl::Horloge_Systeme horloge;

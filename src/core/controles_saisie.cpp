@@ -115,10 +115,13 @@ QString Controle_Saisie(Champ_Saisie champ, QStringView texte) {
     if (!message.isEmpty()) {
         return message;
     }
-    // The log is Windows-1252 text, one QSO a line.
-    const qsizetype interdit = Premier_Caractere_Interdit(texte);
+    // The log is Windows-1252 text, one QSO a line; first name and QTH are checked as they
+    // will be stored, in capitals.
+    const bool capitales = champ == Champ_Saisie::Prenom || champ == Champ_Saisie::QTH;
+    const QString stocke = capitales ? Majuscules_1252(texte) : texte.toString();
+    const qsizetype interdit = Premier_Caractere_Interdit(stocke);
     if (interdit >= 0) {
-        return Message_Caractere_Interdit(texte, interdit);
+        return Message_Caractere_Interdit(stocke, interdit);
     }
     // The log keeps 3 columns for the mode: a longer one would be cut.
     if (champ == Champ_Saisie::Mode && texte.size() > 3) {
@@ -126,6 +129,28 @@ QString Controle_Saisie(Champ_Saisie champ, QStringView texte) {
                u" » serait coupé.\r\nEntrez 3 caractères au plus (par exemple DIG pour un mode numérique)."_s;
     }
     return {};
+}
+
+QString Controle_Fiche_Complete(const Fiche_QSO& fiche) {
+    QStringList manque;
+    if (fiche.Indicatif_A.trimmed().isEmpty()) {
+        manque << u"l'indicatif de la station A"_s;
+    }
+    if (fiche.Date.trimmed().isEmpty()) {
+        manque << u"la date"_s;
+    }
+    if (fiche.Heure.trimmed().isEmpty()) {
+        manque << u"l'heure"_s;
+    }
+    if (manque.isEmpty()) {
+        return {};
+    }
+    QString liste = manque.takeLast();
+    if (!manque.isEmpty()) {
+        liste = manque.join(u", "_s) + u" et "_s + liste;
+    }
+    return u"Ce QSO ne peut pas être enregistré : il manque "_s + liste +
+           u".\r\nCliquez sur \"Annuler saisie en cours\" puis saisissez le QSO depuis l'indicatif de la station A."_s;
 }
 
 QString Message_Indicatif_Station_Absent() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fiche_qso.h"
+
 #include <QString>
 
 namespace swl {
@@ -16,6 +18,10 @@ int Controle_Heure(QStringView texte);
 // The message that refuses `texte` in `champ` on Enter, or an empty text when it is
 // accepted. A department is checked as typed; the form lowers its case first.
 QString Controle_Saisie(Champ_Saisie champ, QStringView texte);
+
+// The message that refuses to save a QSO whose station A callsign, date or time is empty
+// (spaces only count as empty), or an empty text.
+QString Controle_Fiche_Complete(const Fiche_QSO& fiche);
 
 // The first-installation guard of the first field: the station has no callsign yet.
 QString Message_Indicatif_Station_Absent();

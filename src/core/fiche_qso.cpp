@@ -1,5 +1,7 @@
 #include "fiche_qso.h"
 
+#include "texte_1252.h"
+
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
@@ -84,14 +86,14 @@ QString Forme_Ligne_Log(const Fiche_QSO& f) {
     champ(f.Indicatif_B, 12, true);
     champ(f.Dpt_A, 2, false);
     champ(f.Dpt_B, 2, true);
-    champ(f.Prenom_A.toUpper(), 15, true);
+    champ(Majuscules_1252(f.Prenom_A), 15, true);
     champ(f.Date, 8, true);
     champ(f.Heure, 5, true);
     champ(f.Mode, 3, true);
     champ(f.Bande, 7, true);
     champ(f.RST_A, 3, true);
     champ(f.RST_B, 3, true);
-    champ(QTH_Conserve(f.QTH_A).toUpper(), 30, true);
+    champ(Majuscules_1252(QTH_Conserve(f.QTH_A)), 30, true);
     l.append(f.QSL ? u'*' : u' ');
     return l;
 }

@@ -94,11 +94,17 @@ std::optional<qint64> Moment(QByteArrayView ligne) {
     return ((((qint64(annee) * 100 + mois) * 100 + jour) * 100 + heure) * 100) + minute;
 }
 
-// Index of the line to act on: `numero` (from 1) when that line reads `cible`, else the
-// first line that does, else -1.
-qsizetype Trouve_Ligne(const QList<QByteArrayView>& lignes, QByteArrayView cible, int numero) {
-    if (numero >= 1 && numero <= lignes.size() && lignes[numero - 1] == cible) {
-        return numero - 1;
+// Index of the line to act on: `numero` (from 1) when that line reads `cible` or shows as
+// `ligne_liste` in the list (a damaged line does not survive the trip through its list line),
+// else the first line that reads `cible`, else -1.
+qsizetype Trouve_Ligne(const QList<QByteArrayView>& lignes, QByteArrayView cible, int numero,
+                       QStringView ligne_liste) {
+    if (numero >= 1 && numero <= lignes.size()) {
+        const QByteArrayView ligne = lignes[numero - 1];
+        if (ligne == cible ||
+            (!ligne_liste.isEmpty() && Forme_Ligne_Liste(Decode_1252(ligne), numero) == ligne_liste)) {
+            return numero - 1;
+        }
     }
     return lignes.indexOf(cible);
 }
@@ -202,7 +208,8 @@ Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne) const {
                                   Joint_Lignes(log->lignes));
 }
 
-Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& ancienne, int numero) const {
+Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& ancienne, int numero,
+                                       const QString& ligne_liste) const {
     Resultat echec;
     const auto octets = Encode_Ligne(nouvelle, echec);
     if (!octets) {
@@ -213,7 +220,7 @@ Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& a
         return echec;
     }
     const QByteArray cible = Encode_1252(ancienne);
-    const qsizetype i = Trouve_Ligne(log->lignes, cible, numero);
+    const qsizetype i = Trouve_Ligne(log->lignes, cible, numero, ligne_liste);
     if (i >= 0) {
         log->lignes[i] = *octets;
     } else {
@@ -226,15 +233,16 @@ Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& a
                                   Joint_Lignes(log->lignes));
 }
 
-Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero) const {
+Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste) const {
     Resultat echec;
     auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
     if (!log) {
         return echec;
     }
-    const qsizetype i = Trouve_Ligne(log->lignes, Encode_1252(ligne), numero);
+    const qsizetype i = Trouve_Ligne(log->lignes, Encode_1252(ligne), numero, ligne_liste);
     if (i < 0) {
-        return Resultat::Succes();
+        return Resultat::Echec(u"Ce QSO n'a pas été trouvé dans le journal « "_s + Nom_Log(indicatif_) +
+                               u" » : rien n'a été supprimé."_s);
     }
     log->lignes.removeAt(i);
     return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_),

@@ -54,10 +54,13 @@ public:
     // Puts the line before the first line of the same or a later date and time.
     Resultat Insere_QSO_Log(const QString& ligne) const;
     // Writes `nouvelle` over the line numbered `numero` (from 1) when it still reads
-    // `ancienne`, else over the first line reading `ancienne`, else at the end.
-    Resultat Remplace_QSO_Log(const QString& nouvelle, const QString& ancienne, int numero) const;
-    // Removes the line numbered `numero` when it reads `ligne`, else the first line that does.
-    Resultat Supprime_QSO_Log(const QString& ligne, int numero) const;
+    // `ancienne` or still shows as `ligne_liste`, else over the first line reading `ancienne`,
+    // else at the end.
+    Resultat Remplace_QSO_Log(const QString& nouvelle, const QString& ancienne, int numero,
+                              const QString& ligne_liste = {}) const;
+    // Removes the line numbered `numero` when it reads `ligne` or still shows as `ligne_liste`,
+    // else the first line that reads `ligne`. A message when no line is removed.
+    Resultat Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste = {}) const;
 
 private:
     QString repertoire_;

@@ -23,14 +23,17 @@ struct Lecture_Fichier {
 // Reads a whole file.
 Lecture_Fichier Lit_Fichier(const QString& chemin);
 
-// Replaces `dossier`/`nom` by `octets` at once: writes `dossier`/`temporaire`, flushes it to
-// the disk and renames it over the file, so the name holds either the whole old or the whole
-// new contents. On failure the file is untouched and the temporary removed.
+// Replaces `dossier`/`nom` by `octets` at once: writes `temporaire` beside the real file (a
+// link is followed, and stays a link), flushes it to the disk with the old file's permissions,
+// renames it over the file and flushes the folder, so the name holds either the whole old or
+// the whole new contents, even after a power cut. A file with no write permission is refused.
+// On failure the file is untouched and the temporary removed.
 Resultat Ecrit_Fichier_Atomique(const QString& dossier, const QString& temporaire, const QString& nom,
                                 const QByteArray& octets);
 
 // Appends `octets` to the file (created when missing), after a CR LF when its last line has
-// none. On failure the file is cut back to its former length.
+// none. On failure the file is cut back to its former length, byte for byte; the message says
+// so when even that failed.
 Resultat Ajoute_Au_Fichier(const QString& chemin, const QByteArray& octets);
 
 // "le fichier « X »: raison" in French, for a failure reported by QFile.

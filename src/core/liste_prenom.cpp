@@ -10,11 +10,21 @@ namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// The callsign of a record: its first 12 columns, spaces removed. A record written by hand may
+// be shorter.
+QByteArrayView Indicatif_De(QByteArrayView ligne) {
+    return ligne.first(qMin<qsizetype>(12, ligne.size())).trimmed();
+}
+
+} // namespace
+
 Liste_Prenom::Liste_Prenom(QString repertoire) : repertoire_(std::move(repertoire)) {}
 
 QString Liste_Prenom::Enregistrement(const QString& indicatif, const QString& departement,
                                      const QString& prenom) {
-    return indicatif.leftJustified(12) + u' ' + departement.leftJustified(2) + u' ' + prenom.toUpper();
+    return indicatif.leftJustified(12) + u' ' + departement.leftJustified(2) + u' ' + Majuscules_1252(prenom);
 }
 
 std::optional<Liste_Prenom::Fiche> Liste_Prenom::Cherche(const QString& indicatif) const {
@@ -25,7 +35,7 @@ std::optional<Liste_Prenom::Fiche> Liste_Prenom::Cherche(const QString& indicati
     const QByteArray cle = Encode_1252(indicatif);
     std::optional<QByteArrayView> trouvee;
     for (const QByteArrayView& ligne : Decoupe_Lignes(l.contenu)) {
-        if (ligne.first(qMin<qsizetype>(12, ligne.size())).trimmed() == cle) {
+        if (Indicatif_De(ligne) == cle) {
             trouvee = ligne;
         }
     }
@@ -36,7 +46,7 @@ std::optional<Liste_Prenom::Fiche> Liste_Prenom::Cherche(const QString& indicati
     const QByteArrayView departement =
         ligne.size() > 13 ? ligne.sliced(13, qMin<qsizetype>(2, ligne.size() - 13)) : QByteArrayView();
     const QByteArrayView prenom = ligne.size() > 16 ? ligne.sliced(16) : QByteArrayView();
-    return Fiche{Decode_1252(departement).trimmed(), Decode_1252(prenom).toUpper()};
+    return Fiche{Decode_1252(departement).trimmed(), Majuscules_1252(Decode_1252(prenom))};
 }
 
 Resultat Liste_Prenom::Maj_Liste_Prenom(const QString& enregistrement) const {
@@ -52,12 +62,15 @@ Resultat Liste_Prenom::Maj_Liste_Prenom(const QString& enregistrement) const {
                                u" » (Erreur N° "_s + QString::number(l.erreur) + u")."_s);
     }
     const QByteArray nouvel = Encode_1252(enregistrement);
-    const QByteArrayView cle = QByteArrayView(nouvel).first(qMin<qsizetype>(12, nouvel.size()));
-    QList<QByteArrayView> lignes = Decoupe_Lignes(l.contenu);
+    const QByteArrayView cle = Indicatif_De(nouvel);
+    QList<QByteArrayView> lignes;
     bool trouve = false;
-    for (QByteArrayView& ligne : lignes) {
-        if (ligne.first(qMin<qsizetype>(12, ligne.size())) == cle) {
-            ligne = nouvel;
+    // One record per callsign: the new one in place of the first, the others dropped.
+    for (const QByteArrayView& ligne : Decoupe_Lignes(l.contenu)) {
+        if (Indicatif_De(ligne) != cle) {
+            lignes.append(ligne);
+        } else if (!trouve) {
+            lignes.append(nouvel);
             trouve = true;
         }
     }

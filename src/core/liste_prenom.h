@@ -23,8 +23,9 @@ public:
     // (letter case counts); nothing when there is none or the file is missing.
     std::optional<Fiche> Cherche(const QString& indicatif) const;
 
-    // Writes `enregistrement` in place of every line of the same callsign column, or at the
-    // end; the file is made when missing. Atomic: the directory is never half written.
+    // Writes `enregistrement` in place of the first record of the same callsign (spaces
+    // removed, as the lookup reads it) and drops the others, or adds it at the end; the file
+    // is made when missing. Atomic: the directory is never half written.
     Resultat Maj_Liste_Prenom(const QString& enregistrement) const;
 
     static QString Enregistrement(const QString& indicatif, const QString& departement,

@@ -41,6 +41,10 @@ void Reglages::Ecrire_Reglage(const QString& section, const QString& cle, int va
     Ecrire_Reglage(section, cle, QString::number(valeur));
 }
 
+bool Reglages::Enregistres() const {
+    return store_.status() == QSettings::NoError;
+}
+
 int Reglages::Lire_Index(const QString& section, const QString& cle, int taille) const {
     bool ok = false;
     const int i = Lire_Reglage(section, cle, 0).trimmed().toInt(&ok);

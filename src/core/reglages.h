@@ -23,6 +23,11 @@ public:
     void Ecrire_Reglage(const QString& section, const QString& cle, const QString& valeur);
     void Ecrire_Reglage(const QString& section, const QString& cle, int valeur);
 
+    // False when the last change could not be written to the file (a read-only file, a
+    // folder in its place): the choices would be forgotten when the program ends.
+    bool Enregistres() const;
+    QString Fichier() const { return store_.fileName(); }
+
     // A remembered list position: the stored whole number when it is an index of a list of
     // `taille` entries, else 0 (a damaged or hand-edited value never selects nothing).
     int Lire_Index(const QString& section, const QString& cle, int taille) const;

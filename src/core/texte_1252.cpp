@@ -81,6 +81,17 @@ QString Message_Caractere_Interdit(QStringView texte, qsizetype position) {
            u", que le journal ne peut pas enregistrer. Retirez ce caractère ou remplacez-le."_s;
 }
 
+QString Majuscules_1252(QStringView texte) {
+    QString resultat = texte.toString();
+    for (QChar& c : resultat) {
+        const QChar capitale = c.toUpper();
+        if (capitale != c && Octet_De(capitale.unicode()) >= 0) {
+            c = capitale;
+        }
+    }
+    return resultat;
+}
+
 QList<QByteArrayView> Decoupe_Lignes(QByteArrayView contenu) {
     QList<QByteArrayView> lignes;
     lignes.reserve(contenu.size() / 100 + 1);

@@ -24,6 +24,10 @@ QByteArray Encode_1252(QStringView texte);
 // The French message that names a character the log cannot hold, at `position` in `texte`.
 QString Message_Caractere_Interdit(QStringView texte, qsizetype position);
 
+// The text in capitals as the log stores it: each character by its own capital, except where
+// that capital is not in Windows-1252 ("µ" and "ƒ" stay as typed, never Greek or Latin-B).
+QString Majuscules_1252(QStringView texte);
+
 // Splits file contents into lines: CR LF or LF ends a line; a last line without an end
 // counts; nothing follows the last line end.
 QList<QByteArrayView> Decoupe_Lignes(QByteArrayView contenu);

@@ -2,6 +2,7 @@
 
 #include "core/fiche_qso.h"
 #include "core/fichier_texte.h"
+#include "core/indicatif.h"
 #include "core/reglages.h"
 #include "core/textes_programme.h"
 #include "main/libelle_colonnes.h"
@@ -181,7 +182,6 @@ void Main::Construit_Controles() {
     l3->addLayout(droite);
 
     Label_Liste_QSO = Nomme(new Libelle_Colonnes(centre), u"Label_Liste_QSO"_s);
-    Label_Liste_QSO->setFont(Police_Liste());
     Liste_SWL = Nomme(new QListView(centre), u"Liste_SWL"_s);
     Liste_SWL->setModel(modele_);
     Liste_SWL->setFont(Police_Liste());
@@ -195,6 +195,7 @@ void Main::Construit_Controles() {
         QFontMetrics(Police_Liste()).horizontalAdvance(QString(Largeur_Ligne_Liste + 3, u'0')) +
         Liste_SWL->verticalScrollBar()->sizeHint().width());
     Liste_SWL->setMinimumHeight(QFontMetrics(Police_Liste()).lineSpacing() * 18);
+    Label_Liste_QSO->Suit_Liste(Liste_SWL);
     L_Communes = Nomme(
         new QLabel(u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s,
                    centre),
@@ -273,8 +274,7 @@ void Main::Form_Load() {
     Mode_A->clear();
     Mode_A->addItems(Liste_Modes());
     Label_Liste_QSO->setText(Libelle_Colonnes_Liste());
-    Fixe_Indicatif_Station(
-        services_.reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station));
+    Fixe_Indicatif_Station(Indicatif_Stocke());
     Selectionne_Bande_Mode();
     const QString date_auto = services_.reglages.Lire_Reglage(Section_Station(), cle::Date_Auto, u"Oui"_s);
     if (date_auto == u"Oui") {
@@ -286,6 +286,13 @@ void Main::Form_Load() {
     }
     services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Chemin_Repertoire,
                                       services_.repertoire);
+    if (!services_.reglages.Enregistres()) {
+        services_.messages.Message(u"Les réglages de ORBEL_SWL ne peuvent pas être enregistrés dans « "_s +
+                                   services_.reglages.Fichier() +
+                                   u" ».\r\nVos choix (indicatif, bande, mode, date, étiquettes) seront "
+                                   u"oubliés à la fermeture du programme : vérifiez que ce fichier peut "
+                                   u"être modifié."_s);
+    }
 
     if (indicatif_station_ == Aucune_Station) {
         services_.messages.Message(Message_Premiere_Installation());
@@ -304,6 +311,8 @@ void Main::Form_Load() {
     setWindowTitle(Titre_Fenetre_Principale());
 
     if (indicatif_station_ != Aucune_Station && !Charge_Log()) {
+        // The program only waits to be ended; the form stays at rest so that nothing is saved.
+        Init_Saisie();
         return;
     }
     Selectionne_Derniere_Ligne();
@@ -333,6 +342,19 @@ bool Main::Charge_Log() {
     modele_->Remplace(std::move(lecture.lignes));
     Ind_A->setEnabled(true);
     return true;
+}
+
+QString Main::Indicatif_Stocke() {
+    const QString indicatif =
+        services_.reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station);
+    // The callsign names the log file: one the station window would refuse is never used.
+    if (indicatif != Aucune_Station && !Controle_Indicatif_Station(indicatif).message.isEmpty()) {
+        services_.messages.Message(u"L'indicatif « "_s + indicatif +
+                                   u" » trouvé dans les réglages n'est pas valable : ORBEL_SWL ne "
+                                   u"l'utilise pas.\r\nChoisissez de nouveau votre indicatif."_s);
+        return Aucune_Station;
+    }
+    return indicatif;
 }
 
 void Main::Fixe_Indicatif_Station(const QString& indicatif) {

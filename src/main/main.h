@@ -59,6 +59,8 @@ private:
     void Construit_Controles();
     void Construit_Menus();
     Fichier_Log Log() const;
+    // The stored callsign, or "FXXXX" when it is missing or one the station window would refuse.
+    QString Indicatif_Stocke();
     QString Section_Station() const;
     void Montre_Station();
 

@@ -82,6 +82,8 @@ void Main::Installe_Regles_Saisie() {
     connect(Ajout_QSO, &QPushButton::clicked, this, &Main::Ajout_QSO_Click);
     connect(Liste_SWL, &QListView::clicked, this, &Main::Liste_SWL_Click);
     connect(Liste_SWL, &QListView::doubleClicked, this, &Main::Liste_SWL_DblClick);
+    // The view reports double clicks on a line only: one below the lines counts too.
+    Installe_Double_Clic_Hors_Lignes(Liste_SWL, [this] { Liste_SWL_DblClick(); });
     // Moving through the list with the keyboard shows each entry, as a click does.
     connect(Liste_SWL->selectionModel(), &QItemSelectionModel::currentChanged, this, &Main::Liste_SWL_Click);
 }
@@ -209,7 +211,7 @@ Fiche_QSO Main::Fiche_Du_Formulaire() const {
     f.Indicatif_A = Ind_A->text();
     f.Dpt_A = Dpt_A->text();
     f.RST_A = RST_A->text();
-    f.Prenom_A = Prenom_A->text().toUpper();
+    f.Prenom_A = Majuscules_1252(Prenom_A->text());
     f.QTH_A = Rem_A->text();
     f.Indicatif_B = Ind_B->text();
     f.Dpt_B = Dpt_B->text();
@@ -226,6 +228,12 @@ void Main::Valide_A_Click() {
     // With the manual date, the date just used is kept for the next QSO; the reselection of
     // the last entry that follows a save would otherwise show that entry's date instead.
     const QString date = Date_A->text();
+    // Whatever led here, a QSO without its callsign, date or time never reaches the log.
+    const QString incomplet = Controle_Fiche_Complete(Fiche_Du_Formulaire());
+    if (!incomplet.isEmpty()) {
+        services_.messages.Message(incomplet);
+        return;
+    }
     if (services_.messages.Question(u"Voulez vous enregistrer ces données ?"_s) && !Enregistre()) {
         // Nothing was written: the form keeps the QSO so that the user can try again.
         return;
@@ -254,7 +262,7 @@ bool Main::Enregistre() {
     Resultat ecrit;
     if (modif_en_cours_) {
         ecrit = Log().Remplace_QSO_Log(ligne, Ligne_Log_De_Liste(ligne_selectionnee_),
-                                       Numero_Ligne_Liste(ligne_selectionnee_));
+                                       Numero_Ligne_Liste(ligne_selectionnee_), ligne_selectionnee_);
     } else if (!Mnu_Date_Auto->isChecked() || insertion_en_cours_) {
         ecrit = Log().Insere_QSO_Log(ligne);
     } else {
@@ -376,7 +384,8 @@ void Main::Annule_Saisie_Click() {
     }
     const QString ligne = Ligne_Log_De_Liste(ligne_selectionnee_);
     if (services_.messages.Question(u"Voulez vous Supprimer ce QSO ?"_s)) {
-        Apres_Changement(Log().Supprime_QSO_Log(ligne, Numero_Ligne_Liste(ligne_selectionnee_)));
+        Apres_Changement(
+            Log().Supprime_QSO_Log(ligne, Numero_Ligne_Liste(ligne_selectionnee_), ligne_selectionnee_));
     }
     Annule_Saisie->setEnabled(false);
     Init_Saisie();

@@ -1,10 +1,12 @@
 #include "fenetres.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 
 namespace swl {
@@ -70,7 +72,33 @@ private:
     std::function<int(int)> gestion_;
 };
 
+class Filtre_Double_Clic final : public QObject {
+public:
+    Filtre_Double_Clic(QAbstractItemView* vue, std::function<void()> gestion)
+        : QObject(vue), vue_(vue), gestion_(std::move(gestion)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        if (evenement->type() == QEvent::MouseButtonDblClick) {
+            const auto* souris = static_cast<QMouseEvent*>(evenement);
+            if (souris->button() == Qt::LeftButton &&
+                !vue_->indexAt(souris->position().toPoint()).isValid()) {
+                gestion_();
+            }
+        }
+        return false;
+    }
+
+private:
+    QAbstractItemView* vue_;
+    std::function<void()> gestion_;
+};
+
 } // namespace
+
+void Installe_Double_Clic_Hors_Lignes(QAbstractItemView* vue, std::function<void()> gestion) {
+    vue->viewport()->installEventFilter(new Filtre_Double_Clic(vue, std::move(gestion)));
+}
 
 void Installe_KeyPress(QWidget* champ, std::function<int(int)> gestion) {
     champ->installEventFilter(new Filtre_KeyPress(champ, std::move(gestion)));

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QAbstractItemView;
 class QComboBox;
 
 namespace swl {
@@ -39,6 +40,10 @@ Fenetre* Montre_Fenetre(QPointer<Fenetre>& fenetre, Fabrique&& fabrique) {
 // 8 for Backspace), before the field sees it. The code returned replaces the character;
 // 0 swallows the key; the same code lets the key through unchanged.
 void Installe_KeyPress(QWidget* champ, std::function<int(int)> gestion);
+
+// Calls `gestion` on a double click in the view's empty area, below or beside its lines
+// (the view itself reports double clicks on a line only).
+void Installe_Double_Clic_Hors_Lignes(QAbstractItemView* vue, std::function<void()> gestion);
 
 // A combo box with a list and typed text, as the program's band and mode fields: typed text
 // never joins the list and nothing is completed behind the user's back.

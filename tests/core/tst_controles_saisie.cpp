@@ -126,6 +126,40 @@ private Q_SLOTS:
         QFETCH(QString, nomme);
         QVERIFY(Controle_Saisie(champ, texte).contains(nomme));
         QCOMPARE(Controle_Saisie(champ, u"É°€œ"_s), QString());
+        // Their capitals are not in the code page: they are kept as typed, so they pass.
+        QCOMPARE(Controle_Saisie(champ, u"µƒ"_s), QString());
+    }
+
+    void ficheIncompleteRefusee_data() {
+        QTest::addColumn<QString>("indicatif");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("heure");
+        QTest::addColumn<QString>("manque");
+        QTest::newRow("complète") << u"F6ABC"_s << u"01/06/08"_s << u"10:00"_s << u""_s;
+        QTest::newRow("indicatif en espaces")
+            << u"            "_s << u"01/06/08"_s << u"10:00"_s << u"l'indicatif de la station A"_s;
+        QTest::newRow("date") << u"F6ABC"_s << u""_s << u"10:00"_s << u"la date"_s;
+        QTest::newRow("heure") << u"F6ABC"_s << u"01/06/08"_s << u"     "_s << u"l'heure"_s;
+        QTest::newRow("formulaire vide")
+            << u""_s << u""_s << u""_s << u"l'indicatif de la station A, la date et l'heure"_s;
+    }
+    void ficheIncompleteRefusee() {
+        QFETCH(QString, indicatif);
+        QFETCH(QString, date);
+        QFETCH(QString, heure);
+        QFETCH(QString, manque);
+        Fiche_QSO f;
+        f.Indicatif_A = indicatif;
+        f.Date = date;
+        f.Heure = heure;
+        const QString message = Controle_Fiche_Complete(f);
+        if (manque.isEmpty()) {
+            QCOMPARE(message, QString());
+        } else {
+            QVERIFY2(message.startsWith(u"Ce QSO ne peut pas être enregistré : il manque "_s + manque +
+                                        u".\r\n"_s),
+                     qPrintable(message));
+        }
     }
 
     void horlogeFormatee() {

@@ -5,10 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace swl;
 using namespace swl::test;
@@ -44,6 +46,12 @@ void Log_De(const Dossier_Test& b, int n) {
         o += ligne;
     }
     b.Ecrit(Fichier_Log::Nom_Log(Indicatif), o);
+}
+
+int Mode(const QByteArray& chemin) {
+    struct stat etat {};
+    ::stat(chemin.constData(), &etat);
+    return static_cast<int>(etat.st_mode & 07777);
 }
 
 } // namespace
@@ -173,12 +181,39 @@ private Q_SLOTS:
         QVERIFY(Temporaires_Absents(b));
     }
 
-    void suppressionIntrouvableNeChangeRien() {
+    void suppressionIntrouvableLeDitSansRienChanger() {
         Dossier_Test b;
         const QByteArray avant = Octets({Ligne_Test(u"A"_s, u"01/06/08"_s, u"10:00"_s)});
         b.Ecrit(Fichier_Log::Nom_Log(Indicatif), avant);
-        QVERIFY(Fichier_Log(b.repertoire, Indicatif).Supprime_QSO_Log(u"absente"_s, 1));
+        const Resultat r = Fichier_Log(b.repertoire, Indicatif).Supprime_QSO_Log(u"absente"_s, 1);
+        QVERIFY(!r);
+        QCOMPARE(r.message, u"Ce QSO n'a pas été trouvé dans le journal « F1ABC_SWL.log » : rien n'a été "
+                            u"supprimé."_s);
         QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
+    }
+
+    // Lines that do not come back the same from their list line: bytes of no column, NULs.
+    void ligneEndommageeSupprimeeParSaLigneDeListe_data() {
+        QTest::addColumn<QByteArray>("endommagee");
+        QTest::newRow("octets au hasard") << QByteArray("\x81\xfe#\x01garbage\xff\x9d", 14);
+        QTest::newRow("NUL") << QByteArray(114, '\0');
+        QTest::newRow("courte") << QByteArray("F6ABC   F5XYZ");
+        QTest::newRow("trop longue") << QByteArray(200, 'Z');
+    }
+    void ligneEndommageeSupprimeeParSaLigneDeListe() {
+        QFETCH(QByteArray, endommagee);
+        Dossier_Test b;
+        const QByteArray a = Encode_1252(Ligne_Test(u"A"_s, u"01/06/08"_s, u"10:00"_s));
+        const QByteArray c = Encode_1252(Ligne_Test(u"C"_s, u"01/06/08"_s, u"11:00"_s));
+        b.Ecrit(Fichier_Log::Nom_Log(Indicatif), a + "\r\n" + endommagee + "\r\n" + c + "\r\n");
+        const Fichier_Log log(b.repertoire, Indicatif);
+        const QString liste = log.Lit_Log().lignes.Ligne_Liste(1);
+        QVERIFY(log.Supprime_QSO_Log(Ligne_Log_De_Liste(liste), 2, liste));
+        QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), a + "\r\n" + c + "\r\n");
+        // Modified through its list line, it is replaced where it stands.
+        b.Ecrit(Fichier_Log::Nom_Log(Indicatif), a + "\r\n" + endommagee + "\r\n" + c + "\r\n");
+        QVERIFY(log.Remplace_QSO_Log(Decode_1252(c), Ligne_Log_De_Liste(liste), 2, liste));
+        QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), a + "\r\n" + c + "\r\n" + c + "\r\n");
     }
 
     void caractereHorsDuJournalRefuse() {
@@ -227,6 +262,173 @@ private Q_SLOTS:
         QVERIFY(ajoute.message.contains(Fichier_Log::Nom_Log(Indicatif)));
         QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
         QVERIFY(Temporaires_Absents(b));
+    }
+
+    // A full disk during an append: the write stops after n bytes, whatever n.
+    void ajoutEchoueLaisseLeLogIdentique_data() {
+        QTest::addColumn<int>("octets");
+        for (int n = 0; n < Largeur_Ligne_Log + 2; n += (n < 4 || n > 110) ? 1 : 7) {
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+        }
+    }
+    void ajoutEchoueLaisseLeLogIdentique() {
+        QFETCH(int, octets);
+        Dossier_Test b;
+        const QByteArray avant = Octets({Ligne_Test(u"A"_s, u"01/06/08"_s, u"10:00"_s)});
+        b.Ecrit(Fichier_Log::Nom_Log(Indicatif), avant);
+        Resultat r;
+        {
+            Acces_Fichiers_Test disque;
+            disque.limite_octets = octets;
+            r = Fichier_Log(b.repertoire, Indicatif)
+                    .Ajoute_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s));
+            QCOMPARE(disque.appels.filter(u"tronque"_s),
+                     QStringList({u"tronque "_s + QString::number(avant.size())}));
+        }
+        QVERIFY(!r);
+        QCOMPARE(r.message, u"Impossible d'écrire le fichier « F1ABC_SWL.log » : disque plein ou ressources "
+                            u"insuffisantes.\r\nRien n'a été modifié."_s);
+        QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
+    }
+
+    void ajoutQuiNePeutEtreDefaitLeDit() {
+        Dossier_Test b;
+        const QByteArray avant = Octets({Ligne_Test(u"A"_s, u"01/06/08"_s, u"10:00"_s)});
+        b.Ecrit(Fichier_Log::Nom_Log(Indicatif), avant);
+        Acces_Fichiers_Test disque;
+        disque.limite_octets = 48;
+        disque.echecs[u"tronque"_s] = 1;
+        const Resultat r = Fichier_Log(b.repertoire, Indicatif)
+                               .Ajoute_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s));
+        QVERIFY(!r);
+        QVERIFY2(r.message.contains(u"n'a pas pu être remis dans son état précédent"_s),
+                 qPrintable(r.message));
+        QVERIFY(!r.message.contains(u"Rien n'a été modifié"_s));
+    }
+
+    // Every step of a rewrite in its order; the folder is flushed after the rename, so that a
+    // power cut cannot bring the old log back.
+    void reecritureDansLOrdreJusquAuDossier() {
+        Dossier_Test b;
+        b.Ecrit(Fichier_Log::Nom_Log(Indicatif), Octets({Ligne_Test(u"A"_s, u"01/06/08"_s, u"10:00"_s)}));
+        ::chmod(QFile::encodeName(b.Chemin(Fichier_Log::Nom_Log(Indicatif))).constData(), 0600);
+        Acces_Fichiers_Test disque;
+        QVERIFY(Fichier_Log(b.repertoire, Indicatif)
+                    .Insere_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s)));
+        QCOMPARE(disque.appels,
+                 QStringList({u"ouvre Temporaire6.txt"_s, u"mode 600"_s, u"ecrit 232"_s, u"synchronise"_s,
+                              u"ferme"_s, u"renomme Temporaire6.txt F1ABC_SWL.log"_s, u"ouvre ORBEL_SWL"_s,
+                              u"synchronise"_s, u"ferme"_s}));
+    }
+
+    void reecritureQuiEchoueLaisseLeLogIntact_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("octets");
+        QTest::newRow("ecriture courte") << u""_s << 100;
+        QTest::newRow("synchronisation") << u"synchronise"_s << -1;
+        QTest::newRow("fermeture") << u"ferme"_s << -1;
+        QTest::newRow("renommage") << u"renomme"_s << -1;
+        QTest::newRow("permissions") << u"mode"_s << -1;
+    }
+    void reecritureQuiEchoueLaisseLeLogIntact() {
+        QFETCH(QString, operation);
+        QFETCH(int, octets);
+        Dossier_Test b;
+        const QString a = Ligne_Test(u"A"_s, u"01/06/08"_s, u"10:00"_s);
+        const QByteArray avant = Octets({a, a});
+        b.Ecrit(Fichier_Log::Nom_Log(Indicatif), avant);
+        const Fichier_Log log(b.repertoire, Indicatif);
+        const QString nouvelle = Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s);
+        for (int essai = 0; essai < 3; ++essai) {
+            Acces_Fichiers_Test disque;
+            disque.limite_octets = octets;
+            if (!operation.isEmpty()) {
+                disque.echecs[operation] = 1;
+            }
+            const Resultat r = essai == 0   ? log.Insere_QSO_Log(nouvelle)
+                               : essai == 1 ? log.Remplace_QSO_Log(nouvelle, a, 1)
+                                            : log.Supprime_QSO_Log(a, 1);
+            QVERIFY(!r);
+            QVERIFY2(r.message.endsWith(u"Rien n'a été modifié."_s), qPrintable(r.message));
+            QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
+            QVERIFY(Temporaires_Absents(b));
+        }
+    }
+
+    // Each rewrite keeps the log's permissions; a log the user made read-only is not changed.
+    void permissionsGardees_data() {
+        QTest::addColumn<int>("operation");
+        QTest::newRow("insertion") << 0;
+        QTest::newRow("remplacement") << 1;
+        QTest::newRow("suppression") << 2;
+        QTest::newRow("ajout") << 3;
+    }
+    void permissionsGardees() {
+        QFETCH(int, operation);
+        Dossier_Test b;
+        const QString a = Ligne_Test(u"A"_s, u"01/06/08"_s, u"10:00"_s);
+        const QString nom = Fichier_Log::Nom_Log(Indicatif);
+        const Fichier_Log log(b.repertoire, Indicatif);
+        const auto change = [&] {
+            const QString nouvelle = Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s);
+            switch (operation) {
+            case 0:
+                return log.Insere_QSO_Log(nouvelle);
+            case 1:
+                return log.Remplace_QSO_Log(nouvelle, a, 1);
+            case 2:
+                return log.Supprime_QSO_Log(a, 1);
+            default:
+                return log.Ajoute_QSO_Log(nouvelle);
+            }
+        };
+        b.Ecrit(nom, Octets({a}));
+        const QByteArray chemin = QFile::encodeName(b.Chemin(nom));
+        ::chmod(chemin.constData(), 0600);
+        QVERIFY(change());
+        QCOMPARE(Mode(chemin), 0600);
+
+        b.Ecrit(nom, Octets({a}));
+        ::chmod(chemin.constData(), 0444);
+        const Resultat r = change();
+        QVERIFY(!r);
+        QCOMPARE(r.message, u"Impossible d'écrire le fichier « F1ABC_SWL.log » : accès refusé.\r\nRien n'a "
+                            u"été modifié."_s);
+        QCOMPARE(b.Lit(nom), Octets({a}));
+        QCOMPARE(Mode(chemin), 0444);
+        QVERIFY(Temporaires_Absents(b));
+    }
+
+    // A log linked into a synchronised folder: the file it points to is rewritten, the link
+    // stays a link.
+    void lienSymboliqueSuivi_data() { permissionsGardees_data(); }
+    void lienSymboliqueSuivi() {
+        QFETCH(int, operation);
+        Dossier_Test b;
+        QTemporaryDir ailleurs;
+        const QString reel = ailleurs.filePath(u"journal.log"_s);
+        const QString a = Ligne_Test(u"A"_s, u"01/06/08"_s, u"10:00"_s);
+        const QString nouvelle = Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s);
+        QFile f(reel);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(Octets({a}));
+        f.close();
+        const QString lien = b.Chemin(Fichier_Log::Nom_Log(Indicatif));
+        QVERIFY(QFile::link(reel, lien));
+        const Fichier_Log log(b.repertoire, Indicatif);
+        const Resultat r = operation == 0   ? log.Insere_QSO_Log(nouvelle)
+                           : operation == 1 ? log.Remplace_QSO_Log(nouvelle, a, 1)
+                           : operation == 2 ? log.Supprime_QSO_Log(a, 1)
+                                            : log.Ajoute_QSO_Log(nouvelle);
+        QVERIFY2(r, qPrintable(r.message));
+        QVERIFY(QFileInfo(lien).isSymLink());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray attendu = operation == 1   ? Octets({nouvelle})
+                                   : operation == 2 ? QByteArray()
+                                                    : Octets({a, nouvelle});
+        QCOMPARE(f.readAll(), attendu);
+        QVERIFY(Temporaires_Absents(b));
+        QCOMPARE(QDir(ailleurs.path()).entryList(QDir::Files), QStringList({u"journal.log"_s}));
     }
 
     void creeLogDepuisLeModele() {

@@ -69,6 +69,22 @@ private Q_SLOTS:
         }
     }
 
+    // A record typed by hand, shorter than the callsign column, is the same callsign for the
+    // lookup and the update: every record of it gives way to the one saved.
+    void enregistrementCourtTapeALaMain() {
+        Dossier_Test d;
+        d.Ecrit(u"Liste_Prenom.txt"_s, "F1AAA        13 PAUL\r\nF6ABC        75 JEAN\r\nF6ABC\r\nF2BBB\r\n");
+        const Liste_Prenom liste(d.repertoire);
+        QVERIFY(liste.Maj_Liste_Prenom(Liste_Prenom::Enregistrement(u"F6ABC"_s, u"69"_s, u"Luc"_s)));
+        QCOMPARE(d.Lit(u"Liste_Prenom.txt"_s),
+                 QByteArray("F1AAA        13 PAUL\r\nF6ABC        69 LUC\r\nF2BBB\r\n"));
+        QCOMPARE(liste.Cherche(u"F6ABC"_s)->prenom, u"LUC"_s);
+        QVERIFY(liste.Maj_Liste_Prenom(Liste_Prenom::Enregistrement(u"F2BBB"_s, u"2b"_s, u"µ"_s)));
+        QCOMPARE(d.Lit(u"Liste_Prenom.txt"_s),
+                 QByteArray("F1AAA        13 PAUL\r\nF6ABC        69 LUC\r\nF2BBB        2b \xB5\r\n"));
+        QCOMPARE(liste.Cherche(u"F2BBB"_s)->prenom, u"µ"_s);
+    }
+
     void fichierManquant() {
         Dossier_Test d;
         QFile::remove(d.Chemin(u"Liste_Prenom.txt"_s));

@@ -56,6 +56,23 @@ private Q_SLOTS:
         QVERIFY(Message_Caractere_Interdit(texte, position).contains(nomme));
     }
 
+    // Capitals as the log stores them: a capital outside the code page leaves the character
+    // as typed, and the text keeps its length.
+    void majusculesDuJournal_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("accents") << u"rené, hélène à l'œuvre"_s << u"RENÉ, HÉLÈNE À L'ŒUVRE"_s;
+        QTest::newRow("micro et florin") << u"µ ƒ"_s << u"µ ƒ"_s;
+        QTest::newRow("y tréma vers 9F") << u"ÿ š ž"_s << u"Ÿ Š Ž"_s;
+        QTest::newRow("eszett garde sa longueur") << u"straße"_s << u"STRAßE"_s;
+    }
+    void majusculesDuJournal() {
+        QFETCH(QString, texte);
+        QFETCH(QString, attendu);
+        QCOMPARE(Majuscules_1252(texte), attendu);
+        QCOMPARE(Premier_Caractere_Interdit(Majuscules_1252(texte)), -1);
+    }
+
     void decoupeDesLignes_data() {
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QStringList>("lignes");

@@ -17,6 +17,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -38,6 +39,30 @@ QStringList Trois_Lignes() {
     return {Ligne_Test(u"F6AAA"_s, u"01/06/08"_s, u"10:00"_s),
             Ligne_Test(u"F6BBB"_s, u"02/06/08"_s, u"11:00"_s),
             Ligne_Test(u"F6CCC"_s, u"03/06/08"_s, u"12:00"_s)};
+}
+
+// Columns of the window's picture, left to right, that hold a dark pixel between rows y0 and
+// y1 (window pixels).
+QList<int> Colonnes_Sombres(const QImage& image, int y0, int y1) {
+    QList<int> x_sombres;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = qMax(0, y0); y < qMin(image.height(), y1); ++y) {
+            if (qGray(image.pixel(x, y)) < 110) {
+                x_sombres << x;
+                break;
+            }
+        }
+    }
+    return x_sombres;
+}
+
+int Premiere_Dans(const QList<int>& colonnes, double de, double a) {
+    for (int x : colonnes) {
+        if (x >= de && x < a) {
+            return x;
+        }
+    }
+    return -1;
 }
 
 } // namespace
@@ -191,6 +216,148 @@ private Q_SLOTS:
         QCOMPARE(b.reglages->Lire_Reglage(u"Setup F1ABC"_s, cle::Revision, u"absent"_s), u"absent"_s);
         QVERIFY(b.messages.textes.isEmpty());
         QCOMPARE(b.programme.fins, 0);
+    }
+
+    // The recovery window closed by its frame: the program only waits to be ended, with the
+    // form at rest, and no path saves a blank QSO into the missing log.
+    void gestionErreurFermeeLaisseLeFormulaireAuRepos() {
+        Banc b;
+        b.reglages->Ecrire_Reglage(u"Setup "_s, cle::Indicatif_Station, u"F1ABC"_s);
+        Main w(b.services);
+        Quand_Modal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        w.Form_Load();
+        QVERIFY(Controle<QLineEdit>(w, u"Ind_A"_s)->isEnabled());
+        for (const QString& nom : {u"Dpt_A"_s, u"RST_A"_s, u"Prenom_A"_s, u"Rem_A"_s, u"Ind_B"_s, u"Dpt_B"_s,
+                                   u"RST_B"_s, u"Date_A"_s, u"Heure_A"_s}) {
+            QVERIFY2(!Controle<QLineEdit>(w, nom)->isEnabled(), qPrintable(nom));
+        }
+        QVERIFY(!Controle<QComboBox>(w, u"Mode_A"_s)->isEnabled());
+        QVERIFY(!Controle<QComboBox>(w, u"Bande_A"_s)->isEnabled());
+        auto* valide = Controle<QPushButton>(w, u"Valide_A"_s);
+        QVERIFY(!valide->isEnabled());
+        QVERIFY(!Controle<QPushButton>(w, u"Annule_Saisie"_s)->isEnabled());
+        // Even when the button is reached, the save refuses the empty form before asking.
+        valide->setEnabled(true);
+        b.messages.reponses = {true};
+        QTest::mouseClick(valide, Qt::LeftButton);
+        QCOMPARE(b.messages.textes.size(), 1);
+        QVERIFY2(
+            b.messages.textes[0].startsWith(
+                u"Ce QSO ne peut pas être enregistré : il manque l'indicatif de la station A, la date et "
+                u"l'heure."_s),
+            qPrintable(b.messages.textes[0]));
+        QVERIFY(!QFile::exists(b.Chemin(u"F1ABC_SWL.log"_s)));
+    }
+
+    // A stored callsign the station window would refuse names no file: the program starts as
+    // at the first installation.
+    void indicatifStockeRefuse_data() {
+        QTest::addColumn<QString>("stocke");
+        QTest::newRow("chemin") << u"../../ESCAPE"_s;
+        QTest::newRow("minuscules") << u"f1abc"_s;
+        QTest::newRow("trop long") << u"F1ABCDEFGHIJK"_s;
+    }
+    void indicatifStockeRefuse() {
+        QFETCH(QString, stocke);
+        Banc b;
+        b.reglages->Ecrire_Reglage(u"Setup "_s, cle::Indicatif_Station, stocke);
+        Main w(b.services);
+        bool station = false;
+        Quand_Modal([&](QWidget* modal) {
+            station = modal->objectName() == u"Station";
+            modal->close();
+        });
+        w.Form_Load();
+        QVERIFY(station);
+        QCOMPARE(b.messages.textes.size(), 2);
+        QCOMPARE(b.messages.textes[0], u"L'indicatif « "_s + stocke +
+                                           u" » trouvé dans les réglages n'est pas valable : ORBEL_SWL ne "
+                                           u"l'utilise pas.\r\nChoisissez de nouveau votre indicatif."_s);
+        QCOMPARE(b.messages.textes[1],
+                 u"\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"_s);
+        QCOMPARE(w.Indicatif_Station(), u"FXXXX"_s);
+        QCOMPARE(w.Modele().Nombre(), 0);
+        QDir racine(b.dossier.path());
+        QCOMPARE(racine.entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(b.repertoire).entryList(QDir::Files),
+                 QStringList({u"FXXXX.txt"_s, u"Liste_Prenom.txt"_s}));
+    }
+
+    // Settings that cannot be written are reported once, at start-up.
+    void reglagesQuiNePeuventEtreEcrits() {
+        Banc b;
+        QVERIFY(QDir().mkpath(b.dossier.filePath(u"bloque/SWL.ini"_s)));
+        Reglages reglages(b.dossier.filePath(u"bloque/SWL.ini"_s));
+        Services services = b.services;
+        Services avec{services.messages,   services.horloge,    reglages,           services.programme,
+                      services.imprimante, services.navigateur, services.repertoire};
+        Main w(avec);
+        Quand_Modal([](QWidget* modal) { modal->close(); });
+        w.Form_Load();
+        QCOMPARE(b.messages.textes.size(), 2);
+        QCOMPARE(b.messages.textes[0],
+                 u"Les réglages de ORBEL_SWL ne peuvent pas être enregistrés dans « "_s +
+                     b.dossier.filePath(u"bloque/SWL.ini"_s) +
+                     u" ».\r\nVos choix (indicatif, bande, mode, date, étiquettes) seront "
+                     u"oubliés à la fermeture du programme : vérifiez que ce fichier peut "
+                     u"être modifié."_s);
+        // Writable settings say nothing.
+        Banc ok;
+        ok.Station_Avec_Log(u"F1ABC"_s, {});
+        Main w2(ok.services);
+        w2.Form_Load();
+        QVERIFY(ok.messages.textes.isEmpty());
+    }
+
+    // The caption's words stand on the first character of their columns, as the list draws
+    // them, also after a change of font and while the list is scrolled sideways.
+    void libelleAligneSurLesColonnes() {
+        Banc b;
+        QString l = Ligne_Test(u"IAAAA"_s, u"01/06/08"_s, u"10:00"_s);
+        l.replace(13, 5, u"IBBBB"_s);
+        b.Station_Avec_Log(u"F1ABC"_s, {l, l});
+        Main w(b.services);
+        w.Form_Load();
+        auto* liste = Controle<QListView>(w, u"Liste_SWL"_s);
+        auto* libelle = Controle<QLabel>(w, u"Label_Liste_QSO"_s);
+        int un = -1;
+        const auto verifie = [&](const QList<int>& colonnes) {
+            QApplication::processEvents();
+            const QImage image = w.grab().toImage();
+            const QRect r = liste->visualRect(liste->model()->index(0, 0));
+            const QPoint haut_ligne = liste->viewport()->mapTo(&w, r.topLeft());
+            const QList<int> dans_liste =
+                Colonnes_Sombres(image, haut_ligne.y(), haut_ligne.y() + r.height());
+            const QPoint haut_libelle = libelle->mapTo(&w, QPoint(0, 0));
+            const QList<int> dans_libelle =
+                Colonnes_Sombres(image, haut_libelle.y(), haut_libelle.y() + libelle->height());
+            const double largeur = QFontMetricsF(liste->font()).horizontalAdvance(u'0');
+            // The running number's "1" stands in column 5 of the unscrolled line.
+            const int defile = liste->horizontalScrollBar()->value();
+            if (defile == 0) {
+                un = Premiere_Dans(dans_liste, liste->viewport()->mapTo(&w, QPoint(0, 0)).x(), 1e9);
+            }
+            QVERIFY(un >= 0);
+            for (int colonne : colonnes) {
+                const double attendu = un - defile + (colonne - 5) * largeur;
+                const int x_liste = Premiere_Dans(dans_liste, attendu - largeur / 2, attendu + largeur / 2);
+                const int x_libelle =
+                    Premiere_Dans(dans_libelle, attendu - largeur / 2, attendu + largeur / 2);
+                QVERIFY2(x_liste >= 0, qPrintable(QString::number(colonne)));
+                QVERIFY2(qAbs(x_libelle - x_liste) <= 1,
+                         qPrintable(u"colonne "_s + QString::number(colonne) + u" : libellé "_s +
+                                    QString::number(x_libelle) + u", liste "_s + QString::number(x_liste)));
+            }
+        };
+        verifie({8, 80});
+        QFont grande = liste->font();
+        grande.setPointSize(15);
+        liste->setFont(grande);
+        verifie({8, 80});
+        auto* defilement = liste->horizontalScrollBar();
+        QVERIFY(defilement->maximum() > 0);
+        defilement->setValue(defilement->maximum() / 2);
+        verifie({80});
     }
 
     void autreErreurDeLectureTermineLeProgramme() {

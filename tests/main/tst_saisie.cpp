@@ -51,7 +51,9 @@ struct Scene {
     QWidget* Focus() const { return w->focusWidget(); }
     // Types into the field that has the focus, as the user does, then Enter.
     void Tape(const QString& texte) const {
-        QTest::keyClicks(Focus(), texte);
+        for (const QChar c : texte) {
+            QTest::sendKeyEvent(QTest::Click, Focus(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
         QTest::keyClick(Focus(), Qt::Key_Return);
     }
     QByteArray Log() const { return b.Lit(u"F1ABC_SWL.log"_s); }
@@ -76,6 +78,21 @@ struct Scene {
         Tape(u"13"_s);
     }
 };
+
+// A new QSO typed from the keyboard up to the QSL box, with this first name and QTH.
+void Tape_Jusqu_A(const Scene& s, const QString& prenom, const QString& qth) {
+    s.Tape(u"f6xyz"_s);
+    s.Tape(u"75"_s);
+    s.Tape(u""_s);
+    s.Tape(prenom);
+    s.Tape(qth);
+    s.Tape(u"f5abc"_s);
+    s.Tape(u"13"_s);
+    s.Tape(u""_s);
+    s.Tape(u""_s);
+    s.Tape(u""_s);
+    s.Tape(u""_s);
+}
 
 QStringList Cinq_Lignes() {
     QStringList l;
@@ -281,11 +298,41 @@ private Q_SLOTS:
         QCOMPARE(s.C(u"Ind_A"_s)->text(), u"F6AA4"_s);
     }
 
+    // The view reports double clicks on a line only; one on the empty list is caught too.
     void doubleCliqueSansSelection() {
         Scene s({});
-        s.w->findChild<QListView*>(u"Liste_SWL"_s)->doubleClicked({});
+        QTest::mouseDClick(s.Liste()->viewport(), Qt::LeftButton, {}, QPoint(40, 30));
         QTest::mouseClick(s.C<QPushButton>(u"Annule_Saisie"_s), Qt::LeftButton);
         QCOMPARE(s.b.messages.textes, QStringList({u"Cliquez sur une ligne pour l'editer"_s}));
+        QCOMPARE(s.C<QLabel>(u"Mode_Aff"_s)->text(), u"Saisie QSO"_s);
+    }
+
+    // An entry whose bytes do not come back the same from its list line is deleted all the same.
+    void entreeEndommageeSupprimee() {
+        Scene s({Ligne_Test(u"F6AAA"_s, u"01/06/08"_s, u"10:00"_s)});
+        const QByteArray bon = s.Log();
+        s.b.Ecrit(u"F1ABC_SWL.log"_s, bon + QByteArray(60, '\0') + "\xff\x81\r\n");
+        s.w->Charge_Log();
+        s.Clique(1);
+        s.b.messages.reponses = {true};
+        QTest::mouseClick(s.C<QPushButton>(u"Annule_Saisie"_s), Qt::LeftButton);
+        QCOMPARE(s.b.messages.textes, QStringList({u"Voulez vous Supprimer ce QSO ?"_s}));
+        QCOMPARE(s.Log(), bon);
+        QCOMPARE(s.w->Modele().Nombre(), 1);
+    }
+
+    // Letters whose capitals the log cannot hold are saved as typed.
+    void microEtFlorinEnregistresCommeTapes() {
+        Scene s({});
+        Tape_Jusqu_A(s, u"µlodie"_s, u"ƒécamp"_s);
+        s.b.messages.reponses = {true};
+        QTest::keyClick(s.Focus(), Qt::Key_Return);
+        QCOMPARE(s.b.messages.textes, QStringList({u"Voulez vous enregistrer ces données ?"_s}));
+        const QByteArray log = s.Log();
+        QCOMPARE(log.mid(31, 15), QByteArray("\xB5LODIE         "));
+        QCOMPARE(log.mid(82, 30), QByteArray("\x83\xC9"
+                                             "CAMP")
+                                      .leftJustified(30, ' '));
     }
 
     void insertionPuisEffaceRevientALAjout() {

@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
 
 namespace swl::test {
 
@@ -56,6 +59,68 @@ QString Ligne_Test(const QString& indicatif_a, const QString& date, const QStrin
     f.Mode = u"SSB"_s;
     f.Bande = u"7.0 Mhz"_s;
     return Forme_Ligne_Log(f);
+}
+
+Acces_Fichiers_Test::Acces_Fichiers_Test() : remplace_(*this) {}
+
+bool Acces_Fichiers_Test::Echoue(const QString& operation) {
+    const int n = ++comptes_[operation];
+    if (echecs.value(operation) == n) {
+        errno = operation == u"renomme" ? EACCES : EIO;
+        return true;
+    }
+    return false;
+}
+
+int Acces_Fichiers_Test::Ouvre(const char* chemin, int drapeaux, unsigned mode) {
+    appels << u"ouvre "_s + QFileInfo(QFile::decodeName(chemin)).fileName();
+    return Echoue(u"ouvre"_s) ? -1 : Acces_Fichiers::Ouvre(chemin, drapeaux, mode);
+}
+
+long Acces_Fichiers_Test::Ecrit(int fd, const char* octets, std::size_t taille) {
+    appels << u"ecrit "_s + QString::number(taille);
+    if (Echoue(u"ecrit"_s)) {
+        return -1;
+    }
+    long long permis = static_cast<long long>(taille);
+    if (limite_octets >= 0) {
+        permis = qMin(permis, limite_octets - ecrits_);
+        if (permis <= 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+    }
+    const long n = Acces_Fichiers::Ecrit(fd, octets, static_cast<std::size_t>(permis));
+    if (n > 0) {
+        ecrits_ += n;
+    }
+    return n;
+}
+
+int Acces_Fichiers_Test::Synchronise(int fd) {
+    appels << u"synchronise"_s;
+    return Echoue(u"synchronise"_s) ? -1 : Acces_Fichiers::Synchronise(fd);
+}
+
+int Acces_Fichiers_Test::Tronque(int fd, long long taille) {
+    appels << u"tronque "_s + QString::number(taille);
+    return Echoue(u"tronque"_s) ? -1 : Acces_Fichiers::Tronque(fd, taille);
+}
+
+int Acces_Fichiers_Test::Change_Mode(int fd, unsigned mode) {
+    appels << u"mode "_s + QString::number(mode, 8);
+    return Echoue(u"mode"_s) ? -1 : Acces_Fichiers::Change_Mode(fd, mode);
+}
+
+int Acces_Fichiers_Test::Renomme(const char* ancien, const char* nouveau) {
+    appels << u"renomme "_s + QFileInfo(QFile::decodeName(ancien)).fileName() + u' ' +
+                  QFileInfo(QFile::decodeName(nouveau)).fileName();
+    return Echoue(u"renomme"_s) ? -1 : Acces_Fichiers::Renomme(ancien, nouveau);
+}
+
+int Acces_Fichiers_Test::Ferme(int fd) {
+    appels << u"ferme"_s;
+    return Echoue(u"ferme"_s) ? -1 : Acces_Fichiers::Ferme(fd);
 }
 
 } // namespace swl::test
