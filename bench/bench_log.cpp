@@ -1,5 +1,6 @@
 // Loading and changing a 99,999-line log: what the user waits for at start-up and after
 // every saved, modified or deleted QSO.
+#include "commun.h"
 #include "core/carte.h"
 #include "core/fiche_qso.h"
 #include "core/fichier_log.h"
@@ -24,55 +25,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <string>
-
 using namespace swl;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString Indicatif = u"F1ABC"_s;
-
-QString Ligne(int i) {
-    Fiche_QSO f;
-    f.Indicatif_A = u"F"_s + QString::number(i % 10) + u"ABC"_s + QString::number(i % 997);
-    f.Dpt_A = QString::number(10 + i % 80);
-    f.RST_A = u"59"_s;
-    f.Prenom_A = u"Jérôme"_s;
-    f.QTH_A = u"Saint-Étienne"_s;
-    f.Indicatif_B = u"F5XYZ"_s;
-    f.Dpt_B = u"13"_s;
-    f.RST_B = u"57"_s;
-    // One QSO every 10 minutes from 2000 on, in order.
-    const QDateTime t = QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC).addSecs(qint64(i) * 600);
-    f.Date = t.toString(u"dd/MM/yy"_s);
-    f.Heure = t.toString(u"HH:mm"_s);
-    f.Mode = u"SSB"_s;
-    f.Bande = u"7.0 Mhz"_s;
-    f.QSL = i % 3 == 0;
-    return Forme_Ligne_Log(f);
-}
-
-// A program directory with a log of `n` lines.
-struct Log_Test {
-    QTemporaryDir dossier;
-    QByteArray octets;
-    explicit Log_Test(int n) {
-        octets.reserve(qsizetype(n) * 116);
-        for (int i = 0; i < n; ++i) {
-            octets += Encode_1252(Ligne(i)) + "\r\n";
-        }
-        Restaure();
-        QFile(dossier.filePath(u"FXXXX.txt"_s)).open(QIODevice::WriteOnly);
-    }
-    QString Chemin() const { return dossier.filePath(Fichier_Log::Nom_Log(Indicatif)); }
-    void Restaure() const {
-        QFile f(Chemin());
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(octets);
-    }
-};
+using namespace swl::bench;
 
 void Recharge(const Fichier_Log& log, Modele_Liste_SWL& modele) {
     modele.Remplace(log.Lit_Log().lignes);
@@ -187,44 +145,12 @@ void Recherche_Prenom(benchmark::State& etat) {
 }
 BENCHMARK(Recherche_Prenom)->Unit(benchmark::kMillisecond);
 
-long Pic_Memoire_Ko() {
-    std::ifstream status("/proc/self/status");
-    std::string mot;
-    while (status >> mot) {
-        if (mot == "VmHWM:") {
-            long ko = 0;
-            status >> ko;
-            return ko;
-        }
-    }
-    return 0;
-}
-
-class Silence final : public Boites_Message {
-public:
-    bool oui = false;
-    void Message(const QString&) override {}
-    bool Question(const QString&) override { return oui; }
-};
-class Sans_Navigateur final : public Navigateur {
-public:
-    void Navigue(const QString&) override {}
-};
-
 // The whole program (main window, list shown) holding the log: peak resident memory.
 void Memoire_Programme(benchmark::State& etat) {
     const Log_Test t(Numero_Maximal);
-    QTemporaryDir config;
-    Reglages reglages(config.filePath(u"SWL.ini"_s));
-    reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Indicatif);
-    Silence messages;
-    Horloge_Systeme horloge;
-    Programme_Qt programme;
-    Imprimante_Qt imprimante;
-    Sans_Navigateur navigateur;
-    const Services services{messages, horloge, reglages, programme, imprimante, navigateur, t.dossier.path()};
+    const Services_Bench s(t.dossier.path());
     for (auto _ : etat) {
-        Main fenetre(services);
+        Main fenetre(*s.services);
         fenetre.Form_Load();
         QApplication::processEvents();
         benchmark::DoNotOptimize(fenetre.Modele().Nombre());
@@ -237,17 +163,9 @@ BENCHMARK(Memoire_Programme)->Unit(benchmark::kMillisecond)->Iterations(3);
 // entry in the middle of the log modified; the list read again either way.
 void Enregistrement_Fenetre(benchmark::State& etat, bool modification) {
     const Log_Test t(Numero_Maximal - 1);
-    QTemporaryDir config;
-    Reglages reglages(config.filePath(u"SWL.ini"_s));
-    reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Indicatif);
-    Silence messages;
-    messages.oui = true;
-    Horloge_Systeme horloge;
-    Programme_Qt programme;
-    Imprimante_Qt imprimante;
-    Sans_Navigateur navigateur;
-    const Services services{messages, horloge, reglages, programme, imprimante, navigateur, t.dossier.path()};
-    Main fenetre(services);
+    Services_Bench s(t.dossier.path());
+    s.messages.oui = true;
+    Main fenetre(*s.services);
     fenetre.Form_Load();
     auto* liste = fenetre.findChild<QAbstractItemView*>(u"Liste_SWL"_s);
     auto* valide = fenetre.findChild<QPushButton*>(u"Valide_A"_s);

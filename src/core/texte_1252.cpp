@@ -92,6 +92,20 @@ QString Majuscules_1252(QStringView texte) {
     return resultat;
 }
 
+QByteArrayView Sans_Espaces_Autour(QByteArrayView octets) {
+    const auto espace = [](char c) {
+        const auto o = static_cast<unsigned char>(c);
+        return o == 0x20 || o == 0xA0 || (o >= 0x09 && o <= 0x0D);
+    };
+    while (!octets.isEmpty() && espace(octets.front())) {
+        octets = octets.sliced(1);
+    }
+    while (!octets.isEmpty() && espace(octets.back())) {
+        octets.chop(1);
+    }
+    return octets;
+}
+
 QList<QByteArrayView> Decoupe_Lignes(QByteArrayView contenu) {
     QList<QByteArrayView> lignes;
     lignes.reserve(contenu.size() / 100 + 1);

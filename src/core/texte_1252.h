@@ -28,6 +28,10 @@ QString Message_Caractere_Interdit(QStringView texte, qsizetype position);
 // that capital is not in Windows-1252 ("µ" and "ƒ" stay as typed, never Greek or Latin-B).
 QString Majuscules_1252(QStringView texte);
 
+// The bytes without the spaces around them, as QString::trimmed() removes them from the
+// decoded text: space, no-break space (0xA0), tab to carriage return.
+QByteArrayView Sans_Espaces_Autour(QByteArrayView octets);
+
 // Splits file contents into lines: CR LF or LF ends a line; a last line without an end
 // counts; nothing follows the last line end.
 QList<QByteArrayView> Decoupe_Lignes(QByteArrayView contenu);

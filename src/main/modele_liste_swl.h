@@ -20,6 +20,7 @@ public:
     // The list line at `index`, or an empty text past the end.
     QString Ligne(int index) const { return lignes_.Ligne_Liste(index); }
     int Nombre() const { return lignes_.Nombre(); }
+    const Lignes_Log& Lignes() const { return lignes_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -94,7 +95,39 @@ private:
     std::function<void()> gestion_;
 };
 
+class Filtre_Clic final : public QObject {
+public:
+    Filtre_Clic(QWidget* controle, std::function<void()> gestion)
+        : QObject(controle), gestion_(std::move(gestion)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        if (evenement->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
+            gestion_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> gestion_;
+};
+
 } // namespace
+
+void Installe_Clic(QWidget* controle, std::function<void()> gestion) {
+    controle->installEventFilter(new Filtre_Clic(controle, std::move(gestion)));
+}
+
+QListView* Nouvelle_Liste_Lignes(QWidget* parent, const QString& nom, const QString& accessible) {
+    auto* liste = Nomme_Controle(new QListView(parent), nom, accessible);
+    liste->setFont(Police_Liste());
+    liste->setUniformItemSizes(true);
+    liste->setSelectionMode(QAbstractItemView::SingleSelection);
+    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Fixe_Couleur_Fond(liste, Couleur_Repos);
+    return liste;
+}
 
 void Installe_Double_Clic_Hors_Lignes(QAbstractItemView* vue, std::function<void()> gestion) {
     vue->viewport()->installEventFilter(new Filtre_Double_Clic(vue, std::move(gestion)));

@@ -9,6 +9,7 @@
 
 class QAbstractItemView;
 class QComboBox;
+class QListView;
 
 namespace swl {
 
@@ -44,6 +45,21 @@ void Installe_KeyPress(QWidget* champ, std::function<int(int)> gestion);
 // Calls `gestion` on a double click in the view's empty area, below or beside its lines
 // (the view itself reports double clicks on a line only).
 void Installe_Double_Clic_Hors_Lignes(QAbstractItemView* vue, std::function<void()> gestion);
+
+// Calls `gestion` when the control is clicked with the mouse (before the control handles it).
+void Installe_Clic(QWidget* controle, std::function<void()> gestion);
+
+// Names a control: the program's name for it, and what a screen reader says of it.
+template <class Controle>
+Controle* Nomme_Controle(Controle* c, const QString& nom, const QString& accessible) {
+    c->setObjectName(nom);
+    c->setAccessibleName(accessible);
+    return c;
+}
+
+// A list of fixed-column log lines: the fixed-pitch list font, light yellow, one line
+// selected at a time, nothing editable.
+QListView* Nouvelle_Liste_Lignes(QWidget* parent, const QString& nom, const QString& accessible);
 
 // A combo box with a list and typed text, as the program's band and mode fields: typed text
 // never joins the list and nothing is completed behind the user's back.

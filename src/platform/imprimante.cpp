@@ -108,10 +108,11 @@ void Imprimante_Qt::Annule_Document() {
     etat_->document.clear();
 }
 
-void Imprimante_Qt::Choix_Imprimante(QWidget* parent) {
+bool Imprimante_Qt::Choix_Imprimante(QWidget* parent) {
     QPrintDialog dialogue(&etat_->imprimante, parent);
-    dialogue.exec();
+    const bool choisi = dialogue.exec() == QDialog::Accepted;
     etat_->travail.clear();
+    return choisi;
 }
 
 } // namespace swl

@@ -25,8 +25,9 @@ public:
     // The pages printed so far go to the printer.
     virtual void Fin_Document() = 0;
     virtual void Annule_Document() = 0;
-    // The printer chosen becomes the current printer; a cancel keeps the current one.
-    virtual void Choix_Imprimante(QWidget* parent) = 0;
+    // The printer chosen becomes the current printer; false when the user pressed "Annuler"
+    // (the current printer stays).
+    virtual bool Choix_Imprimante(QWidget* parent) = 0;
 };
 
 // On QPrinter. When the output is a PDF file, every document of one job (from one printer
@@ -49,7 +50,7 @@ public:
     void Imprime_Ligne(const QString& texte) override;
     void Fin_Document() override;
     void Annule_Document() override;
-    void Choix_Imprimante(QWidget* parent) override;
+    bool Choix_Imprimante(QWidget* parent) override;
 
 private:
     struct Etat;

@@ -55,7 +55,12 @@ public:
     void Imprime_Ligne(const QString& texte) override { appels.append(QStringLiteral("ligne ") + texte); }
     void Fin_Document() override { appels.append(QStringLiteral("fin")); }
     void Annule_Document() override { appels.append(QStringLiteral("annule")); }
-    void Choix_Imprimante(QWidget*) override { appels.append(QStringLiteral("choix")); }
+    // The answer of the printer-choice dialog: true for "OK", false for "Annuler".
+    bool choix = true;
+    bool Choix_Imprimante(QWidget*) override {
+        appels.append(QStringLiteral("choix"));
+        return choix;
+    }
 };
 
 class Navigateur_Test final : public Navigateur {

@@ -1,0 +1,75 @@
+#include "commun.h"
+
+#include "core/fiche_qso.h"
+#include "core/texte_1252.h"
+
+#include <QDateTime>
+#include <QFile>
+
+#include <fstream>
+#include <string>
+
+namespace swl::bench {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString Ligne(int i) {
+    Fiche_QSO f;
+    f.Indicatif_A = u"F"_s + QString::number(i % 10) + u"ABC"_s + QString::number(i % 997);
+    f.Dpt_A = QString::number(10 + i % 80);
+    f.RST_A = u"59"_s;
+    f.Prenom_A = u"Jérôme"_s;
+    f.QTH_A = u"Saint-Étienne"_s;
+    f.Indicatif_B = u"F5XYZ"_s;
+    f.Dpt_B = u"13"_s;
+    f.RST_B = u"57"_s;
+    const QDateTime t = QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC).addSecs(qint64(i) * 600);
+    f.Date = t.toString(u"dd/MM/yy"_s);
+    f.Heure = t.toString(u"HH:mm"_s);
+    f.Mode = u"SSB"_s;
+    f.Bande = u"7.0 Mhz"_s;
+    f.QSL = i % 3 == 0;
+    return Forme_Ligne_Log(f);
+}
+
+Log_Test::Log_Test(int n) {
+    octets.reserve(qsizetype(n) * 116);
+    for (int i = 0; i < n; ++i) {
+        octets += Encode_1252(Ligne(i)) + "\r\n";
+    }
+    Restaure();
+    QFile(dossier.filePath(u"FXXXX.txt"_s)).open(QIODevice::WriteOnly);
+    QFile(dossier.filePath(u"Liste_Prenom.txt"_s)).open(QIODevice::WriteOnly);
+}
+
+QString Log_Test::Chemin() const {
+    return dossier.filePath(Fichier_Log::Nom_Log(Indicatif));
+}
+
+void Log_Test::Restaure() const {
+    QFile f(Chemin());
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(octets);
+}
+
+Services_Bench::Services_Bench(const QString& repertoire, const QString& pdf)
+    : reglages(std::make_unique<Reglages>(config.filePath(u"SWL.ini"_s))), imprimante(pdf) {
+    reglages->Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Indicatif);
+    services = std::make_unique<Services>(
+        Services{messages, horloge, *reglages, programme, imprimante, navigateur, repertoire});
+}
+
+long Pic_Memoire_Ko() {
+    std::ifstream status("/proc/self/status");
+    std::string mot;
+    while (status >> mot) {
+        if (mot == "VmHWM:") {
+            long ko = 0;
+            status >> ko;
+            return ko;
+        }
+    }
+    return 0;
+}
+
+} // namespace swl::bench

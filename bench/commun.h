@@ -1,0 +1,63 @@
+#pragma once
+
+// What the benchmarks share: a log of many QSOs in a program directory of its own, and
+// services that answer without a user.
+#include "core/fichier_log.h"
+#include "core/reglages.h"
+#include "platform/boites_message.h"
+#include "platform/horloge_systeme.h"
+#include "platform/imprimante.h"
+#include "platform/navigateur.h"
+#include "platform/programme.h"
+#include "platform/services.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace swl::bench {
+
+inline const QString Indicatif = QStringLiteral("F1ABC");
+
+// The log line of QSO number i: one QSO every 10 minutes from 2000 on, in order; station A
+// "F<i%10>ABC<i%997>", department 10 + i%80, on 7.0 Mhz, every third confirmed.
+QString Ligne(int i);
+
+// A program directory with a log of `n` lines.
+struct Log_Test {
+    QTemporaryDir dossier;
+    QByteArray octets;
+    explicit Log_Test(int n);
+    QString Chemin() const;
+    // Writes the log back as it was made.
+    void Restaure() const;
+};
+
+class Silence final : public Boites_Message {
+public:
+    bool oui = false;
+    void Message(const QString&) override {}
+    bool Question(const QString&) override { return oui; }
+};
+
+class Sans_Navigateur final : public Navigateur {
+public:
+    void Navigue(const QString&) override {}
+};
+
+// Every service, real but silent, for the station of a Log_Test.
+struct Services_Bench {
+    QTemporaryDir config;
+    std::unique_ptr<Reglages> reglages;
+    Silence messages;
+    Horloge_Systeme horloge;
+    Programme_Qt programme;
+    Imprimante_Qt imprimante;
+    Sans_Navigateur navigateur;
+    std::unique_ptr<Services> services;
+    explicit Services_Bench(const QString& repertoire, const QString& pdf = {});
+};
+
+long Pic_Memoire_Ko();
+
+} // namespace swl::bench
