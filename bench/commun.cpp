@@ -55,8 +55,8 @@ void Log_Test::Restaure() const {
 Services_Bench::Services_Bench(const QString& repertoire, const QString& pdf)
     : reglages(std::make_unique<Reglages>(config.filePath(u"SWL.ini"_s))), imprimante(pdf) {
     reglages->Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Indicatif);
-    services = std::make_unique<Services>(
-        Services{messages, horloge, *reglages, programme, imprimante, navigateur, repertoire});
+    services = std::make_unique<Services>(Services{messages, horloge, *reglages, programme, imprimante,
+                                                   navigateur, fichiers_bench, repertoire});
 }
 
 long Pic_Memoire_Ko() {

@@ -5,6 +5,7 @@
 #include "core/fichier_log.h"
 #include "core/reglages.h"
 #include "platform/boites_message.h"
+#include "platform/choix_fichier.h"
 #include "platform/horloge_systeme.h"
 #include "platform/imprimante.h"
 #include "platform/navigateur.h"
@@ -45,6 +46,16 @@ public:
     void Navigue(const QString&) override {}
 };
 
+// The file dialog answered without a user: always the same path.
+class Fichier_Impose final : public Choix_Fichier {
+public:
+    QString chemin;
+    QString Fichier_A_Enregistrer(QWidget*, const QString&, const QString&, const QString&, QString*) override {
+        return chemin;
+    }
+    QString Fichier_A_Ouvrir(QWidget*, const QString&, const QString&, const QString&) override { return chemin; }
+};
+
 // Every service, real but silent, for the station of a Log_Test.
 struct Services_Bench {
     QTemporaryDir config;
@@ -54,6 +65,7 @@ struct Services_Bench {
     Programme_Qt programme;
     Imprimante_Qt imprimante;
     Sans_Navigateur navigateur;
+    Fichier_Impose fichiers_bench;
     std::unique_ptr<Services> services;
     explicit Services_Bench(const QString& repertoire, const QString& pdf = {});
 };

@@ -3,6 +3,7 @@
 #include "core/fichier_log.h"
 #include "core/reglages.h"
 #include "platform/boites_message.h"
+#include "platform/choix_fichier.h"
 #include "platform/emplacements.h"
 #include "platform/horloge_systeme.h"
 #include "platform/imprimante.h"
@@ -60,7 +61,9 @@ int main(int argc, char* argv[]) {
     swl::Programme_Qt programme;
     swl::Imprimante_Qt imprimante;
     Navigateur_Absent navigateur;
-    const swl::Services services{messages, horloge, reglages, programme, imprimante, navigateur, repertoire};
+    swl::Choix_Fichier_Qt fichiers;
+    const swl::Services services{messages,   horloge,    reglages, programme,
+                                 imprimante, navigateur, fichiers, repertoire};
 
     swl::Main fenetre(services);
     // Started from the event loop, so that ending the program during start-up ends it.

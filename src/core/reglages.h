@@ -50,6 +50,10 @@ inline const QString Transceiver = QStringLiteral("Transceiver");
 inline const QString Antenne = QStringLiteral("Antenne");
 inline const QString Langue = QStringLiteral("Langue");
 inline const QString Type_Etiquette = QStringLiteral("Type Etiquette");
+// The label sheet beyond the stock: first label used, offsets of the layout in mm.
+inline const QString Etiquette_Depart = QStringLiteral("Etiquette Depart");
+inline const QString Decalage_X = QStringLiteral("Decalage X");
+inline const QString Decalage_Y = QStringLiteral("Decalage Y");
 } // namespace cle
 
 // "FXXXX": no station chosen yet.

@@ -5,6 +5,7 @@
 #include "core/indicatif.h"
 #include "core/reglages.h"
 #include "core/textes_programme.h"
+#include "labels/select_qso.h"
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
@@ -272,6 +273,12 @@ void Main::Construit_Menus() {
         Montre_Fenetre(liste_qso_, [this] {
             return new Liste_QSO(
                 services_, [this] { return indicatif_station_; }, this);
+        });
+    });
+    connect(Mnu_Print_QSL, &QAction::triggered, this, [this] {
+        Montre_Fenetre(select_qso_, [this] {
+            return new Select_QSO(
+                services_, modele_->Lignes(), [this] { return indicatif_station_; }, this);
         });
     });
     connect(Mnu_Carte_HB, &QAction::triggered, this, [this] {

@@ -27,6 +27,7 @@ class Libelle_Colonnes;
 class Carte;
 class Liste_QSO;
 class Recherche_Indicatif;
+class Select_QSO;
 class Modele_Liste_SWL;
 class Station;
 
@@ -115,6 +116,7 @@ private:
     QPointer<Carte> carte_;
     QPointer<Recherche_Indicatif> recherche_;
     QPointer<Liste_QSO> liste_qso_;
+    QPointer<Select_QSO> select_qso_;
     Modele_Liste_SWL* modele_;
 
     QGroupBox* Frame3;

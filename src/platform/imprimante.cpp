@@ -1,11 +1,19 @@
 #include "imprimante.h"
 
+#include <QDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHBoxLayout>
 #include <QList>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
 
 namespace swl {
 
@@ -16,39 +24,75 @@ namespace {
 struct Ligne_Imprimee {
     QFont police;
     QString texte;
+    std::optional<QPointF> place_mm; // a text placed on the sheet, else the next line
 };
 using Document = QList<Ligne_Imprimee>;
+
+bool Place(const Document& d) {
+    return std::any_of(d.begin(), d.end(), [](const Ligne_Imprimee& l) { return l.place_mm.has_value(); });
+}
 
 } // namespace
 
 struct Imprimante_Qt::Etat {
-    QPrinter imprimante{QPrinter::HighResolution};
+    QPrinter propre{QPrinter::HighResolution};
+    QPrinter* imprimante = &propre;
     QFont police{u"Arial"_s, 10};
     Document document;
-    QList<Document> travail; // documents already ended in this PDF job
+    QList<Document> travail; // documents already ended in this job
+    bool session = false;    // documents kept and painted once, at the end of the job
 
     bool Vers_Pdf() const {
-        return imprimante.outputFormat() == QPrinter::PdfFormat && !imprimante.outputFileName().isEmpty();
+        return imprimante->outputFormat() == QPrinter::PdfFormat && !imprimante->outputFileName().isEmpty();
     }
 
-    // Each document starts on a new page; lines go down by the font's line height.
-    void Imprime(const QList<Document>& documents) {
-        QPainter p;
-        if (!p.begin(&imprimante)) {
-            return;
+    // Each document starts on a new page. Lines go down by the font's line height; placed
+    // texts stand where they are placed, from the paper's corner.
+    bool Imprime(const QList<Document>& documents, const QList<QRectF>& contours_mm = {}) {
+        if (std::any_of(documents.begin(), documents.end(), Place)) {
+            imprimante->setPageSize(QPageSize(QPageSize::A4));
+            imprimante->setPageOrientation(QPageLayout::Portrait);
         }
-        const double hauteur_page = imprimante.pageLayout().paintRectPixels(imprimante.resolution()).height();
+        QPainter p;
+        if (!p.begin(imprimante)) {
+            return false;
+        }
+        const double resolution = imprimante->resolution();
+        const QRectF zone = imprimante->pageLayout().paintRectPixels(imprimante->resolution());
+        const double mm = resolution / 25.4;
         bool premiere_page = true;
         for (const Document& d : documents) {
             if (!premiere_page) {
-                imprimante.newPage();
+                imprimante->newPage();
             }
             premiere_page = false;
+            if (Place(d)) {
+                p.save();
+                // From the printable area's corner to the paper's corner.
+                p.translate(-zone.topLeft());
+                if (!contours_mm.isEmpty()) {
+                    p.setPen(QPen(QColor(160, 160, 160), 0));
+                    for (const QRectF& r : contours_mm) {
+                        p.drawRoundedRect(QRectF(r.topLeft() * mm, r.size() * mm), 2 * mm, 2 * mm);
+                    }
+                    p.setPen(Qt::black);
+                }
+                for (const Ligne_Imprimee& l : d) {
+                    if (l.place_mm) {
+                        const QFontMetricsF m(l.police, imprimante);
+                        p.setFont(l.police);
+                        p.drawText(QPointF(l.place_mm->x() * mm, l.place_mm->y() * mm + m.ascent()), l.texte);
+                    }
+                }
+                p.restore();
+                continue;
+            }
+            const double hauteur_page = zone.height();
             double y = 0;
             for (const Ligne_Imprimee& l : d) {
-                const QFontMetricsF m(l.police, &imprimante);
+                const QFontMetricsF m(l.police, imprimante);
                 if (y > 0 && y + m.lineSpacing() > hauteur_page) {
-                    imprimante.newPage();
+                    imprimante->newPage();
                     y = 0;
                 }
                 p.setFont(l.police);
@@ -56,16 +100,23 @@ struct Imprimante_Qt::Etat {
                 y += m.lineSpacing();
             }
         }
-        p.end();
+        return p.end();
     }
 };
 
 Imprimante_Qt::Imprimante_Qt(const QString& fichier_pdf) : etat_(std::make_unique<Etat>()) {
     etat_->police.setStyleHint(QFont::SansSerif);
+    etat_->propre.setPageSize(QPageSize(QPageSize::A4));
     if (!fichier_pdf.isEmpty()) {
-        etat_->imprimante.setOutputFormat(QPrinter::PdfFormat);
-        etat_->imprimante.setOutputFileName(fichier_pdf);
+        etat_->propre.setOutputFormat(QPrinter::PdfFormat);
+        etat_->propre.setOutputFileName(fichier_pdf);
     }
+}
+
+Imprimante_Qt::Imprimante_Qt(QPrinter* imprimante) : etat_(std::make_unique<Etat>()) {
+    etat_->police.setStyleHint(QFont::SansSerif);
+    etat_->imprimante = imprimante;
+    etat_->session = true;
 }
 
 Imprimante_Qt::~Imprimante_Qt() = default;
@@ -90,11 +141,17 @@ void Imprimante_Qt::Fixe_Gras(bool gras) {
 }
 
 void Imprimante_Qt::Imprime_Ligne(const QString& texte) {
-    etat_->document.append({etat_->police, texte});
+    etat_->document.append({etat_->police, texte, std::nullopt});
+}
+
+void Imprimante_Qt::Imprime_A(double x_mm, double y_mm, const QString& texte) {
+    etat_->document.append({etat_->police, texte, QPointF(x_mm, y_mm)});
 }
 
 void Imprimante_Qt::Fin_Document() {
-    if (etat_->Vers_Pdf()) {
+    if (etat_->session) {
+        etat_->travail.append(etat_->document);
+    } else if (etat_->Vers_Pdf()) {
         // The file is written anew with the whole job so far.
         etat_->travail.append(etat_->document);
         etat_->Imprime(etat_->travail);
@@ -109,10 +166,77 @@ void Imprimante_Qt::Annule_Document() {
 }
 
 bool Imprimante_Qt::Choix_Imprimante(QWidget* parent) {
-    QPrintDialog dialogue(&etat_->imprimante, parent);
+    QPrintDialog dialogue(etat_->imprimante, parent);
     const bool choisi = dialogue.exec() == QDialog::Accepted;
     etat_->travail.clear();
     return choisi;
+}
+
+bool Imprimante_Qt::Apercu(QWidget* parent, const Travail& travail, const QList<QRectF>& contours_mm) {
+    QDialog fenetre(parent);
+    fenetre.setObjectName(u"Apercu"_s);
+    fenetre.setWindowTitle(u"Aperçu avant impression"_s);
+    QPrinter ecran(QPrinter::HighResolution);
+    ecran.setPageSize(QPageSize(QPageSize::A4));
+    auto* apercu = new QPrintPreviewWidget(&ecran, &fenetre);
+    apercu->setAccessibleName(u"Pages de l'impression"_s);
+    QObject::connect(apercu, &QPrintPreviewWidget::paintRequested, &fenetre, [&](QPrinter* imprimante) {
+        Imprimante_Qt session(imprimante);
+        travail(session);
+        session.etat_->Imprime(session.etat_->travail, contours_mm);
+    });
+    const auto bouton = [&fenetre](const QString& texte) {
+        auto* b = new QPushButton(texte, &fenetre);
+        b->setAccessibleName(texte);
+        b->setAutoDefault(false);
+        return b;
+    };
+    QPushButton* precedente = bouton(u"Page précédente"_s);
+    QPushButton* suivante = bouton(u"Page suivante"_s);
+    QPushButton* plus = bouton(u"Zoom +"_s);
+    QPushButton* moins = bouton(u"Zoom −"_s);
+    QPushButton* imprimer = bouton(u"Imprimer…"_s);
+    QPushButton* fermer = bouton(u"Fermer"_s);
+    QObject::connect(precedente, &QPushButton::clicked, apercu,
+                     [apercu] { apercu->setCurrentPage(apercu->currentPage() - 1); });
+    QObject::connect(suivante, &QPushButton::clicked, apercu,
+                     [apercu] { apercu->setCurrentPage(apercu->currentPage() + 1); });
+    QObject::connect(plus, &QPushButton::clicked, apercu, [apercu] { apercu->zoomIn(); });
+    QObject::connect(moins, &QPushButton::clicked, apercu, [apercu] { apercu->zoomOut(); });
+    QObject::connect(imprimer, &QPushButton::clicked, &fenetre, &QDialog::accept);
+    QObject::connect(fermer, &QPushButton::clicked, &fenetre, &QDialog::reject);
+    auto* boutons = new QHBoxLayout;
+    for (QPushButton* b : {precedente, suivante, plus, moins}) {
+        boutons->addWidget(b);
+    }
+    boutons->addStretch();
+    boutons->addWidget(imprimer);
+    boutons->addWidget(fermer);
+    auto* colonne = new QVBoxLayout(&fenetre);
+    colonne->addLayout(boutons);
+    colonne->addWidget(apercu, 1);
+    apercu->setViewMode(QPrintPreviewWidget::SinglePageView);
+    apercu->fitInView();
+    fenetre.resize(820, 980);
+    return fenetre.exec() == QDialog::Accepted;
+}
+
+Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(fichier);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    Imprimante_Qt session(&pdf);
+    travail(session);
+    if (session.etat_->travail.isEmpty()) {
+        return Resultat::Echec(u"Aucune étiquette à enregistrer : le fichier n'a pas été écrit."_s);
+    }
+    if (!session.etat_->Imprime(session.etat_->travail)) {
+        return Resultat::Echec(u"Impossible d'écrire le fichier « "_s + QFileInfo(fichier).fileName() +
+                               u" » : vérifiez que son dossier existe et peut être modifié."_s);
+    }
+    return Resultat::Succes();
 }
 
 } // namespace swl

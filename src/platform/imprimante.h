@@ -1,16 +1,22 @@
 #pragma once
 
+#include "core/resultat.h"
+
+#include <QList>
+#include <QRectF>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
+class QPrinter;
 class QWidget;
 
 namespace swl {
 
 // The printer as the program drives it: a current font, lines printed one under the other
-// from the left margin (a new page starts by itself when one is full), documents ended or
-// cancelled, and the printer-choice dialog.
+// from the left margin (a new page starts by itself when one is full) or texts placed on the
+// sheet, documents ended or cancelled, and the printer-choice dialog.
 class Imprimante {
 public:
     virtual ~Imprimante() = default;
@@ -22,17 +28,30 @@ public:
     virtual void Fixe_Gras(bool gras) = 0;
     // An empty text prints an empty line of the current font's height.
     virtual void Imprime_Ligne(const QString& texte) = 0;
-    // The pages printed so far go to the printer.
+    // Prints `texte` in the current font at a place of the A4 sheet: its first character
+    // `x_mm` from the paper's left edge, the top of its line `y_mm` from the top edge,
+    // measured from the paper's corner, not from the printable area.
+    virtual void Imprime_A(double x_mm, double y_mm, const QString& texte) = 0;
+    // The pages printed so far go to the printer: each document starts on a new sheet.
     virtual void Fin_Document() = 0;
     virtual void Annule_Document() = 0;
     // The printer chosen becomes the current printer; false when the user pressed "Annuler"
     // (the current printer stays).
     virtual bool Choix_Imprimante(QWidget* parent) = 0;
+
+    // What a job prints, given the printer to print it on.
+    using Travail = std::function<void(Imprimante&)>;
+    // Shows the job on screen, one page per document, in the print preview, with these
+    // outlines (mm from the paper's corner) drawn on the screen only. True when the user asks
+    // from the preview to print it.
+    virtual bool Apercu(QWidget* parent, const Travail& travail, const QList<QRectF>& contours_mm) = 0;
+    // Writes the job into a PDF file, one page per document, A4 at true size.
+    virtual Resultat Vers_Pdf(const QString& fichier, const Travail& travail) = 0;
 };
 
-// On QPrinter. When the output is a PDF file, every document of one job (from one printer
-// choice to the next) goes into that one file, page after page: a later document never
-// overwrites an earlier one.
+// On QPrinter, A4 unless the user chooses otherwise. When the output is a PDF file, every
+// document of one job (from one printer choice to the next) goes into that one file, page
+// after page: a later document never overwrites an earlier one.
 class Imprimante_Qt final : public Imprimante {
 public:
     // `fichier_pdf`: when not empty, print to that PDF file instead of the system printer.
@@ -48,11 +67,18 @@ public:
     bool Gras() const override;
     void Fixe_Gras(bool gras) override;
     void Imprime_Ligne(const QString& texte) override;
+    void Imprime_A(double x_mm, double y_mm, const QString& texte) override;
     void Fin_Document() override;
     void Annule_Document() override;
     bool Choix_Imprimante(QWidget* parent) override;
+    bool Apercu(QWidget* parent, const Travail& travail, const QList<QRectF>& contours_mm) override;
+    Resultat Vers_Pdf(const QString& fichier, const Travail& travail) override;
 
 private:
+    // Keeps the documents of a job and paints them all at once on `imprimante` (a preview's
+    // printer, a PDF file).
+    struct Session;
+    explicit Imprimante_Qt(QPrinter* imprimante);
     struct Etat;
     std::unique_ptr<Etat> etat_;
 };

@@ -5,6 +5,7 @@
 namespace swl {
 
 class Boites_Message;
+class Choix_Fichier;
 class Horloge;
 class Imprimante;
 class Navigateur;
@@ -19,6 +20,7 @@ struct Services {
     Programme& programme;
     Imprimante& imprimante;
     Navigateur& navigateur;
+    Choix_Fichier& fichiers;
     QString repertoire; // the program directory
 };
 

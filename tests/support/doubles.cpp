@@ -1,6 +1,7 @@
 #include "doubles.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
 
@@ -32,9 +33,43 @@ void Imprimante_Test::Fixe_Gras(bool g) {
     appels.append(u"gras "_s + QString::number(int(g)));
 }
 
+void Imprimante_Test::Imprime_A(double x_mm, double y_mm, const QString& texte) {
+    appels.append(u"a "_s + QString::number(x_mm, 'f', 2) + u' ' + QString::number(y_mm, 'f', 2) + u' ' +
+                  texte);
+}
+
+bool Imprimante_Test::Apercu(QWidget*, const Travail& travail, const QList<QRectF>& contours_mm) {
+    appels.append(u"apercu"_s);
+    contours = contours_mm;
+    travail(*this);
+    return apercu_imprime;
+}
+
+Resultat Imprimante_Test::Vers_Pdf(const QString& fichier, const Travail& travail) {
+    appels.append(u"pdf "_s + QFileInfo(fichier).fileName());
+    travail(*this);
+    return Resultat::Succes();
+}
+
+QString Choix_Fichier_Test::Fichier_A_Enregistrer(QWidget*, const QString& titre,
+                                                  const QString& chemin_propose, const QString& filtres,
+                                                  QString* filtre) {
+    appels.append(u"enregistrer "_s + titre + u" | "_s + chemin_propose + u" | "_s + filtres);
+    if (filtre) {
+        *filtre = filtre_choisi;
+    }
+    return reponses.isEmpty() ? QString() : reponses.takeFirst();
+}
+
+QString Choix_Fichier_Test::Fichier_A_Ouvrir(QWidget*, const QString& titre, const QString& dossier,
+                                             const QString& filtres) {
+    appels.append(u"ouvrir "_s + titre + u" | "_s + dossier + u" | "_s + filtres);
+    return reponses.isEmpty() ? QString() : reponses.takeFirst();
+}
+
 Banc::Banc()
     : reglages(std::make_unique<Reglages>(dossier.filePath(u"config/SWL.ini"_s))),
-      services{messages, horloge, *reglages, programme, imprimante, navigateur, repertoire} {}
+      services{messages, horloge, *reglages, programme, imprimante, navigateur, fichiers, repertoire} {}
 
 void Banc::Station_Avec_Log(const QString& indicatif, const QStringList& lignes) const {
     reglages->Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, indicatif);

@@ -3,6 +3,7 @@
 #include "core/horloge.h"
 #include "core/reglages.h"
 #include "platform/boites_message.h"
+#include "platform/choix_fichier.h"
 #include "platform/imprimante.h"
 #include "platform/navigateur.h"
 #include "platform/programme.h"
@@ -38,7 +39,8 @@ public:
 };
 
 // Records every call as one text: "police Arial", "taille 10", "gras 1", "ligne <texte>",
-// "fin", "annule", "choix".
+// "a <x> <y> <texte>" (mm, two decimals), "fin", "annule", "choix", "apercu", "pdf <file name>".
+// The preview and the PDF file run the job on the double itself.
 class Imprimante_Test final : public Imprimante {
 public:
     QStringList appels;
@@ -53,6 +55,7 @@ public:
     bool Gras() const override { return gras; }
     void Fixe_Gras(bool g) override;
     void Imprime_Ligne(const QString& texte) override { appels.append(QStringLiteral("ligne ") + texte); }
+    void Imprime_A(double x_mm, double y_mm, const QString& texte) override;
     void Fin_Document() override { appels.append(QStringLiteral("fin")); }
     void Annule_Document() override { appels.append(QStringLiteral("annule")); }
     // The answer of the printer-choice dialog: true for "OK", false for "Annuler".
@@ -61,12 +64,30 @@ public:
         appels.append(QStringLiteral("choix"));
         return choix;
     }
+    // The preview's answer: true when the user prints from it.
+    bool apercu_imprime = false;
+    QList<QRectF> contours;
+    bool Apercu(QWidget*, const Travail& travail, const QList<QRectF>& contours_mm) override;
+    Resultat Vers_Pdf(const QString& fichier, const Travail& travail) override;
 };
 
 class Navigateur_Test final : public Navigateur {
 public:
     QStringList adresses;
     void Navigue(const QString& adresse) override { adresses.append(adresse); }
+};
+
+// Records each dialog as "enregistrer <title> | <proposed path> | <filters>" or "ouvrir …";
+// answers the paths of `reponses` in turn, an empty text ("Annuler") when none is left.
+class Choix_Fichier_Test final : public Choix_Fichier {
+public:
+    QStringList appels;
+    QStringList reponses;
+    QString filtre_choisi;
+    QString Fichier_A_Enregistrer(QWidget*, const QString& titre, const QString& chemin_propose,
+                                  const QString& filtres, QString* filtre) override;
+    QString Fichier_A_Ouvrir(QWidget*, const QString& titre, const QString& dossier,
+                             const QString& filtres) override;
 };
 
 class Programme_Test final : public Programme {
@@ -87,6 +108,7 @@ public:
     Programme_Test programme;
     Imprimante_Test imprimante;
     Navigateur_Test navigateur;
+    Choix_Fichier_Test fichiers;
     Services services;
 
     // Makes `indicatif` the stored station, with a log of these lines.
