@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QWidget>
 
 #include <fstream>
 #include <string>
@@ -57,6 +58,21 @@ Services_Bench::Services_Bench(const QString& repertoire, const QString& pdf)
     reglages->Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Indicatif);
     services = std::make_unique<Services>(Services{messages, horloge, *reglages, programme, imprimante,
                                                    navigateur, fichiers_bench, repertoire});
+}
+
+namespace {
+
+class Page_Vide final : public QWidget, public Navigateur {
+public:
+    using QWidget::QWidget;
+    QWidget* Vue() override { return this; }
+    void Navigue(const QString&) override {}
+};
+
+} // namespace
+
+Navigateur* Sans_Navigateur::Nouveau(QWidget* parent) {
+    return new Page_Vide(parent);
 }
 
 long Pic_Memoire_Ko() {

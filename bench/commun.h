@@ -41,9 +41,9 @@ public:
     bool Question(const QString&) override { return oui; }
 };
 
-class Sans_Navigateur final : public Navigateur {
+class Sans_Navigateur final : public Fabrique_Navigateur {
 public:
-    void Navigue(const QString&) override {}
+    Navigateur* Nouveau(QWidget* parent) override;
 };
 
 // The file dialog answered without a user: always the same path.

@@ -7,7 +7,7 @@
 #include "platform/emplacements.h"
 #include "platform/horloge_systeme.h"
 #include "platform/imprimante.h"
-#include "platform/navigateur.h"
+#include "platform/navigateur_web.h"
 #include "platform/programme.h"
 #include "platform/verrou_programme.h"
 
@@ -17,19 +17,15 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <unistd.h>
+
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-// The cluster window brings the web view; until then nothing is shown.
-class Navigateur_Absent final : public swl::Navigateur {
-public:
-    void Navigue(const QString&) override {}
-};
-
-} // namespace
-
 int main(int argc, char* argv[]) {
+    // The web engine of the cluster window will not start as root inside its sandbox.
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"ORBEL_SWL"_s);
     QApplication::setStyle(u"Fusion"_s);
@@ -60,10 +56,10 @@ int main(int argc, char* argv[]) {
     swl::Reglages reglages(swl::Chemin_Fichier_Reglages());
     swl::Programme_Qt programme;
     swl::Imprimante_Qt imprimante;
-    Navigateur_Absent navigateur;
+    swl::Fabrique_Navigateur_Web navigateurs;
     swl::Choix_Fichier_Qt fichiers;
-    const swl::Services services{messages,   horloge,    reglages, programme,
-                                 imprimante, navigateur, fichiers, repertoire};
+    const swl::Services services{messages,   horloge,     reglages, programme,
+                                 imprimante, navigateurs, fichiers, repertoire};
 
     swl::Main fenetre(services);
     // Started from the event loop, so that ending the program during start-up ends it.

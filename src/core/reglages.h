@@ -50,6 +50,11 @@ inline const QString Transceiver = QStringLiteral("Transceiver");
 inline const QString Antenne = QStringLiteral("Antenne");
 inline const QString Langue = QStringLiteral("Langue");
 inline const QString Type_Etiquette = QStringLiteral("Type Etiquette");
+// The DX cluster, in the common section: the statistics site (scheme and host) and the node
+// of the live spots.
+inline const QString Adresse_Cluster = QStringLiteral("Adresse Cluster");
+inline const QString Noeud_Cluster = QStringLiteral("Noeud Cluster");
+inline const QString Port_Cluster = QStringLiteral("Port Cluster");
 // The label sheet beyond the stock: first label used, offsets of the layout in mm.
 inline const QString Etiquette_Depart = QStringLiteral("Etiquette Depart");
 inline const QString Decalage_X = QStringLiteral("Decalage X");

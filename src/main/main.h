@@ -5,6 +5,7 @@
 #include "core/fichier_log.h"
 #include "platform/services.h"
 #include "station/hote_station.h"
+#include "views/hote_cluster.h"
 #include "views/hote_recherche.h"
 
 #include <QMainWindow>
@@ -25,6 +26,7 @@ namespace swl {
 
 class Libelle_Colonnes;
 class Carte;
+class Cluster;
 class Liste_QSO;
 class Recherche_Indicatif;
 class Select_QSO;
@@ -33,7 +35,7 @@ class Station;
 
 // The main window: the entry form, the log list and the menus. It holds the program-wide
 // state for the whole run: the station callsign and the entry mode.
-class Main final : public QMainWindow, public Hote_Station, public Hote_Recherche {
+class Main final : public QMainWindow, public Hote_Station, public Hote_Recherche, public Hote_Cluster {
     Q_OBJECT
 public:
     explicit Main(const Services& services, QWidget* parent = nullptr);
@@ -56,6 +58,7 @@ public:
     // Selects a list line as a click does (nothing when the list is empty).
     void Selectionne_Ligne(int index) override;
     const Lignes_Log& Lignes_Liste() const override;
+    bool Prend_Spot(const QString& indicatif, const QString& bande) override;
     void Selectionne_Derniere_Ligne();
 
     const Modele_Liste_SWL& Modele() const { return *modele_; }
@@ -112,8 +115,10 @@ private:
     bool modif_en_cours_ = false;
     bool insertion_en_cours_ = false;
     bool liste_bloquee_ = false;
+    QString spot_pris_; // the callsign a cluster spot put in the form last
     QPointer<Station> station_;
     QPointer<Carte> carte_;
+    QPointer<Cluster> cluster_;
     QPointer<Recherche_Indicatif> recherche_;
     QPointer<Liste_QSO> liste_qso_;
     QPointer<Select_QSO> select_qso_;

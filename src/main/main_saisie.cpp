@@ -8,6 +8,7 @@
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
+#include "views/cluster.h"
 #include "views/recherche_indicatif.h"
 
 #include <QAction>
@@ -81,6 +82,12 @@ void Main::Installe_Regles_Saisie() {
     connect(Efface_A, &QPushButton::clicked, this, &Main::Init_Saisie);
     connect(Annule_Saisie, &QPushButton::clicked, this, &Main::Annule_Saisie_Click);
     connect(Ajout_QSO, &QPushButton::clicked, this, &Main::Ajout_QSO_Click);
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        Montre_Fenetre(cluster_, [this] {
+            return new Cluster(
+                services_, [this] { return indicatif_station_; }, *this, this);
+        });
+    });
     connect(Rechercher, &QPushButton::clicked, this, [this] {
         Montre_Fenetre(recherche_, [this] { return new Recherche_Indicatif(services_, *this, this); });
     });
@@ -393,6 +400,24 @@ void Main::Annule_Saisie_Click() {
     }
     Annule_Saisie->setEnabled(false);
     Init_Saisie();
+}
+
+bool Main::Prend_Spot(const QString& indicatif, const QString& bande) {
+    // Only a form waiting for a new QSO takes a spot: nothing typed or shown is overwritten,
+    // but a spot taken before may give way to another.
+    if (modif_en_cours_ || insertion_en_cours_ || !Ind_A->isEnabled() || Dpt_A->isEnabled() ||
+        (!Ind_A->text().isEmpty() && Ind_A->text() != spot_pris_)) {
+        return false;
+    }
+    spot_pris_ = indicatif.left(12);
+    Ind_A->setText(spot_pris_);
+    const int index = Position_Dans_Liste(Bande_A, bande);
+    if (index >= 0) {
+        Bande_A->setCurrentIndex(index);
+    }
+    activateWindow();
+    Ind_A->setFocus();
+    return true;
 }
 
 void Main::Ajout_QSO_Click() {

@@ -8,7 +8,7 @@ class Boites_Message;
 class Choix_Fichier;
 class Horloge;
 class Imprimante;
-class Navigateur;
+class Fabrique_Navigateur;
 class Programme;
 class Reglages;
 
@@ -19,7 +19,7 @@ struct Services {
     Reglages& reglages;
     Programme& programme;
     Imprimante& imprimante;
-    Navigateur& navigateur;
+    Fabrique_Navigateur& navigateurs;
     Choix_Fichier& fichiers;
     QString repertoire; // the program directory
 };

@@ -90,8 +90,8 @@ private Q_SLOTS:
         Banc b;
         b.Station_Avec_Log(u"F1ABCDEFGH_P"_s, Seize_Entrees());
         Imprimante_Qt imprimante;
-        Services services{b.messages, b.horloge,    *b.reglages, b.programme,
-                          imprimante, b.navigateur, b.fichiers,  b.repertoire};
+        Services services{b.messages, b.horloge,     *b.reglages, b.programme,
+                          imprimante, b.navigateurs, b.fichiers,  b.repertoire};
         QWidget principale;
         auto* selection = new Select_QSO(
             services, Lignes_Log(b.Lit(u"F1ABCDEFGH_P_SWL.log"_s)), [] { return u"F1ABCDEFGH_P"_s; },

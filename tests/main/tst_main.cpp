@@ -288,8 +288,8 @@ private Q_SLOTS:
         Banc b;
         QVERIFY(QDir().mkpath(b.dossier.filePath(u"bloque/SWL.ini"_s)));
         Reglages reglages(b.dossier.filePath(u"bloque/SWL.ini"_s));
-        Services avec{b.messages,   b.horloge,    reglages,   b.programme,
-                      b.imprimante, b.navigateur, b.fichiers, b.repertoire};
+        Services avec{b.messages,   b.horloge,     reglages,   b.programme,
+                      b.imprimante, b.navigateurs, b.fichiers, b.repertoire};
         Main w(avec);
         Quand_Modal([](QWidget* modal) { modal->close(); });
         w.Form_Load();

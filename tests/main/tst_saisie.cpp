@@ -450,6 +450,34 @@ private Q_SLOTS:
         QCOMPARE(mode->count(), 4);
     }
 
+    // A spot of the cluster goes into a form waiting for a new QSO only.
+    void spotDuCluster() {
+        Scene s(Cinq_Lignes());
+        QVERIFY(s.w->Prend_Spot(u"JA1AAA"_s, u"14 Mhz"_s));
+        QCOMPARE(s.C(u"Ind_A"_s)->text(), u"JA1AAA"_s);
+        QCOMPARE(s.C<QComboBox>(u"Bande_A"_s)->currentText(), u"14 Mhz"_s);
+        QCOMPARE(s.Focus(), s.C(u"Ind_A"_s));
+        // Another spot replaces it; a band outside the logbook leaves the band as it is.
+        QVERIFY(s.w->Prend_Spot(u"VK2ABC"_s, u""_s));
+        QCOMPARE(s.C(u"Ind_A"_s)->text(), u"VK2ABC"_s);
+        QCOMPARE(s.C<QComboBox>(u"Bande_A"_s)->currentText(), u"14 Mhz"_s);
+        // The QSO goes on from the keyboard as if typed.
+        s.Tape(u""_s);
+        QCOMPARE(s.Focus(), s.C(u"Dpt_A"_s));
+        QVERIFY(!s.w->Prend_Spot(u"K1ABC"_s, u"7.0 Mhz"_s));
+        QCOMPARE(s.C(u"Ind_A"_s)->text(), u"VK2ABC"_s);
+        // Typed by hand, a line shown, an entry edited: refused.
+        QTest::mouseClick(s.C<QPushButton>(u"Efface_A"_s), Qt::LeftButton);
+        QTest::keyClicks(s.C(u"Ind_A"_s), u"f5"_s);
+        QVERIFY(!s.w->Prend_Spot(u"K1ABC"_s, u"7.0 Mhz"_s));
+        QTest::mouseClick(s.C<QPushButton>(u"Efface_A"_s), Qt::LeftButton);
+        s.Clique(2);
+        QVERIFY(!s.w->Prend_Spot(u"K1ABC"_s, u"7.0 Mhz"_s));
+        s.Double_Clique(2);
+        QVERIFY(!s.w->Prend_Spot(u"K1ABC"_s, u"7.0 Mhz"_s));
+        QCOMPARE(s.C(u"Ind_A"_s)->text(), u"F6AA3       "_s);
+    }
+
     void premiereInstallationAChaqueTouche() {
         Banc b;
         Main w(b.services);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -67,9 +68,33 @@ QString Choix_Fichier_Test::Fichier_A_Ouvrir(QWidget*, const QString& titre, con
     return reponses.isEmpty() ? QString() : reponses.takeFirst();
 }
 
+namespace {
+
+class Vue_Test final : public QLabel, public Navigateur {
+public:
+    Vue_Test(QWidget* parent, QStringList& adresses) : QLabel(parent), adresses_(adresses) {
+        setObjectName(u"WebBrowser1"_s);
+    }
+    QWidget* Vue() override { return this; }
+    void Navigue(const QString& adresse) override {
+        adresses_.append(adresse);
+        setText(adresse);
+    }
+
+private:
+    QStringList& adresses_;
+};
+
+} // namespace
+
+Navigateur* Navigateur_Test::Nouveau(QWidget* parent) {
+    ++faits;
+    return new Vue_Test(parent, adresses);
+}
+
 Banc::Banc()
     : reglages(std::make_unique<Reglages>(dossier.filePath(u"config/SWL.ini"_s))),
-      services{messages, horloge, *reglages, programme, imprimante, navigateur, fichiers, repertoire} {}
+      services{messages, horloge, *reglages, programme, imprimante, navigateurs, fichiers, repertoire} {}
 
 void Banc::Station_Avec_Log(const QString& indicatif, const QStringList& lignes) const {
     reglages->Ecrire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, indicatif);

@@ -71,10 +71,12 @@ public:
     Resultat Vers_Pdf(const QString& fichier, const Travail& travail) override;
 };
 
-class Navigateur_Test final : public Navigateur {
+// Makes browsers that show nothing and record every address asked of any of them.
+class Navigateur_Test final : public Fabrique_Navigateur {
 public:
     QStringList adresses;
-    void Navigue(const QString& adresse) override { adresses.append(adresse); }
+    int faits = 0;
+    Navigateur* Nouveau(QWidget* parent) override;
 };
 
 // Records each dialog as "enregistrer <title> | <proposed path> | <filters>" or "ouvrir …";
@@ -107,7 +109,7 @@ public:
     Horloge_Test horloge;
     Programme_Test programme;
     Imprimante_Test imprimante;
-    Navigateur_Test navigateur;
+    Navigateur_Test navigateurs;
     Choix_Fichier_Test fichiers;
     Services services;
 

@@ -139,7 +139,8 @@ private Q_SLOTS:
         s.Clique(u"Enregistrer"_s);
         const QString nom = u"F1ZZZ_Liste_QSO_Bande_14 Mhz_06_12_26.txt"_s;
         QCOMPARE(s.b.messages.textes, QStringList({u"Fichier enregistré sous le nom : "_s + nom}));
-        const QList<QByteArrayView> lignes = Decoupe_Lignes(s.b.Lit(nom));
+        const QByteArray fichier = s.b.Lit(nom);
+        const QList<QByteArrayView> lignes = Decoupe_Lignes(fichier);
         QCOMPARE(lignes[0], "       F1ZZZ Liste alphanumerique des QSO entendus bande 14 Mhz au 06/12/2026");
         QCOMPARE(Decode_1252(lignes[4]), u"    1 "_s + Ligne_Bande(Log_Test()[1]));
         QCOMPARE(lignes.size(), 8);

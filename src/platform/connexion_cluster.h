@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/cluster.h"
+
+#include <QObject>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace swl {
+
+// A telnet session with a DX-cluster node, never blocking the window: logs in with the
+// listener's callsign when the node asks for it, hands every line over, and after a drop
+// tries again after a growing delay. Nothing is sent but the login and the user's commands.
+class Connexion_Cluster final : public QObject {
+    Q_OBJECT
+public:
+    explicit Connexion_Cluster(QObject* parent = nullptr);
+    ~Connexion_Cluster() override;
+    Q_DISABLE_COPY_MOVE(Connexion_Cluster)
+
+    void Connecte(const QString& hote, quint16 port, const QString& indicatif);
+    // Asked by the user: no new attempt follows.
+    void Deconnecte();
+    // Connected, connecting, or waiting to try again.
+    bool Active() const { return active_; }
+    bool Connectee() const { return socket_.state() == QAbstractSocket::ConnectedState; }
+    // A command typed by the user, followed by CR LF.
+    void Envoie(const QString& commande);
+
+    // The first wait before trying again after a drop, in ms; it doubles at each failure.
+    int delai_initial_ms = 5000;
+    // How long a connection may take to be made, in ms.
+    int delai_connexion_ms = 15000;
+
+Q_SIGNALS:
+    // The status line, in French.
+    void Etat(const QString& texte);
+    // Each complete line of the node.
+    void Ligne(const QString& ligne);
+
+private:
+    void Ouvre();
+    void Lit();
+    void Perdue(const QString& raison);
+    QString Raison() const;
+
+    QTcpSocket socket_;
+    QTimer reessai_;
+    QTimer limite_;
+    Flux_Telnet flux_;
+    QString hote_;
+    quint16 port_ = 0;
+    QString indicatif_;
+    bool active_ = false;
+    bool login_envoye_ = false;
+    int essai_ = 0;
+};
+
+} // namespace swl

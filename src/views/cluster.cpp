@@ -1,0 +1,251 @@
+#include "cluster.h"
+
+#include "core/cluster.h"
+#include "core/reglages.h"
+#include "core/textes_programme.h"
+#include "platform/boites_message.h"
+#include "platform/connexion_cluster.h"
+#include "platform/fenetres.h"
+#include "platform/navigateur.h"
+#include "views/hote_cluster.h"
+#include "views/modele_spots.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+Cluster::Cluster(const Services& services, std::function<QString()> indicatif, Hote_Cluster& hote,
+                 QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), indicatif_(std::move(indicatif)), hote_(hote),
+      spots_(new Modele_Spots(this)), connexion_(new Connexion_Cluster(this)) {
+    setObjectName(u"Cluster"_s);
+    setWindowTitle(u"Cluster"_s);
+
+    Frame1 = Nomme_Controle(new QGroupBox(this), u"Frame1"_s, u"Choix de la bande"_s);
+    Label2 =
+        Nomme_Controle(new QLabel(u"Cluster (DxCluster)"_s, Frame1), u"Label2"_s, u"Cluster (DxCluster)"_s);
+    QFont gras = Label2->font();
+    gras.setBold(true);
+    gras.setPointSizeF(gras.pointSizeF() * 1.3);
+    Label2->setFont(gras);
+    Label3 = Nomme_Controle(new QLabel(u"Bande"_s, Frame1), u"Label3"_s, u"Bande"_s);
+    Bande_CL = Nouvelle_Combo_Editable(Frame1, u"Bande_CL"_s);
+    Bande_CL->setAccessibleName(u"Bande"_s);
+    QFont police_bande = Bande_CL->font();
+    police_bande.setBold(true);
+    police_bande.setPointSizeF(9.75);
+    Bande_CL->setFont(police_bande);
+    Label3->setBuddy(Bande_CL);
+    Afficher = Nomme_Controle(new QPushButton(u"Afficher"_s, Frame1), u"Afficher"_s, u"Afficher"_s);
+    auto* haut = new QHBoxLayout(Frame1);
+    haut->addWidget(Label2);
+    haut->addSpacing(24);
+    haut->addWidget(Label3);
+    haut->addWidget(Bande_CL);
+    haut->addWidget(Afficher);
+    haut->addStretch();
+
+    Onglets = Nomme_Controle(new QTabWidget(this), u"Onglets"_s, u"Statistiques ou spots en direct"_s);
+    auto* page_stats = new QWidget(Onglets);
+    WebBrowser1 = services_.navigateurs.Nouveau(page_stats);
+    WebBrowser1->Vue()->setObjectName(u"WebBrowser1"_s);
+    WebBrowser1->Vue()->setMinimumSize(760, 520);
+    Label1 = Nomme_Controle(new QLabel(u"Cluster remis a jour toutes les minutes"_s, page_stats), u"Label1"_s,
+                            u"Cluster remis a jour toutes les minutes"_s);
+    auto* l_stats = new QVBoxLayout(page_stats);
+    l_stats->addWidget(WebBrowser1->Vue(), 1);
+    l_stats->addWidget(Label1);
+    Onglets->addTab(page_stats, u"Statistiques"_s);
+
+    auto* page_spots = new QWidget(Onglets);
+    Noeud = Nomme_Controle(new QLineEdit(page_spots), u"Noeud"_s, u"Nœud du cluster"_s);
+    Port = Nomme_Controle(new QLineEdit(page_spots), u"Port"_s, u"Port"_s);
+    Port->setMaximumWidth(80);
+    Connecte = Nomme_Controle(new QPushButton(u"Connecter"_s, page_spots), u"Connecte"_s, u"Connecter"_s);
+    Etat_Cluster =
+        Nomme_Controle(new QLabel(u"Déconnecté"_s, page_spots), u"Etat_Cluster"_s, u"État de la connexion"_s);
+    Etat_Cluster->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Table_Spots = Nomme_Controle(new QTableView(page_spots), u"Table_Spots"_s, u"Spots du cluster"_s);
+    Table_Spots->setModel(spots_);
+    Table_Spots->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table_Spots->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table_Spots->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table_Spots->verticalHeader()->hide();
+    Table_Spots->horizontalHeader()->setStretchLastSection(false);
+    Table_Spots->horizontalHeader()->setSectionResizeMode(Modele_Spots::Commentaire, QHeaderView::Stretch);
+    Table_Spots->setToolTip(u"Double clique sur un spot pour le reprendre dans la saisie du QSO"_s);
+    Table_Spots->setFont(Police_Liste());
+    Journal_Noeud = Nomme_Controle(new QPlainTextEdit(page_spots), u"Journal_Noeud"_s, u"Messages du nœud"_s);
+    Journal_Noeud->setReadOnly(true);
+    Journal_Noeud->setMaximumBlockCount(500);
+    Journal_Noeud->setFont(Police_Liste());
+    Journal_Noeud->setMaximumHeight(QFontMetrics(Police_Liste()).lineSpacing() * 7);
+    Commande = Nomme_Controle(new QLineEdit(page_spots), u"Commande"_s, u"Commande pour le nœud"_s);
+    Commande->setPlaceholderText(u"Commande pour le nœud (par exemple sh/dx 20), puis Entrée"_s);
+    auto* l_noeud = new QHBoxLayout;
+    l_noeud->addWidget(new QLabel(u"Nœud"_s, page_spots));
+    l_noeud->addWidget(Noeud, 1);
+    l_noeud->addWidget(new QLabel(u"Port"_s, page_spots));
+    l_noeud->addWidget(Port);
+    l_noeud->addWidget(Connecte);
+    auto* l_spots = new QVBoxLayout(page_spots);
+    l_spots->addLayout(l_noeud);
+    l_spots->addWidget(Etat_Cluster);
+    l_spots->addWidget(Table_Spots, 1);
+    l_spots->addWidget(new QLabel(u"Messages du nœud"_s, page_spots));
+    l_spots->addWidget(Journal_Noeud);
+    l_spots->addWidget(Commande);
+    Onglets->addTab(page_spots, u"Spots en direct"_s);
+
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(Frame1);
+    colonne->addWidget(Onglets, 1);
+
+    connect(Afficher, &QPushButton::clicked, this, &Cluster::Afficher_Click);
+    connect(Bande_CL, &QComboBox::currentTextChanged, this,
+            [this](const QString& texte) { spots_->Filtre(Position_Dans_Liste(Bande_CL, texte)); });
+    connect(Connecte, &QPushButton::clicked, this, &Cluster::Connecte_Click);
+    connect(Commande, &QLineEdit::returnPressed, this, &Cluster::Commande_Entree);
+    connect(Table_Spots, &QTableView::doubleClicked, this, &Cluster::Spot_DblClick);
+    connect(connexion_, &Connexion_Cluster::Etat, this, [this](const QString& etat) {
+        Etat_Cluster->setText(etat);
+        Connecte->setText(connexion_->Active() ? u"Déconnecter"_s : u"Connecter"_s);
+    });
+    connect(connexion_, &Connexion_Cluster::Ligne, this, &Cluster::Ligne_Recue);
+    Form_Load();
+}
+
+Cluster::~Cluster() = default;
+
+QString Cluster::Section_Station() const {
+    return Reglages::Section_Station(indicatif_());
+}
+
+void Cluster::Form_Load() {
+    Bande_CL->clear();
+    Bande_CL->addItems(Choix_Bandes_Cluster());
+    Bande_CL->setCurrentIndex(
+        Index_Cluster_Stocke(services_.reglages.Lire_Reglage(Section_Station(), cle::Bande_Cluster, 0)));
+    spots_->Filtre(Bande_CL->currentIndex());
+    const QString commune = Reglages::Section_Commune();
+    Noeud->setText(services_.reglages.Lire_Reglage(commune, cle::Noeud_Cluster, Noeud_Cluster_Defaut));
+    Port->setText(services_.reglages.Lire_Reglage(commune, cle::Port_Cluster, Port_Cluster_Defaut));
+    adjustSize();
+    Centre_Fenetre(*this);
+    Affiche_Cluster();
+}
+
+void Cluster::Affiche_Cluster() {
+    const int index = Position_Dans_Liste(Bande_CL, Bande_CL->currentText());
+    services_.reglages.Ecrire_Reglage(Section_Station(), cle::Bande_Cluster, index);
+    QString base =
+        services_.reglages
+            .Lire_Reglage(Reglages::Section_Commune(), cle::Adresse_Cluster, Adresse_Cluster_Defaut)
+            .trimmed();
+    if (base.isEmpty()) {
+        base = Adresse_Cluster_Defaut;
+    }
+    while (base.endsWith(u'/')) {
+        base.chop(1);
+    }
+    WebBrowser1->Navigue(Adresse_Cluster(base, index));
+}
+
+void Cluster::Afficher_Click() {
+    services_.reglages.Ecrire_Reglage(Section_Station(), cle::Bande_Cluster,
+                                      Position_Dans_Liste(Bande_CL, Bande_CL->currentText()));
+    Affiche_Cluster();
+}
+
+void Cluster::Connecte_Click() {
+    if (connexion_->Active()) {
+        connexion_->Deconnecte();
+        return;
+    }
+    const QString hote = Noeud->text().trimmed();
+    bool ok = false;
+    const int port = Port->text().trimmed().toInt(&ok);
+    if (hote.isEmpty()) {
+        services_.messages.Message(
+            u"Indiquez le nom du nœud du cluster et son port (par exemple hamqth.com et "
+            u"7300) : rien n'a été envoyé."_s);
+        return;
+    }
+    if (hote.contains(u' ') || !ok || port < 1 || port > 65535) {
+        services_.messages.Message(
+            u"Le nœud « "_s + hote + u" », port « "_s + Port->text().trimmed() +
+            u" », ne peut pas être utilisé.\r\nIndiquez le nom du nœud et un port de 1 à "
+            u"65535 (par exemple hamqth.com et 7300)."_s);
+        return;
+    }
+    const QString indicatif = indicatif_();
+    if (indicatif == Aucune_Station) {
+        services_.messages.Message(
+            u"Le nœud demande votre indicatif pour se connecter : choisissez-le d'abord "
+            u"dans Station, Nouvel Indicatif."_s);
+        return;
+    }
+    const QString commune = Reglages::Section_Commune();
+    services_.reglages.Ecrire_Reglage(commune, cle::Noeud_Cluster, hote);
+    services_.reglages.Ecrire_Reglage(commune, cle::Port_Cluster, port);
+    connexion_->Connecte(hote, static_cast<quint16>(port), Indicatif_Affiche(indicatif));
+    Connecte->setText(u"Déconnecter"_s);
+}
+
+void Cluster::Commande_Entree() {
+    const QString commande = Commande->text().trimmed();
+    if (commande.isEmpty()) {
+        return;
+    }
+    for (const QChar c : commande) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E) {
+            services_.messages.Message(
+                u"Le nœud n'accepte que des lettres sans accent, des chiffres et des signes "
+                u"simples : la commande n'a pas été envoyée."_s);
+            return;
+        }
+    }
+    if (!connexion_->Connectee()) {
+        services_.messages.Message(u"Le cluster n'est pas connecté : la commande n'a pas été envoyée."_s);
+        return;
+    }
+    connexion_->Envoie(commande);
+    Journal_Noeud->appendPlainText(u"> "_s + commande);
+    Commande->clear();
+}
+
+void Cluster::Ligne_Recue(const QString& ligne) {
+    if (const auto spot = Analyse_Spot(ligne)) {
+        spots_->Ajoute(*spot);
+    } else if (!ligne.trimmed().isEmpty()) {
+        Journal_Noeud->appendPlainText(Ligne_Affichable(ligne));
+    }
+}
+
+void Cluster::Spot_DblClick(const QModelIndex& index) {
+    if (!index.isValid()) {
+        return;
+    }
+    const Spot& spot = spots_->Spot_Affiche(index.row());
+    if (!hote_.Prend_Spot(spot.indicatif, spot.bande)) {
+        services_.messages.Message(
+            u"La saisie n'attend pas un nouveau QSO : un QSO y est en cours ou affiché.\r\n"
+            u"Cliquez sur « Annuler saisie en cours », puis double-cliquez de nouveau sur le "
+            u"spot."_s);
+    }
+}
+
+} // namespace swl

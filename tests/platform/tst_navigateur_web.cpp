@@ -1,0 +1,100 @@
+// The real embedded browser: a page that loads, and the French page shown when it cannot.
+#include "platform/navigateur_web.h"
+
+#include <QApplication>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+using namespace swl;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A web server on this machine answering every request with one status and body.
+struct Serveur_Web {
+    QTcpServer serveur;
+    QByteArray reponse;
+    Serveur_Web(int statut, const QByteArray& corps) {
+        reponse = "HTTP/1.1 " + QByteArray::number(statut) + (statut == 200 ? " OK" : " Not Found") +
+                  "\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
+                  QByteArray::number(corps.size()) + "\r\nConnection: close\r\n\r\n" + corps;
+        serveur.listen(QHostAddress::LocalHost);
+        QObject::connect(&serveur, &QTcpServer::newConnection, &serveur, [this] {
+            QTcpSocket* s = serveur.nextPendingConnection();
+            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                if (s->readAll().contains("\r\n\r\n")) {
+                    s->write(reponse);
+                    s->disconnectFromHost();
+                }
+            });
+        });
+    }
+    QString Adresse() const {
+        return u"http://127.0.0.1:"_s + QString::number(serveur.serverPort()) + u"/dxc/top_250_HF.html"_s;
+    }
+};
+
+QString Texte(QWebEngineView* vue) {
+    QString texte;
+    bool fini = false;
+    vue->page()->toPlainText([&](const QString& t) {
+        texte = t;
+        fini = true;
+    });
+    for (int i = 0; i < 500 && !fini; ++i) {
+        QTest::qWait(10);
+    }
+    return texte;
+}
+
+} // namespace
+
+class Tst_Navigateur_Web : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pageAffichee() {
+        Serveur_Web serveur(200, "<html><body><h1>Top 250 HF</h1><p>TX5S 412</p></body></html>");
+        QWidget fenetre;
+        Fabrique_Navigateur_Web fabrique;
+        Navigateur* n = fabrique.Nouveau(&fenetre);
+        fenetre.show();
+        n->Navigue(serveur.Adresse());
+        auto* vue = qobject_cast<QWebEngineView*>(n->Vue());
+        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"TX5S 412"_s), 20000);
+    }
+
+    // A refused connection or an HTTP error: our French page naming the address and why.
+    void pageIndisponible_data() {
+        QTest::addColumn<int>("statut");
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("connexion refusée") << 0 << u"le site a refusé la connexion"_s;
+        QTest::newRow("erreur 404") << 404 << u"erreur HTTP 404"_s;
+    }
+    void pageIndisponible() {
+        QFETCH(int, statut);
+        QFETCH(QString, raison);
+        Serveur_Web serveur(statut ? statut : 404, "<html><body>page du serveur</body></html>");
+        const QString adresse = serveur.Adresse();
+        if (statut == 0) {
+            serveur.serveur.close(); // nothing listens there any more
+        }
+        QWidget fenetre;
+        Fabrique_Navigateur_Web fabrique;
+        Navigateur* n = fabrique.Nouveau(&fenetre);
+        fenetre.show();
+        n->Navigue(adresse);
+        auto* vue = qobject_cast<QWebEngineView*>(n->Vue());
+        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"ne peut pas être affichée"_s), 20000);
+        const QString texte = Texte(vue);
+        QVERIFY2(texte.contains(adresse), qPrintable(texte));
+        QVERIFY2(texte.contains(raison), qPrintable(texte));
+        QVERIFY(texte.contains(u"« Afficher »"_s));
+        QVERIFY(!texte.contains(u"page du serveur"_s));
+    }
+};
+
+QTEST_MAIN(Tst_Navigateur_Web)
+#include "tst_navigateur_web.moc"

@@ -1,0 +1,282 @@
+#include "core/reglages.h"
+#include "platform/connexion_cluster.h"
+#include "support/doubles.h"
+#include "views/cluster.h"
+#include "views/hote_cluster.h"
+#include "views/modele_spots.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+using namespace swl;
+using namespace swl::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Hote_Test final : Hote_Cluster {
+    QStringList pris;
+    bool accepte = true;
+    bool Prend_Spot(const QString& indicatif, const QString& bande) override {
+        pris << indicatif + u" "_s + bande;
+        return accepte;
+    }
+};
+
+struct Scene {
+    Banc b;
+    Hote_Test hote;
+    std::unique_ptr<Cluster> c;
+    QString station = u"F1ZZZ"_s;
+    void Ouvre() {
+        c = std::make_unique<Cluster>(
+            b.services, [this] { return station; }, hote);
+        c->show();
+    }
+    template <class T> T* C(const QString& nom) const {
+        T* t = c->findChild<T*>(nom);
+        if (!t) {
+            qFatal("control %s missing", qPrintable(nom));
+        }
+        return t;
+    }
+    QComboBox* Bande() const { return C<QComboBox>(u"Bande_CL"_s); }
+    QString Reglage() const {
+        return b.reglages->Lire_Reglage(u"Setup F1ZZZ"_s, cle::Bande_Cluster, u"absent"_s);
+    }
+    QStringList Indicatifs() const {
+        QStringList l;
+        const auto* m = C<QTableView>(u"Table_Spots"_s)->model();
+        for (int i = 0; i < m->rowCount(); ++i) {
+            l << m->index(i, Modele_Spots::Indicatif).data().toString();
+        }
+        return l;
+    }
+};
+
+// A DX-cluster node on this machine: asks for the callsign, then sends what the test says.
+struct Noeud {
+    QTcpServer serveur;
+    QTcpSocket* client = nullptr;
+    QByteArray recu;
+    int connexions = 0;
+    Noeud() {
+        serveur.listen(QHostAddress::LocalHost);
+        QObject::connect(&serveur, &QTcpServer::newConnection, &serveur, [this] {
+            client = serveur.nextPendingConnection();
+            ++connexions;
+            recu.clear();
+            QObject::connect(client, &QTcpSocket::readyRead, client, [this] { recu += client->readAll(); });
+            client->write("\xff\xfb\x01\xff\xfb\x03Bienvenue sur le noeud de test\r\nlogin: ");
+        });
+    }
+    void Envoie(const QByteArray& octets) {
+        client->write(octets);
+        client->flush();
+    }
+};
+
+const QByteArray Spots =
+    "DX de F5ABC:     14025.0  K1ABC        CQ DX                          1234Z JN18\r\n"
+    "WWV de W0MU <18>:   SFI=150, A=5, K=1, No Storms -> No Storms\r\n"
+    "DX de DL1XYZ:     7012.5  JA1AAA       599 tnx QSO                    1235Z\r\n"
+    "DX de G4XYZ:    144300.0  F6KXX        tropo                          1237Z IO91\r\n";
+
+} // namespace
+
+class Tst_Cluster_Fenetre : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void ouvertureSansReglage() {
+        Scene s;
+        s.Ouvre();
+        QCOMPARE(s.c->windowTitle(), u"Cluster"_s);
+        QCOMPARE(s.Bande()->count(), 14);
+        QCOMPARE(s.Bande()->currentText(), u"All HF"_s);
+        QVERIFY(s.Bande()->font().bold());
+        QCOMPARE(s.Bande()->font().pointSizeF(), 9.75);
+        QCOMPARE(s.b.navigateurs.adresses,
+                 QStringList({u"http://dxcluster.sdr-radio.com/dxc/top_250_HF.html"_s}));
+        QCOMPARE(s.Reglage(), u"0"_s);
+        QCOMPARE(s.C<QLabel>(u"Label2"_s)->text(), u"Cluster (DxCluster)"_s);
+        QCOMPARE(s.C<QLabel>(u"Label3"_s)->text(), u"Bande"_s);
+        QCOMPARE(s.C<QLabel>(u"Label1"_s)->text(), u"Cluster remis a jour toutes les minutes"_s);
+        QVERIFY(s.c->findChild<QWidget*>(u"WebBrowser1"_s));
+    }
+
+    void bandeAfficheeEtRetenue() {
+        Scene s;
+        s.Ouvre();
+        s.Bande()->setCurrentIndex(12);
+        QTest::mouseClick(s.C<QPushButton>(u"Afficher"_s), Qt::LeftButton);
+        QCOMPARE(s.b.navigateurs.adresses.last(),
+                 u"http://dxcluster.sdr-radio.com/dxc/top_50_430_MHz.html"_s);
+        QCOMPARE(s.Reglage(), u"12"_s);
+        s.c.reset();
+        s.Ouvre();
+        QCOMPARE(s.Bande()->currentText(), u"432 Mhz"_s);
+        QCOMPARE(s.b.navigateurs.adresses.last(),
+                 u"http://dxcluster.sdr-radio.com/dxc/top_50_430_MHz.html"_s);
+        s.Bande()->setCurrentIndex(13);
+        QTest::mouseClick(s.C<QPushButton>(u"Afficher"_s), Qt::LeftButton);
+        QCOMPARE(s.b.navigateurs.adresses.last(), u"http://dxcluster.sdr-radio.com/dxc/top_250_VHF.html"_s);
+    }
+
+    // A stored value that is not a choice opens on "All HF"; -1 (no band chosen) is kept.
+    void reglageRelu_data() {
+        QTest::addColumn<QString>("stocke");
+        QTest::addColumn<QString>("chemin");
+        QTest::addColumn<QString>("ecrit");
+        QTest::newRow("texte") << u"abc"_s << u"/dxc/top_250_HF.html"_s << u"0"_s;
+        QTest::newRow("hors liste") << u"20"_s << u"/dxc/top_250_HF.html"_s << u"0"_s;
+        QTest::newRow("nombre en tête") << u"3xyz"_s << u"/dxc/top_50_7_MHz.html"_s << u"3"_s;
+        QTest::newRow("aucun choix") << u"-1"_s << u"/dxc/top_50__MHz.html"_s << u"-1"_s;
+    }
+    void reglageRelu() {
+        QFETCH(QString, stocke);
+        QFETCH(QString, chemin);
+        QFETCH(QString, ecrit);
+        Scene s;
+        s.b.reglages->Ecrire_Reglage(u"Setup F1ZZZ"_s, cle::Bande_Cluster, stocke);
+        s.b.reglages->Ecrire_Reglage(u"Setup "_s, cle::Adresse_Cluster, u"http://127.0.0.1:8080/"_s);
+        s.Ouvre();
+        QCOMPARE(s.b.navigateurs.adresses, QStringList({u"http://127.0.0.1:8080"_s + chemin}));
+        QCOMPARE(s.Reglage(), ecrit);
+    }
+
+    // The live spots of a node: login, spots in order, other lines in the raw pane, filter,
+    // a spot handed to the entry form, a command, a drop and the new connection.
+    void spotsDuNoeud() {
+        Scene s;
+        Noeud n;
+        s.Ouvre();
+        s.c->Connexion().delai_initial_ms = 50;
+        QAbstractItemModelTester testeur(s.C<QTableView>(u"Table_Spots"_s)->model(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
+        s.C<QLineEdit>(u"Noeud"_s)->setText(u"127.0.0.1"_s);
+        s.C<QLineEdit>(u"Port"_s)->setText(QString::number(n.serveur.serverPort()));
+        QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
+        QTRY_COMPARE(n.recu, QByteArray("F1ZZZ\r\n"));
+        QCOMPARE(s.C<QLabel>(u"Etat_Cluster"_s)->text(),
+                 u"Connecté à 127.0.0.1:"_s + QString::number(n.serveur.serverPort()));
+        QCOMPARE(s.C<QPushButton>(u"Connecte"_s)->text(), u"Déconnecter"_s);
+        QCOMPARE(s.b.reglages->Lire_Reglage(u"Setup "_s, cle::Port_Cluster, u""_s),
+                 QString::number(n.serveur.serverPort()));
+        n.Envoie(Spots);
+        QTRY_COMPARE(s.Indicatifs(), QStringList({u"JA1AAA"_s, u"K1ABC"_s}));
+        QCOMPARE(s.c->Spots().Nombre_Total(), 3);
+        auto* journal = s.C<QPlainTextEdit>(u"Journal_Noeud"_s);
+        QVERIFY(journal->toPlainText().contains(u"WWV de W0MU"_s));
+        QVERIFY(journal->toPlainText().contains(u"login:"_s));
+        QVERIFY(!journal->toPlainText().contains(u"K1ABC"_s));
+        // A hostile line: a megabyte without an end, control characters; then a good spot.
+        n.Envoie(QByteArray(1 << 20, 'X') + "\r\nDX de F5A:  14030.0  K2\x01ZZ  CQ  1240Z\r\n" +
+                 "DX de F5ZZ:     14030.0  K2ZZZ        CQ                             1240Z\r\n");
+        QTRY_COMPARE(s.Indicatifs(), QStringList({u"K2ZZZ"_s, u"JA1AAA"_s, u"K1ABC"_s}));
+        QVERIFY(journal->toPlainText().contains(u"K2·ZZ"_s));
+        // The band chosen filters the table.
+        s.Bande()->setCurrentIndex(5);
+        QCOMPARE(s.Indicatifs(), QStringList({u"K2ZZZ"_s, u"K1ABC"_s}));
+        s.Bande()->setCurrentIndex(13);
+        QCOMPARE(s.Indicatifs(), QStringList({u"F6KXX"_s}));
+        s.Bande()->setCurrentIndex(3);
+        s.C<QTabWidget>(u"Onglets"_s)->setCurrentIndex(1);
+        auto* table = s.C<QTableView>(u"Table_Spots"_s);
+        const QRect r = table->visualRect(table->model()->index(0, Modele_Spots::Indicatif));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(s.hote.pris, QStringList({u"JA1AAA 7.0 Mhz"_s}));
+        QVERIFY(s.b.messages.textes.isEmpty());
+        s.hote.accepte = false;
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(s.b.messages.textes.size(), 1);
+        QVERIFY(s.b.messages.textes[0].startsWith(u"La saisie n'attend pas un nouveau QSO"_s));
+        // A command of the user, and nothing else, goes to the node.
+        n.recu.clear();
+        s.C<QLineEdit>(u"Commande"_s)->setText(u"sh/dx 5"_s);
+        QTest::keyClick(s.C<QLineEdit>(u"Commande"_s), Qt::Key_Return);
+        QTRY_COMPARE(n.recu, QByteArray("sh/dx 5\r\n"));
+        // The node drops the connection: after a short wait the window connects and logs in again.
+        n.client->disconnectFromHost();
+        QTRY_VERIFY(s.C<QLabel>(u"Etat_Cluster"_s)->text().contains(u"nouvel essai dans"_s));
+        QTRY_COMPARE(n.connexions, 2);
+        QTRY_COMPARE(n.recu, QByteArray("F1ZZZ\r\n"));
+        QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
+        QCOMPARE(s.C<QLabel>(u"Etat_Cluster"_s)->text(), u"Déconnecté"_s);
+        QCOMPARE(s.C<QPushButton>(u"Connecte"_s)->text(), u"Connecter"_s);
+    }
+
+    // A node that cannot be used: a message, and no connection is tried.
+    void noeudInutilisable_data() {
+        QTest::addColumn<QString>("noeud");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("station");
+        QTest::addColumn<QString>("debut");
+        QTest::newRow("nom vide") << u""_s << u"7300"_s << u"F1ZZZ"_s
+                                  << u"Indiquez le nom du nœud du cluster"_s;
+        QTest::newRow("port 0") << u"127.0.0.1"_s << u"0"_s << u"F1ZZZ"_s
+                                << u"Le nœud « 127.0.0.1 », port « 0 »"_s;
+        QTest::newRow("port 65536") << u"127.0.0.1"_s << u"65536"_s << u"F1ZZZ"_s << u"Le nœud"_s;
+        QTest::newRow("port en lettres") << u"127.0.0.1"_s << u"telnet"_s << u"F1ZZZ"_s << u"Le nœud"_s;
+        QTest::newRow("sans indicatif")
+            << u"127.0.0.1"_s << u"7300"_s << u"FXXXX"_s << u"Le nœud demande votre indicatif"_s;
+    }
+    void noeudInutilisable() {
+        QFETCH(QString, noeud);
+        QFETCH(QString, port);
+        QFETCH(QString, station);
+        QFETCH(QString, debut);
+        Scene s;
+        s.station = station;
+        s.Ouvre();
+        s.C<QLineEdit>(u"Noeud"_s)->setText(noeud);
+        s.C<QLineEdit>(u"Port"_s)->setText(port);
+        QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
+        QCOMPARE(s.b.messages.textes.size(), 1);
+        QVERIFY2(s.b.messages.textes[0].startsWith(debut), qPrintable(s.b.messages.textes[0]));
+        QVERIFY(!s.c->Connexion().Active());
+        QCOMPARE(s.C<QPushButton>(u"Connecte"_s)->text(), u"Connecter"_s);
+    }
+
+    void reglagesDuNoeudParDefaut() {
+        Scene s;
+        s.Ouvre();
+        QCOMPARE(s.C<QLineEdit>(u"Noeud"_s)->text(), u"hamqth.com"_s);
+        QCOMPARE(s.C<QLineEdit>(u"Port"_s)->text(), u"7300"_s);
+    }
+
+    void cinqCentsSpotsAuPlus() {
+        Modele_Spots m;
+        QAbstractItemModelTester testeur(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        m.Filtre(5);
+        for (int i = 0; i < 600; ++i) {
+            Spot s;
+            s.indicatif = u"K"_s + QString::number(i);
+            s.khz = i % 2 ? 14025 : 7025;
+            s.bande = Bande_De_Frequence(s.khz);
+            m.Ajoute(s);
+        }
+        QCOMPARE(m.Nombre_Total(), 500);
+        QCOMPARE(m.rowCount(), 250);
+        QCOMPARE(m.Spot_Affiche(0).indicatif, u"K599"_s);
+        QCOMPARE(m.Spot_Affiche(249).indicatif, u"K101"_s);
+        m.Filtre(0);
+        QCOMPARE(m.rowCount(), 500);
+    }
+};
+
+QTEST_MAIN(Tst_Cluster_Fenetre)
+#include "tst_cluster.moc"
