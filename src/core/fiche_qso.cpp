@@ -73,7 +73,14 @@ constexpr Champ Ordre_Liste[] = {Ind_A, Dpt_A, RST_A, Prenom, QTH,   Ind_B, Dpt_
 
 } // namespace
 
-QString Forme_Ligne_Log(const Fiche_QSO& f) {
+QString Forme_Ligne_Log(const Fiche_QSO& fiche) {
+    Fiche_QSO f = fiche;
+    f.Prenom_A = Majuscules_1252(f.Prenom_A);
+    f.QTH_A = Majuscules_1252(QTH_Conserve(f.QTH_A));
+    return Place_Colonnes_Log(f);
+}
+
+QString Place_Colonnes_Log(const Fiche_QSO& f) {
     QString l;
     l.reserve(Largeur_Ligne_Log);
     const auto champ = [&l](QStringView texte, qsizetype largeur, bool espace) {
@@ -86,14 +93,14 @@ QString Forme_Ligne_Log(const Fiche_QSO& f) {
     champ(f.Indicatif_B, 12, true);
     champ(f.Dpt_A, 2, false);
     champ(f.Dpt_B, 2, true);
-    champ(Majuscules_1252(f.Prenom_A), 15, true);
+    champ(f.Prenom_A, 15, true);
     champ(f.Date, 8, true);
     champ(f.Heure, 5, true);
     champ(f.Mode, 3, true);
     champ(f.Bande, 7, true);
     champ(f.RST_A, 3, true);
     champ(f.RST_B, 3, true);
-    champ(Majuscules_1252(QTH_Conserve(f.QTH_A)), 30, true);
+    champ(f.QTH_A, 30, true);
     l.append(f.QSL ? u'*' : u' ');
     return l;
 }

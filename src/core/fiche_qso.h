@@ -44,6 +44,10 @@ QString QTH_Conserve(const QString& qth);
 // every field is padded or cut to its width so that later columns keep their place.
 QString Forme_Ligne_Log(const Fiche_QSO& fiche);
 
+// The 114-column log line of fields taken exactly as they are: each padded or cut to its
+// width, nothing else changed.
+QString Place_Colonnes_Log(const Fiche_QSO& fiche);
+
 // The 134-column list line of a log line with its running number (1 to 99,999).
 QString Forme_Ligne_Liste(QStringView ligne_log, int numero);
 

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace swl {
@@ -231,6 +233,63 @@ Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& a
     }
     return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_),
                                   Joint_Lignes(log->lignes));
+}
+
+Resultat Fichier_Log::Fusionne_QSO_Log(const QList<QByteArray>& nouvelles) const {
+    Resultat echec;
+    const auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
+    if (!log) {
+        return echec;
+    }
+    if (log->lignes.size() + nouvelles.size() > Numero_Maximal) {
+        return Resultat::Echec(u"Le journal contiendrait "_s +
+                               QString::number(log->lignes.size() + nouvelles.size()) +
+                               u" QSO, plus que les 99 999 que ORBEL_SWL sait numéroter.\r\nRien n'a été "
+                               u"ajouté au journal."_s);
+    }
+    // The new lines by moment, the file's order kept for the same moment.
+    struct Nouvelle {
+        qint64 moment;
+        qsizetype index;
+    };
+    QList<Nouvelle> ordre;
+    ordre.reserve(nouvelles.size());
+    for (qsizetype i = 0; i < nouvelles.size(); ++i) {
+        const auto m = Moment(nouvelles[i]);
+        if (!m) {
+            return Resultat::Echec(
+                u"La date ou l'heure d'un QSO à ajouter ne peut pas être lue : rien n'a été "
+                u"ajouté au journal."_s);
+        }
+        ordre.append({*m, i});
+    }
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [](const Nouvelle& a, const Nouvelle& b) { return a.moment < b.moment; });
+    // A new line goes before the first line whose moment is the same or later: the first where
+    // the running maximum of the moments reaches it. A damaged line before that place stops all.
+    QList<QByteArrayView> resultat;
+    resultat.reserve(log->lignes.size() + nouvelles.size());
+    qsizetype n = 0;
+    qint64 maximum = std::numeric_limits<qint64>::min();
+    for (qsizetype i = 0; i < log->lignes.size(); ++i) {
+        const auto m = Moment(log->lignes[i]);
+        if (!m && n < ordre.size()) {
+            return Resultat::Echec(
+                u"La ligne "_s + QString::number(i + 1) +
+                u" du journal est endommagée : sa date ou son heure ne peut pas être lue."_s +
+                u"\r\nRien n'a été ajouté au journal."_s);
+        }
+        maximum = qMax(maximum, m.value_or(maximum));
+        while (n < ordre.size() && ordre[n].moment <= maximum) {
+            resultat.append(nouvelles[ordre[n++].index]);
+        }
+        resultat.append(log->lignes[i]);
+    }
+    while (n < ordre.size()) {
+        resultat.append(nouvelles[ordre[n++].index]);
+    }
+    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire_Insertion, Nom_Log(indicatif_),
+                                  Joint_Lignes(resultat));
 }
 
 Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste) const {

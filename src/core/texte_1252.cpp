@@ -81,13 +81,15 @@ QString Message_Caractere_Interdit(QStringView texte, qsizetype position) {
            u", que le journal ne peut pas enregistrer. Retirez ce caractère ou remplacez-le."_s;
 }
 
+QChar Majuscule_1252(QChar c) {
+    const QChar capitale = c.toUpper();
+    return capitale != c && Octet_De(capitale.unicode()) >= 0 ? capitale : c;
+}
+
 QString Majuscules_1252(QStringView texte) {
     QString resultat = texte.toString();
     for (QChar& c : resultat) {
-        const QChar capitale = c.toUpper();
-        if (capitale != c && Octet_De(capitale.unicode()) >= 0) {
-            c = capitale;
-        }
+        c = Majuscule_1252(c);
     }
     return resultat;
 }

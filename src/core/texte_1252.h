@@ -27,6 +27,7 @@ QString Message_Caractere_Interdit(QStringView texte, qsizetype position);
 // The text in capitals as the log stores it: each character by its own capital, except where
 // that capital is not in Windows-1252 ("µ" and "ƒ" stay as typed, never Greek or Latin-B).
 QString Majuscules_1252(QStringView texte);
+QChar Majuscule_1252(QChar c);
 
 // The bytes without the spaces around them, as QString::trimmed() removes them from the
 // decoded text: space, no-break space (0xA0), tab to carriage return.

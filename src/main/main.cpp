@@ -14,6 +14,7 @@
 #include "station/gestion_erreur.h"
 #include "station/station.h"
 #include "views/carte.h"
+#include "views/echange_journal.h"
 #include "views/liste_qso.h"
 #include "views/recherche_indicatif.h"
 
@@ -246,6 +247,9 @@ void Main::Construit_Menus() {
         return Nomme(m->addAction(titre), nom);
     };
     Mnu_Fichier = menu(u"Mnu_Fichier"_s, u"Fichier"_s);
+    Mnu_Exporter = article(Mnu_Fichier, u"Mnu_Exporter"_s, u"Exporter le journal…"_s);
+    Mnu_Importer = article(Mnu_Fichier, u"Mnu_Importer"_s, u"Importer un journal ADIF…"_s);
+    Mnu_Fichier->addSeparator();
     Mnu_Quitter = article(Mnu_Fichier, u"Mnu_Quitter"_s, u"Quitter ORBEL_SWL"_s);
     Mnu_Date = menu(u"Mnu_Date"_s, u"Date"_s);
     Mnu_Date_Auto = article(Mnu_Date, u"Mnu_Date_Auto"_s, u"Automatique"_s);
@@ -269,6 +273,14 @@ void Main::Construit_Menus() {
             [this] { services_.messages.Message(Texte_A_Propos()); });
     connect(Mnu_Historique, &QAction::triggered, this, [this] { services_.messages.Message(Historique()); });
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Montre_Station);
+    connect(Mnu_Exporter, &QAction::triggered, this, [this] {
+        if (indicatif_station_ == Aucune_Station) {
+            services_.messages.Message(Message_Indicatif_Station_Absent());
+            return;
+        }
+        Echange_Journal(services_, this).Exporte(indicatif_station_);
+    });
+    connect(Mnu_Importer, &QAction::triggered, this, &Main::Mnu_Importer_Click);
     connect(Mnu_Liste_QSO, &QAction::triggered, this, [this] {
         Montre_Fenetre(liste_qso_, [this] {
             return new Liste_QSO(
@@ -453,6 +465,24 @@ void Main::Attend_Ind_A() {
     Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
     Ind_A->setEnabled(true);
     Ind_A->setFocus();
+}
+
+void Main::Mnu_Importer_Click() {
+    if (indicatif_station_ == Aucune_Station) {
+        services_.messages.Message(Message_Indicatif_Station_Absent());
+        return;
+    }
+    // The list is read again after the import: a QSO being typed would be lost.
+    if (modif_en_cours_ || insertion_en_cours_ || !Ind_A->isEnabled() || Dpt_A->isEnabled() ||
+        !Ind_A->text().isEmpty()) {
+        services_.messages.Message(
+            u"Enregistrez ou annulez le QSO en cours de saisie avant d'importer un journal."_s);
+        return;
+    }
+    if (Echange_Journal(services_, this).Importe(indicatif_station_) && Charge_Log()) {
+        Selectionne_Derniere_Ligne();
+        Init_Saisie();
+    }
 }
 
 void Main::Montre_Station() {

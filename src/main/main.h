@@ -71,6 +71,7 @@ private:
     QString Indicatif_Stocke();
     QString Section_Station() const;
     void Montre_Station();
+    void Mnu_Importer_Click();
 
     // Clock and date mode.
     void Timer1_Timer();
@@ -160,6 +161,8 @@ private:
     QTimer* Timer1;
 
     QMenu* Mnu_Fichier;
+    QAction* Mnu_Exporter;
+    QAction* Mnu_Importer;
     QAction* Mnu_Quitter;
     QMenu* Mnu_Date;
     QAction* Mnu_Date_Auto;

@@ -1,0 +1,128 @@
+#include "echange_journal.h"
+
+#include "core/adif.h"
+#include "core/fichier_log.h"
+#include "core/fichier_texte.h"
+#include "core/horloge.h"
+#include "core/reglages.h"
+#include "core/texte_1252.h"
+#include "core/textes_programme.h"
+#include "platform/boites_message.h"
+#include "platform/choix_fichier.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString Filtre_ADI = u"ADIF (*.adi)"_s;
+const QString Filtre_ADX = u"ADX, ADIF en XML (*.adx)"_s;
+const QString Filtre_CSV = u"CSV pour tableur (*.csv)"_s;
+
+QString Message_Lecture(const QString& nom, int erreur) {
+    return u"Le journal « "_s + nom + u" » ne peut pas être lu (Erreur N° "_s + QString::number(erreur) +
+           u") : rien n'a été exporté."_s;
+}
+
+} // namespace
+
+Echange_Journal::Echange_Journal(const Services& services, QWidget* fenetre)
+    : services_(services), fenetre_(fenetre) {}
+
+void Echange_Journal::Exporte(const QString& indicatif) {
+    const Fichier_Log log(services_.repertoire, indicatif);
+    QString filtre = Filtre_ADI;
+    QString chemin = services_.fichiers.Fichier_A_Enregistrer(
+        fenetre_, u"Exporter le journal"_s, QDir(services_.repertoire).filePath(indicatif + u"_SWL.adi"_s),
+        Filtre_ADI + u";;"_s + Filtre_ADX + u";;"_s + Filtre_CSV, &filtre);
+    if (chemin.isEmpty()) {
+        return;
+    }
+    // The format is the name's extension, else the filter chosen (whose extension is added).
+    QString extension = QFileInfo(chemin).suffix().toLower();
+    if (extension != u"adi" && extension != u"adx" && extension != u"csv") {
+        extension = filtre == Filtre_ADX ? u"adx"_s : filtre == Filtre_CSV ? u"csv"_s : u"adi"_s;
+        chemin += u'.' + extension;
+    }
+    const Fichier_Log::Lecture lecture = log.Lit_Log();
+    if (lecture.erreur != Lecture_Reussie || !lecture.message.isEmpty()) {
+        services_.messages.Message(!lecture.message.isEmpty()
+                                       ? lecture.message
+                                       : Message_Lecture(Fichier_Log::Nom_Log(indicatif), lecture.erreur));
+        return;
+    }
+    const QString section = Reglages::Section_Station(indicatif);
+    const Entete_Export entete{Indicatif_Affiche(indicatif),
+                               services_.reglages.Lire_Reglage(section, cle::Transceiver, QString()),
+                               services_.reglages.Lire_Reglage(section, cle::Antenne, QString()),
+                               services_.horloge.Maintenant_Utc()};
+    const QByteArray octets = extension == u"adx"   ? Exporte_ADX(lecture.lignes, entete)
+                              : extension == u"csv" ? Exporte_CSV(lecture.lignes)
+                                                    : Exporte_ADI(lecture.lignes, entete);
+    const QFileInfo fichier(chemin);
+    const Resultat ecrit = Ecrit_Fichier_Atomique(
+        fichier.absolutePath(), u"."_s + fichier.fileName() + u".tmp"_s, fichier.fileName(), octets);
+    if (!ecrit) {
+        services_.messages.Message(u"Le journal n'a pas été exporté.\r\n"_s + ecrit.message);
+        return;
+    }
+    services_.messages.Message(u"Journal exporté : "_s + QString::number(lecture.lignes.Nombre()) +
+                               u" QSO dans le fichier « "_s + fichier.fileName() + u" »."_s);
+}
+
+bool Echange_Journal::Importe(const QString& indicatif) {
+    const QString chemin =
+        services_.fichiers.Fichier_A_Ouvrir(fenetre_, u"Importer un journal ADIF"_s, services_.repertoire,
+                                            u"Journaux ADIF (*.adi *.adif *.adx);;Tous les fichiers (*)"_s);
+    if (chemin.isEmpty()) {
+        return false;
+    }
+    const QString nom = QFileInfo(chemin).fileName();
+    const Lecture_Fichier fichier = Lit_Fichier(chemin);
+    if (fichier.erreur != Lecture_Reussie) {
+        services_.messages.Message(u"Le fichier « "_s + nom + u" » ne peut pas être lu (Erreur N° "_s +
+                                   QString::number(fichier.erreur) + u") : rien n'a été importé."_s);
+        return false;
+    }
+    QProgressDialog progression(u"Import du fichier « "_s + nom + u" »…"_s, u"Annuler"_s, 0, 100, fenetre_);
+    progression.setObjectName(u"Progression_Import"_s);
+    progression.setWindowTitle(u"ORBEL_SWL"_s);
+    progression.setWindowModality(Qt::WindowModal);
+    progression.setMinimumDuration(300);
+    progression.setAutoClose(false);
+    progression.setAutoReset(false);
+    const bool adx = QFileInfo(chemin).suffix().compare(u"adx"_s, Qt::CaseInsensitive) == 0 ||
+                     fichier.contenu.trimmed().startsWith("<?xml");
+    const Bilan_Import bilan = Importe_ADIF(Fichier_Log(services_.repertoire, indicatif), fichier.contenu,
+                                            adx, [&progression](int p) {
+                                                progression.setValue(p);
+                                                QApplication::processEvents();
+                                                return !progression.wasCanceled();
+                                            });
+    progression.close();
+    QString texte = Texte_Bilan(bilan, nom, 20);
+    if (!bilan.annule) {
+        // The whole summary, every refused record listed, beside the logs.
+        const QString rapport = u"Import_ADIF_"_s +
+                                services_.horloge.Maintenant_Local().toString(u"dd_MM_yy_HHmmss"_s) +
+                                u".txt"_s;
+        QByteArray octets;
+        for (const QString& ligne :
+             Texte_Bilan(bilan, nom, static_cast<int>(bilan.refus.size())).split(u"\r\n"_s)) {
+            octets += Encode_1252(ligne) + "\r\n";
+        }
+        if (Ecrit_Fichier_Atomique(services_.repertoire, Nom_Temporaire, rapport, octets)) {
+            texte += u"\r\nRapport complet : "_s + rapport;
+        }
+    }
+    services_.messages.Message(texte);
+    return bilan.ajoutes > 0;
+}
+
+} // namespace swl

@@ -1,0 +1,142 @@
+#include "core/fiche_qso.h"
+#include "core/reglages.h"
+#include "core/texte_1252.h"
+#include "main/main.h"
+#include "main/modele_liste_swl.h"
+#include "support/doubles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace swl;
+using namespace swl::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Scene {
+    Banc b;
+    std::unique_ptr<Main> w;
+    Scene() {
+        b.Station_Avec_Log(u"F1ABC"_s, {Ligne_Test(u"F6AAA"_s, u"01/06/08"_s, u"10:00"_s),
+                                        Ligne_Test(u"F6BBB"_s, u"03/06/08"_s, u"10:00"_s)});
+        b.reglages->Ecrire_Reglage(u"Setup F1ABC"_s, cle::Transceiver, u"IC-R75"_s);
+        w = std::make_unique<Main>(b.services);
+        w->Form_Load();
+    }
+    void Menu(const QString& nom) const { w->findChild<QAction*>(nom)->trigger(); }
+    QByteArray Fichier(const QString& chemin) const {
+        QFile f(chemin);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+class Tst_Echange : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void menus() {
+        Scene s;
+        QCOMPARE(s.w->findChild<QAction*>(u"Mnu_Exporter"_s)->text(), u"Exporter le journal…"_s);
+        QCOMPARE(s.w->findChild<QAction*>(u"Mnu_Importer"_s)->text(), u"Importer un journal ADIF…"_s);
+    }
+
+    // The three formats, by the name's extension or, without one, by the filter chosen.
+    void exportDansLesTroisFormats_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("filtre");
+        QTest::addColumn<QString>("ecrit");
+        QTest::addColumn<QByteArray>("debut");
+        QTest::newRow("ADI") << u"journal.adi"_s << u""_s << u"journal.adi"_s
+                             << QByteArray("Journal SWL de F1ABC");
+        QTest::newRow("ADX") << u"journal.adx"_s << u""_s << u"journal.adx"_s << QByteArray("<?xml");
+        QTest::newRow("CSV") << u"journal.csv"_s << u""_s << u"journal.csv"_s
+                             << QByteArray("\xEF\xBB\xBFIndicatif A;");
+        QTest::newRow("ADX par le filtre")
+            << u"journal"_s << u"ADX, ADIF en XML (*.adx)"_s << u"journal.adx"_s << QByteArray("<?xml");
+    }
+    void exportDansLesTroisFormats() {
+        QFETCH(QString, nom);
+        QFETCH(QString, filtre);
+        QFETCH(QString, ecrit);
+        QFETCH(QByteArray, debut);
+        Scene s;
+        s.b.fichiers.reponses = {s.b.dossier.filePath(nom)};
+        s.b.fichiers.filtre_choisi = filtre;
+        s.Menu(u"Mnu_Exporter"_s);
+        QCOMPARE(
+            s.b.fichiers.appels,
+            QStringList(
+                {u"enregistrer Exporter le journal | "_s + s.b.repertoire +
+                 u"/F1ABC_SWL.adi | ADIF (*.adi);;ADX, ADIF en XML (*.adx);;CSV pour tableur (*.csv)"_s}));
+        const QByteArray fichier = s.Fichier(s.b.dossier.filePath(ecrit));
+        QVERIFY(fichier.startsWith(debut));
+        QVERIFY(fichier.contains("F6BBB"));
+        QCOMPARE(s.b.messages.textes,
+                 QStringList({u"Journal exporté : 2 QSO dans le fichier « "_s + ecrit + u" »."_s}));
+        QCOMPARE(QDir(s.b.dossier.path()).entryList({u".*tmp"_s}, QDir::Files | QDir::Hidden), QStringList());
+        if (ecrit.endsWith(u"adi"_s)) {
+            QVERIFY(fichier.contains("<MY_RIG:6>IC-R75"));
+        }
+    }
+
+    void exportAnnule() {
+        Scene s;
+        s.Menu(u"Mnu_Exporter"_s);
+        QCOMPARE(s.b.messages.textes, QStringList());
+    }
+
+    // The import through the window: the summary, the report beside the logs, the list read again.
+    void importAvecBilan() {
+        Scene s;
+        const QString adi = s.b.dossier.filePath(u"autre.adi"_s);
+        QFile f(adi);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("autre logiciel\n<EOH>\n"
+                "<CALL:5>F6CCC<QSO_DATE:8>20080602<TIME_ON:4>1000<BAND:3>40m<MODE:4>JT65<EOR>\n"
+                "<CALL:5>F6AAA<QSO_DATE:8>20080601<TIME_ON:4>1000<BAND:3>40m<MODE:3>SSB"
+                "<APP_ORBELSWL_CALL_B:5>F5XYZ<APP_ORBELSWL_BANDE:7>7.0 Mhz<EOR>\n"
+                "<CALL:5>F6DDD<QSO_DATE:8>19490602<TIME_ON:4>1000<BAND:3>40m<EOR>\n");
+        f.close();
+        s.b.fichiers.reponses = {adi};
+        s.b.horloge.local = QDateTime(QDate(2026, 12, 7), QTime(12, 30, 15));
+        s.Menu(u"Mnu_Importer"_s);
+        QCOMPARE(s.b.fichiers.appels,
+                 QStringList({u"ouvrir Importer un journal ADIF | "_s + s.b.repertoire +
+                              u" | Journaux ADIF (*.adi *.adif *.adx);;Tous les fichiers (*)"_s}));
+        QCOMPARE(s.b.messages.textes.size(), 1);
+        const QString bilan = s.b.messages.textes[0];
+        QVERIFY2(bilan.startsWith(
+                     u"Import du fichier « autre.adi » :\r\n1 QSO ajoutés au journal.\r\n1 QSO déjà dans le "
+                     u"journal, laissés de côté.\r\n1 QSO d'autres modes numériques, notés DIG.\r\n1 "
+                     u"enregistrements refusés :\r\n  n° 3 : année 1949"_s),
+                 qPrintable(bilan));
+        QVERIFY(bilan.endsWith(u"\r\nRapport complet : Import_ADIF_07_12_26_123015.txt"_s));
+        QVERIFY(s.b.Lit(u"Import_ADIF_07_12_26_123015.txt"_s)
+                    .contains("n\xB0 3 : ann\xE9"
+                              "e 1949"));
+        QCOMPARE(s.w->Modele().Nombre(), 3);
+        QVERIFY(s.w->Modele().Ligne(1).startsWith(u"    2  F6CCC"_s));
+        QCOMPARE(s.w->findChild<QLineEdit*>(u"Ind_A"_s)->text(), QString());
+    }
+
+    void importRefusePendantUneSaisie() {
+        Scene s;
+        QTest::keyClicks(s.w->findChild<QLineEdit*>(u"Ind_A"_s), u"f6"_s);
+        s.Menu(u"Mnu_Importer"_s);
+        QCOMPARE(s.b.messages.textes,
+                 QStringList(
+                     {u"Enregistrez ou annulez le QSO en cours de saisie avant d'importer un journal."_s}));
+        QCOMPARE(s.b.fichiers.appels, QStringList());
+    }
+};
+
+QTEST_MAIN(Tst_Echange)
+#include "tst_echange.moc"
