@@ -1021,16 +1021,23 @@ QString Texte_Bilan(const Bilan_Import& b, const QString& fichier, int limite) {
     if (!b.ecriture) {
         t += b.ecriture.message + u"\r\n"_s;
     }
-    t += QString::number(b.ajoutes) + u" QSO ajoutés au journal."_s;
-    t += u"\r\n"_s + QString::number(b.deja_la) + u" QSO déjà dans le journal, laissés de côté."_s;
+    // "1 QSO ajouté", "2 QSO ajoutés".
+    const auto accord = [](qsizetype n, const QString& un, const QString& plusieurs) -> QString {
+        return QString::number(n) + u' ' + (n > 1 ? plusieurs : un);
+    };
+    t += accord(b.ajoutes, u"QSO ajouté au journal."_s, u"QSO ajoutés au journal."_s);
+    t += u"\r\n"_s + accord(b.deja_la, u"QSO déjà dans le journal, laissé de côté."_s,
+                            u"QSO déjà dans le journal, laissés de côté."_s);
     if (b.modes_dig > 0) {
-        t += u"\r\n"_s + QString::number(b.modes_dig) + u" QSO d'autres modes numériques, notés DIG."_s;
+        t += u"\r\n"_s + accord(b.modes_dig, u"QSO d'un autre mode numérique, noté DIG."_s,
+                                u"QSO d'autres modes numériques, notés DIG."_s);
     }
     if (b.textes_coupes > 0) {
-        t += u"\r\n"_s + QString::number(b.textes_coupes) + u" textes coupés à la largeur de leur colonne."_s;
+        t += u"\r\n"_s + accord(b.textes_coupes, u"texte coupé à la largeur de sa colonne."_s,
+                                u"textes coupés à la largeur de leur colonne."_s);
     }
     if (!b.refus.isEmpty()) {
-        t += u"\r\n"_s + QString::number(b.refus.size()) + u" enregistrements refusés :"_s;
+        t += u"\r\n"_s + accord(b.refus.size(), u"enregistrement refusé :"_s, u"enregistrements refusés :"_s);
         for (qsizetype i = 0; i < b.refus.size() && i < limite; ++i) {
             t += u"\r\n  n° "_s + QString::number(b.refus[i].first) + u" : "_s + b.refus[i].second;
         }

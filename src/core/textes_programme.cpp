@@ -29,7 +29,7 @@ QString Historique() {
 }
 
 QString Notice_Programme() {
-    return u"ORBEL_SWL, carnet de trafic de l'écouteur d'ondes courtes - 2008-2026 - l'équipe ORBEL_SWL"_s;
+    return u"ORBEL_SWL, carnet de trafic SWL - 2008-2026 - l'équipe ORBEL_SWL"_s;
 }
 
 QString Texte_A_Propos() {

@@ -55,7 +55,9 @@ QLineEdit* Champ(QWidget* parent, const QString& nom, int caracteres) {
 QVBoxLayout* Avec_Libelle(const QString& libelle, QWidget* champ) {
     auto* l = new QVBoxLayout;
     l->setSpacing(2);
-    l->addWidget(new QLabel(libelle));
+    auto* legende = new QLabel(libelle);
+    legende->setBuddy(champ);
+    l->addWidget(legende);
     l->addWidget(champ);
     return l;
 }
@@ -142,6 +144,28 @@ void Main::Construit_Controles() {
                                                       RST_B, Date_A, Heure_A, Mode_A, Bande_A}) {
         Fixe_Couleur_Fond(c, Couleur_Repos);
     }
+    // What a screen reader says of each field: both stations have a "Dpt" and a "RST".
+    const std::pair<QWidget*, QString> noms[] = {{Ind_A, u"Indicatif station A"_s},
+                                                 {Dpt_A, u"Département station A"_s},
+                                                 {RST_A, u"RST station A"_s},
+                                                 {Prenom_A, u"Prénom (optionnel)"_s},
+                                                 {Rem_A, u"QTH (optionnel)"_s},
+                                                 {Ind_B, u"Indicatif station B"_s},
+                                                 {Dpt_B, u"Département station B"_s},
+                                                 {RST_B, u"RST station B"_s},
+                                                 {Date_A, u"Date"_s},
+                                                 {Heure_A, u"Heure UTC"_s},
+                                                 {Mode_A, u"Mode"_s},
+                                                 {Bande_A, u"Bande"_s},
+                                                 {QSL_A, u"QSL"_s},
+                                                 {Mode_Aff, u"Mode de saisie"_s},
+                                                 {I_Station, u"Indicatif de la station SWL"_s},
+                                                 {Label37, u"Heure UTC"_s},
+                                                 {Label34, u"Heure locale"_s},
+                                                 {Label33, u"Date UTC"_s}};
+    for (const auto& [controle, nom] : noms) {
+        controle->setAccessibleName(nom);
+    }
 
     auto* ligne_a = new QHBoxLayout;
     ligne_a->addLayout(Avec_Libelle(u"Indicatif station A"_s, Ind_A));
@@ -208,6 +232,8 @@ void Main::Construit_Controles() {
     Liste_SWL->setUniformItemSizes(true);
     Liste_SWL->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste_SWL->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Liste_SWL->setAccessibleName(u"Journal des QSO"_s);
+    Label_Liste_QSO->setAccessibleName(u"Colonnes du journal"_s);
     Liste_SWL->setToolTip(
         u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s);
     Fixe_Couleur_Fond(Liste_SWL, Couleur_Repos);

@@ -35,6 +35,8 @@ Station::Station(const Services& services, Hote_Station& hote, QWidget* parent)
     Label3->setObjectName(u"Label3"_s);
     New_Indicatif = new QLineEdit(Frame1);
     New_Indicatif->setObjectName(u"New_Indicatif"_s);
+    New_Indicatif->setAccessibleName(u"Indicatif de la station"_s);
+    Label3->setBuddy(New_Indicatif);
     Validation = new QPushButton(Frame1);
     Validation->setObjectName(u"Validation"_s);
     Validation->setAutoDefault(true);

@@ -53,6 +53,7 @@ Carte::Carte(const Services& services, std::function<QString()> indicatif, QWidg
     setWindowTitle(u"Carte des départements entendus"_s);
 
     Picture1 = Etiquette(u"Picture1"_s, {}, this);
+    Picture1->setAccessibleName(u"Carte des départements"_s);
     const QPixmap image(u":/carte/carte_departements.png"_s);
     Picture1->setPixmap(image);
     Picture1->setFixedSize(image.size());
@@ -82,6 +83,8 @@ Carte::Carte(const Services& services, std::function<QString()> indicatif, QWidg
 
     Label1 = Etiquette(u"Label1"_s, u"Bande"_s, this);
     Bande_A = Nouvelle_Combo_Editable(this, u"Bande_A"_s);
+    Bande_A->setAccessibleName(u"Bande"_s);
+    Label1->setBuddy(Bande_A);
     Afficher = new QPushButton(u"Afficher"_s, this);
     Afficher->setObjectName(u"Afficher"_s);
     QFont gras = font();
@@ -171,6 +174,9 @@ void Carte::Affiche_Carte() {
 void Carte::Colore(const Marquage& marquage) {
     for (std::size_t i = 0; i < Dep.size(); ++i) {
         Colore_Case(Dep[i], marquage.entendu[i] ? Couleur_Entendu : Couleur_Non_Entendu);
+        // The colour said in words for a screen reader.
+        Dep[i]->setAccessibleName(u"Département "_s + Texte_Marqueur(static_cast<int>(i)) +
+                                  (marquage.entendu[i] ? u", entendu"_s : u", non entendu"_s));
     }
 }
 

@@ -114,9 +114,9 @@ private Q_SLOTS:
         QCOMPARE(s.b.messages.textes.size(), 1);
         const QString bilan = s.b.messages.textes[0];
         QVERIFY2(bilan.startsWith(
-                     u"Import du fichier « autre.adi » :\r\n1 QSO ajoutés au journal.\r\n1 QSO déjà dans le "
-                     u"journal, laissés de côté.\r\n1 QSO d'autres modes numériques, notés DIG.\r\n1 "
-                     u"enregistrements refusés :\r\n  n° 3 : année 1949"_s),
+                     u"Import du fichier « autre.adi » :\r\n1 QSO ajouté au journal.\r\n1 QSO déjà dans le "
+                     u"journal, laissé de côté.\r\n1 QSO d'un autre mode numérique, noté DIG.\r\n1 "
+                     u"enregistrement refusé :\r\n  n° 3 : année 1949"_s),
                  qPrintable(bilan));
         QVERIFY(bilan.endsWith(u"\r\nRapport complet : Import_ADIF_07_12_26_123015.txt"_s));
         QVERIFY(s.b.Lit(u"Import_ADIF_07_12_26_123015.txt"_s)
