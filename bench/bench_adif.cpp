@@ -5,7 +5,6 @@
 #include "core/fiche_qso.h"
 #include "core/fichier_log.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -66,9 +65,5 @@ BENCHMARK(Import_ADI)->Arg(0)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterat
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return swl::bench::Lance_Benchmarks(argc, argv);
 }

@@ -1,4 +1,5 @@
 // The live spots of a cluster node: reading the node's lines, and the table taking a spot.
+#include "commun.h"
 #include "core/cluster.h"
 #include "views/modele_spots.h"
 
@@ -71,10 +72,5 @@ BENCHMARK(Nouveau_Spot_Dans_La_Table)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return swl::bench::Lance_Benchmarks(argc, argv);
 }

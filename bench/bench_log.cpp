@@ -193,10 +193,5 @@ BENCHMARK_CAPTURE(Enregistrement_Fenetre, modification, true)->Unit(benchmark::k
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return swl::bench::Lance_Benchmarks(argc, argv);
 }

@@ -3,9 +3,12 @@
 #include "core/fiche_qso.h"
 #include "core/texte_1252.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QWidget>
+
+#include <benchmark/benchmark.h>
 
 #include <fstream>
 #include <string>
@@ -73,6 +76,15 @@ public:
 
 Navigateur* Sans_Navigateur::Nouveau(QWidget* parent) {
     return new Page_Vide(parent);
+}
+
+int Lance_Benchmarks(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 long Pic_Memoire_Ko() {

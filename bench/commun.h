@@ -72,4 +72,7 @@ struct Services_Bench {
 
 long Pic_Memoire_Ko();
 
+// Runs the benchmarks of the program, windows drawn off screen.
+int Lance_Benchmarks(int argc, char** argv);
+
 } // namespace swl::bench

@@ -413,51 +413,48 @@ namespace {
 
 // The ASCII of one character outside ASCII.
 QString Ascii_De(QChar c) {
-    const char16_t u = c.unicode();
-    {
-        switch (u) {
-        case u'œ':
-            return u"oe"_s;
-        case u'Œ':
-            return u"OE"_s;
-        case u'æ':
-            return u"ae"_s;
-        case u'Æ':
-            return u"AE"_s;
-        case u'ß':
-            return u"ss"_s;
-        case u'°':
-        case u'º':
-            return u"o"_s;
-        case u'€':
-            return u"EUR"_s;
-        case u'‘':
-        case u'’':
-        case u'´':
-            return u"'"_s;
-        case u'“':
-        case u'”':
-        case u'«':
-        case u'»':
-            return u"\""_s;
-        case u'–':
-        case u'—':
-            return u"-"_s;
-        case 0xA0:
-            return u" "_s;
-        case u'ø':
-            return u"o"_s;
-        case u'ł':
-            return u"l"_s;
-        case u'Ø':
-            return u"O"_s;
-        case u'Ł':
-            return u"L"_s;
-        case u'đ':
-            return u"d"_s;
-        default:
-            break;
-        }
+    switch (c.unicode()) {
+    case u'œ':
+        return u"oe"_s;
+    case u'Œ':
+        return u"OE"_s;
+    case u'æ':
+        return u"ae"_s;
+    case u'Æ':
+        return u"AE"_s;
+    case u'ß':
+        return u"ss"_s;
+    case u'°':
+    case u'º':
+        return u"o"_s;
+    case u'€':
+        return u"EUR"_s;
+    case u'‘':
+    case u'’':
+    case u'´':
+        return u"'"_s;
+    case u'“':
+    case u'”':
+    case u'«':
+    case u'»':
+        return u"\""_s;
+    case u'–':
+    case u'—':
+        return u"-"_s;
+    case 0xA0:
+        return u" "_s;
+    case u'ø':
+        return u"o"_s;
+    case u'ł':
+        return u"l"_s;
+    case u'Ø':
+        return u"O"_s;
+    case u'Ł':
+        return u"L"_s;
+    case u'đ':
+        return u"d"_s;
+    default:
+        break;
     }
     // A letter with its accent: the base letter of its canonical decomposition.
     const QString d = QString(c).normalized(QString::NormalizationForm_D);

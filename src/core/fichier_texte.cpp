@@ -53,10 +53,7 @@ QString Motif_Echec(const QString& nom, int erreur_qfile) {
     return u"le fichier « "_s + nom + u" » : "_s + raison;
 }
 
-namespace {
-
-// Why a system call failed, in French.
-QString Raison(int erreur, const QString& sinon) {
+QString Raison_Systeme(int erreur, const QString& sinon) {
     switch (erreur) {
     case ENOSPC:
     case EDQUOT:
@@ -69,10 +66,15 @@ QString Raison(int erreur, const QString& sinon) {
         return u"le disque est en lecture seule"_s;
     case EISDIR:
         return u"un dossier porte ce nom"_s;
+    case ENOENT:
+    case ENOTDIR:
+        return u"son dossier n'existe pas"_s;
     default:
-        return sinon;
+        return sinon.isEmpty() ? u"erreur du système n° "_s + QString::number(erreur) : sinon;
     }
 }
+
+namespace {
 
 QString Message_Ecriture(const QString& nom, const QString& raison) {
     return u"Impossible d'écrire le fichier « "_s + nom + u" » : "_s + raison +
@@ -80,7 +82,7 @@ QString Message_Ecriture(const QString& nom, const QString& raison) {
 }
 
 QString Message_Ecriture(const QString& nom, int erreur, const QString& sinon) {
-    return Message_Ecriture(nom, Raison(erreur, sinon));
+    return Message_Ecriture(nom, Raison_Systeme(erreur, sinon));
 }
 
 const QString Echec_Ouverture = u"le fichier ne peut pas être ouvert"_s;
@@ -218,7 +220,7 @@ Resultat Ajoute_Au_Fichier(const QString& chemin, const QByteArray& octets) {
         struct stat apres {};
         remis = remis && ::stat(c.constData(), &apres) == 0 && apres.st_size == taille;
     }
-    const QString raison = Raison(erreur, Echec_Ecriture);
+    const QString raison = Raison_Systeme(erreur, Echec_Ecriture);
     if (remis) {
         return Resultat::Echec(Message_Ecriture(nom, raison));
     }

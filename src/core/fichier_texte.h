@@ -36,6 +36,10 @@ Resultat Ecrit_Fichier_Atomique(const QString& dossier, const QString& temporair
 // so when even that failed.
 Resultat Ajoute_Au_Fichier(const QString& chemin, const QByteArray& octets);
 
+// Why a system call failed (its errno), in French, or `sinon` for an error without words of
+// its own.
+QString Raison_Systeme(int erreur, const QString& sinon);
+
 // "le fichier « X »: raison" in French, for a failure reported by QFile.
 QString Motif_Echec(const QString& nom, int erreur_qfile);
 

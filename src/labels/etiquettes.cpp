@@ -79,11 +79,7 @@ Etiquettes::Etiquettes(const Services& services, Select_QSO* selection, std::fun
     Frame1 = Nomme_Controle(new QGroupBox(this), u"Frame1"_s, u"Titre"_s);
     Label2 = Nomme_Controle(new QLabel(u"Impression d'étiquettes pour QSL"_s, Frame1), u"Label2"_s,
                             u"Impression d'étiquettes pour QSL"_s);
-    QFont titre(u"Arial"_s);
-    titre.setStyleHint(QFont::SansSerif);
-    titre.setPointSizeF(12);
-    titre.setBold(true);
-    Label2->setFont(titre);
+    Label2->setFont(Police_Titre());
 
     Frame3 = Nomme_Controle(new QGroupBox(this), u"Frame3"_s, u"Exemple d'étiquette"_s);
     Frame3->setAutoFillBackground(true);

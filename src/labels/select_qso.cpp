@@ -67,11 +67,7 @@ Select_QSO::Select_QSO(const Services& services, Lignes_Log lignes, std::functio
     Frame1 = Nomme_Controle(new QGroupBox(this), u"Frame1"_s, u"Titre"_s);
     Label2 = Nomme_Controle(new QLabel(u"Selection des QSO pour impression d'etiquettes"_s, Frame1),
                             u"Label2"_s, u"Selection des QSO pour impression d'etiquettes"_s);
-    QFont titre(u"Arial"_s);
-    titre.setStyleHint(QFont::SansSerif);
-    titre.setPointSizeF(12);
-    titre.setBold(true);
-    Label2->setFont(titre);
+    Label2->setFont(Police_Titre());
     Frame2 = Nomme_Controle(new QGroupBox(this), u"Frame2"_s, u"Listes des QSO"_s);
     Label3 = Nomme_Controle(new QLabel(u"Cliquez sur un QSO pour le selectionner "_s, Frame2), u"Label3"_s,
                             u"Cliquez sur un QSO pour le selectionner"_s);

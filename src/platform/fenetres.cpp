@@ -21,6 +21,14 @@ QFont Police_Liste() {
     return police;
 }
 
+QFont Police_Titre() {
+    QFont titre(QStringLiteral("Arial"));
+    titre.setStyleHint(QFont::SansSerif);
+    titre.setPointSizeF(12);
+    titre.setBold(true);
+    return titre;
+}
+
 void Centre_Fenetre(QWidget& fenetre) {
     QScreen* ecran = fenetre.screen() ? fenetre.screen() : QGuiApplication::primaryScreen();
     if (!ecran) {

@@ -20,6 +20,9 @@ inline const QColor Couleur_Repos{255, 255, 192};
 // "Terminal" 9 pt, or the nearest fixed-pitch font, so that the columns of log lines line up.
 QFont Police_Liste();
 
+// The bold sans-serif heading of a window, 12 pt.
+QFont Police_Titre();
+
 // Centres the window on its screen: (screen - window) / 2, truncated, on each axis.
 void Centre_Fenetre(QWidget& fenetre);
 

@@ -1,5 +1,7 @@
 #include "verrou_programme.h"
 
+#include "core/fichier_texte.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -12,30 +14,6 @@ namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-QString Raison(int erreur) {
-    switch (erreur) {
-    case EACCES:
-    case EPERM:
-        return u"accès refusé"_s;
-    case EROFS:
-        return u"le disque est en lecture seule"_s;
-    case ENOSPC:
-    case EDQUOT:
-        return u"disque plein"_s;
-    case EISDIR:
-        return u"un dossier porte ce nom"_s;
-    case ENOENT:
-    case ENOTDIR:
-        return u"son dossier n'existe pas"_s;
-    default:
-        return u"erreur du système n° "_s + QString::number(erreur);
-    }
-}
-
-} // namespace
-
 Verrou_Programme::Verrou_Programme(QString chemin) : chemin_(std::move(chemin)) {}
 
 Verrou_Programme::~Verrou_Programme() {
@@ -47,14 +25,14 @@ Verrou_Programme::~Verrou_Programme() {
 Verrou_Programme::Etat Verrou_Programme::Prend() {
     fd_ = ::open(QFile::encodeName(chemin_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd_ < 0) {
-        raison_ = Raison(errno);
+        raison_ = Raison_Systeme(errno, {});
         return etat_ = Etat::Impossible;
     }
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         const int erreur = errno;
         ::close(fd_);
         fd_ = -1;
-        raison_ = Raison(erreur);
+        raison_ = Raison_Systeme(erreur, {});
         return etat_ = erreur == EWOULDBLOCK ? Etat::Deja_Ouvert : Etat::Impossible;
     }
     // For whoever looks at the file: which process holds it.
