@@ -493,14 +493,17 @@ void Main::Attend_Ind_A() {
     Ind_A->setFocus();
 }
 
+bool Main::Saisie_Au_Repos() const {
+    return !modif_en_cours_ && !insertion_en_cours_ && Ind_A->isEnabled() && !Dpt_A->isEnabled();
+}
+
 void Main::Mnu_Importer_Click() {
     if (indicatif_station_ == Aucune_Station) {
         services_.messages.Message(Message_Indicatif_Station_Absent());
         return;
     }
     // The list is read again after the import: a QSO being typed would be lost.
-    if (modif_en_cours_ || insertion_en_cours_ || !Ind_A->isEnabled() || Dpt_A->isEnabled() ||
-        !Ind_A->text().isEmpty()) {
+    if (!Saisie_Au_Repos() || !Ind_A->text().isEmpty()) {
         services_.messages.Message(
             u"Enregistrez ou annulez le QSO en cours de saisie avant d'importer un journal."_s);
         return;

@@ -72,6 +72,8 @@ private:
     QString Section_Station() const;
     void Montre_Station();
     void Mnu_Importer_Click();
+    // The entry form waits for a new QSO: nothing typed, shown or being edited.
+    bool Saisie_Au_Repos() const;
 
     // Clock and date mode.
     void Timer1_Timer();

@@ -405,8 +405,7 @@ void Main::Annule_Saisie_Click() {
 bool Main::Prend_Spot(const QString& indicatif, const QString& bande) {
     // Only a form waiting for a new QSO takes a spot: nothing typed or shown is overwritten,
     // but a spot taken before may give way to another.
-    if (modif_en_cours_ || insertion_en_cours_ || !Ind_A->isEnabled() || Dpt_A->isEnabled() ||
-        (!Ind_A->text().isEmpty() && Ind_A->text() != spot_pris_)) {
+    if (!Saisie_Au_Repos() || (!Ind_A->text().isEmpty() && Ind_A->text() != spot_pris_)) {
         return false;
     }
     spot_pris_ = indicatif.left(12);
