@@ -12,6 +12,7 @@
 #include <QXmlStreamWriter>
 
 #include <array>
+#include <string>
 
 namespace swl {
 
@@ -111,18 +112,6 @@ bool Relu_A_L_Identique(QStringView source, qsizetype largeur, QStringView exact
     return true;
 }
 
-void Ajoute_Nombre(QString& t, qsizetype n) {
-    char16_t chiffres[20];
-    int k = 0;
-    do {
-        chiffres[k++] = char16_t(u'0' + n % 10);
-        n /= 10;
-    } while (n > 0);
-    while (k > 0) {
-        t += QChar(chiffres[--k]);
-    }
-}
-
 QString Deux_Chiffres(int n) {
     const char16_t c[2] = {char16_t(u'0' + n / 10 % 10), char16_t(u'0' + n % 10)};
     return QString(reinterpret_cast<const QChar*>(c), 2);
@@ -200,13 +189,22 @@ void Champs_Export(QStringView ligne, const Entete_Export& e, bool adx, const So
     std::size_t n_propres = 0;
     const auto propre = [&](QStringView nom, QStringView valeur) { propres[n_propres++] = {nom, valeur}; };
 
+    // A text already ASCII is written as it is, without a copy.
+    QString tampons[6];
+    const auto ascii_de = [](QStringView v, QString& tampon) -> QStringView {
+        if (Ascii(v)) {
+            return v;
+        }
+        tampon = Sans_Accents(v);
+        return tampon;
+    };
     sortie(u"SWL", u"Y", false);
-    const QString call = Sans_Accents(c.ind_a.trimmed());
+    const QStringView call = ascii_de(c.ind_a.trimmed(), tampons[0]);
     ajoute(u"CALL", call);
     if (!Relu_A_L_Identique(call, 12, c.ind_a)) {
         propre(u"CALL_A", c.ind_a);
     }
-    ajoute(u"STATION_CALLSIGN", Sans_Accents(e.indicatif_station));
+    ajoute(u"STATION_CALLSIGN", ascii_de(e.indicatif_station, tampons[1]));
     const auto date = Date_Vers_ADIF(c.date);
     if (date) {
         ajoute(u"QSO_DATE", *date);
@@ -230,7 +228,7 @@ void Champs_Export(QStringView ligne, const Entete_Export& e, bool adx, const So
             ajoute(u"SUBMODE", p.sous_mode);
         }
     }
-    const QString rst = Sans_Accents(c.rst_a.trimmed());
+    const QStringView rst = ascii_de(c.rst_a.trimmed(), tampons[2]);
     ajoute(u"RST_RCVD", rst);
     if (!Relu_A_L_Identique(rst, 3, c.rst_a)) {
         propre(u"RST_A", c.rst_a);
@@ -238,13 +236,14 @@ void Champs_Export(QStringView ligne, const Entete_Export& e, bool adx, const So
     // A text and its exact form: ASCII in the plain field, the text itself in ADX's _INTL.
     const auto texte = [&](QStringView nom, QStringView nom_intl, QStringView exact, qsizetype largeur,
                            QStringView nom_propre) {
-        const QString ascii = Sans_Accents(exact.trimmed());
+        QString tampon;
+        const QStringView ascii = ascii_de(exact.trimmed(), tampon);
         ajoute(nom, ascii);
         const bool intl = adx && !Ascii(exact.trimmed());
         if (intl) {
             ajoute(nom_intl, exact.trimmed());
         }
-        if (!Relu_A_L_Identique(intl ? exact : QStringView(ascii), largeur, exact)) {
+        if (!Relu_A_L_Identique(intl ? exact : ascii, largeur, exact)) {
             propre(nom_propre, exact);
         }
     };
@@ -253,10 +252,11 @@ void Champs_Export(QStringView ligne, const Entete_Export& e, bool adx, const So
     sortie(u"QSL_RCVD", c.qsl ? u"Y" : u"N", false);
     if (const auto dpt = Departement_Vers_ADIF(c.dpt_a)) {
         ajoute(u"STATE", dpt->state);
-        ajoute(u"DXCC", QString::number(dpt->dxcc));
+        ajoute(u"DXCC", dpt->dxcc == 214 ? u"214" : u"227");
     }
-    const auto libre = [&](QStringView nom, QStringView nom_intl, const QString& valeur) {
-        ajoute(nom, Sans_Accents(valeur));
+    const auto libre = [&](QStringView nom, QStringView nom_intl, QStringView valeur) {
+        QString tampon;
+        ajoute(nom, ascii_de(valeur, tampon));
         if (adx && !Ascii(valeur)) {
             ajoute(nom_intl, valeur);
         }
@@ -264,7 +264,9 @@ void Champs_Export(QStringView ligne, const Entete_Export& e, bool adx, const So
     libre(u"MY_RIG", u"MY_RIG_INTL", e.recepteur.trimmed());
     libre(u"MY_ANTENNA", u"MY_ANTENNA_INTL", e.antenne.trimmed());
     if (!c.ind_b.trimmed().isEmpty()) {
-        libre(u"COMMENT", u"COMMENT_INTL", u"en QSO avec "_s + c.ind_b.trimmed().toString());
+        QString commentaire = u"en QSO avec "_s;
+        commentaire += c.ind_b.trimmed();
+        libre(u"COMMENT", u"COMMENT_INTL", commentaire);
     }
     propre(u"CALL_B", c.ind_b);
     propre(u"DPT_A", c.dpt_a);
@@ -389,7 +391,11 @@ std::optional<QString> Date_Vers_ADIF(QStringView d) {
         !chiffre(6) || !chiffre(7)) {
         return std::nullopt;
     }
-    return QString::number(annee) + Deux_Chiffres(mois) + Deux_Chiffres(jour);
+    const char16_t adif[8] = {char16_t(u'0' + annee / 1000),    char16_t(u'0' + annee / 100 % 10),
+                              char16_t(u'0' + annee / 10 % 10), char16_t(u'0' + annee % 10),
+                              char16_t(u'0' + mois / 10),       char16_t(u'0' + mois % 10),
+                              char16_t(u'0' + jour / 10),       char16_t(u'0' + jour % 10)};
+    return QString(reinterpret_cast<const QChar*>(adif), 8);
 }
 
 std::optional<Departement_ADIF> Departement_Vers_ADIF(QStringView code) {
@@ -504,28 +510,34 @@ QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& e) {
     t += u"\r\n"_s;
     champ(u"CREATED_TIMESTAMP"_s, Horodatage(e.maintenant_utc));
     t += u"\r\n<EOH>\r\n\r\n"_s;
-    // Every text written is ASCII by now.
-    t.reserve(qsizetype(log.Nombre()) * 520 + t.size());
-    const Sortie_Champ sortie = [&t](QStringView nom, QStringView valeur, bool propre) {
-        t += u'<';
-        if (propre) {
-            t += u"APP_ORBELSWL_";
+    // Every text written is ASCII by now: its characters go straight into the file's bytes.
+    std::string o = t.toStdString();
+    o.reserve(std::size_t(log.Nombre()) * 520 + o.size());
+    const auto ascii = [&o](QStringView v) {
+        for (const QChar c : v) {
+            o.push_back(static_cast<char>(c.unicode()));
         }
-        t += nom;
-        t += u':';
+    };
+    const Sortie_Champ sortie = [&](QStringView nom, QStringView valeur, bool propre) {
+        o.push_back('<');
+        if (propre) {
+            o += "APP_ORBELSWL_";
+        }
+        ascii(nom);
+        o.push_back(':');
         const bool echappe = propre && (!Ascii(valeur) || valeur.contains(u'%'));
         const QString ecrit = echappe ? Echappe(valeur) : QString();
-        Ajoute_Nombre(t, echappe ? ecrit.size() : valeur.size());
-        t += u'>';
-        t += echappe ? QStringView(ecrit) : valeur;
-        t += u' ';
+        o += std::to_string(echappe ? ecrit.size() : valeur.size());
+        o.push_back('>');
+        ascii(echappe ? QStringView(ecrit) : valeur);
+        o.push_back(' ');
     };
     for (int i = 0; i < log.Nombre(); ++i) {
         const QString ligne = log.Ligne_Log(i);
         Champs_Export(ligne, e, false, sortie);
-        t += u"<EOR>\r\n";
+        o += "<EOR>\r\n";
     }
-    return t.toLatin1();
+    return QByteArray(o.data(), static_cast<qsizetype>(o.size()));
 }
 
 QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& e) {
