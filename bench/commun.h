@@ -39,6 +39,9 @@ public:
     bool oui = false;
     void Message(const QString&) override {}
     bool Question(const QString&) override { return oui; }
+    void Avec_Progression(const QString&, const std::function<void(const Avance&)>& travail) override {
+        travail([](int) { return true; });
+    }
 };
 
 class Sans_Navigateur final : public Fabrique_Navigateur {

@@ -1,18 +1,18 @@
 #include "adif.h"
 
-#include "cluster.h"
+#include "controles_saisie.h"
 #include "fiche_qso.h"
 #include "fichier_texte.h"
 #include "texte_1252.h"
 #include "textes_programme.h"
 
 #include <QSet>
-#include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace swl {
 
@@ -52,6 +52,26 @@ constexpr std::array<Paire_Mode, 10> Modes = {{{u"SSB", u"SSB", u""},
                                                {u"FT4", u"MFSK", u"FT4"},
                                                {u"PSK", u"PSK", u""},
                                                {u"RTY", u"RTTY", u""}}};
+
+// The ADIF band of a logbook band, a view of the table; empty when ADIF has none.
+QStringView Bande_ADIF(QStringView bande) {
+    for (const Paire_Bande& p : Bandes) {
+        if (bande == QStringView(p.log)) {
+            return p.adif;
+        }
+    }
+    return {};
+}
+
+// The table's entry of a logbook mode, or nothing.
+const Paire_Mode* Mode_Du_Log(QStringView mode) {
+    for (const Paire_Mode& p : Modes) {
+        if (mode == QStringView(p.log)) {
+            return &p;
+        }
+    }
+    return nullptr;
+}
 
 // The exact text of each field of a log line, trailing spaces (the padding) left out.
 // Views into the line they are cut from, which must outlive them.
@@ -217,16 +237,10 @@ void Champs_Export(QStringView ligne, const Entete_Export& e, bool adx, const So
     } else {
         propre(u"HEURE", c.heure);
     }
-    for (const Paire_Bande& p : Bandes) {
-        if (c.bande.trimmed() == QStringView(p.log)) {
-            ajoute(u"BAND", p.adif);
-        }
-    }
-    for (const Paire_Mode& p : Modes) {
-        if (c.mode.trimmed() == QStringView(p.log)) {
-            ajoute(u"MODE", p.mode);
-            ajoute(u"SUBMODE", p.sous_mode);
-        }
+    ajoute(u"BAND", Bande_ADIF(c.bande.trimmed()));
+    if (const Paire_Mode* mode = Mode_Du_Log(c.mode.trimmed())) {
+        ajoute(u"MODE", mode->mode);
+        ajoute(u"SUBMODE", mode->sous_mode);
     }
     const QStringView rst = ascii_de(c.rst_a.trimmed(), tampons[2]);
     ajoute(u"RST_RCVD", rst);
@@ -325,12 +339,7 @@ QString Horodatage(const QDateTime& t) {
 } // namespace
 
 QString Bande_Vers_ADIF(const QString& bande) {
-    for (const Paire_Bande& p : Bandes) {
-        if (bande == QStringView(p.log)) {
-            return QString::fromUtf16(p.adif);
-        }
-    }
-    return {};
+    return Bande_ADIF(bande).toString();
 }
 
 QString Bande_De_ADIF(const QString& band) {
@@ -344,12 +353,8 @@ QString Bande_De_ADIF(const QString& band) {
 }
 
 Mode_ADIF Mode_Vers_ADIF(const QString& mode) {
-    for (const Paire_Mode& p : Modes) {
-        if (mode == QStringView(p.log)) {
-            return {QString::fromUtf16(p.mode), QString::fromUtf16(p.sous_mode)};
-        }
-    }
-    return {};
+    const Paire_Mode* p = Mode_Du_Log(mode);
+    return p ? Mode_ADIF{QString::fromUtf16(p->mode), QString::fromUtf16(p->sous_mode)} : Mode_ADIF{};
 }
 
 QString Mode_De_ADIF(const QString& mode, const QString& sous_mode, bool* autre) {
@@ -379,22 +384,23 @@ QString Mode_De_ADIF(const QString& mode, const QString& sous_mode, bool* autre)
 }
 
 std::optional<QString> Date_Vers_ADIF(QStringView d) {
-    if (d.size() != 8 || d[2] != u'/' || d[5] != u'/') {
+    // "JJ/MM/AA" as the entry form checks it, and a day the calendar has.
+    if (d.size() != 8 || Controle_Date(d) != 0) {
         return std::nullopt;
     }
-    bool j = false, m = false, a = false;
-    const int jour = d.first(2).toInt(&j), mois = d.sliced(3, 2).toInt(&m), an = d.sliced(6, 2).toInt(&a);
+    const int jour = d.first(2).toInt(), mois = d.sliced(3, 2).toInt(), an = d.sliced(6, 2).toInt();
     const int annee = an >= 50 ? 1900 + an : 2000 + an;
-    const QDate date(annee, mois, jour);
-    const auto chiffre = [d](qsizetype i) { return d[i] >= u'0' && d[i] <= u'9'; };
-    if (!j || !m || !a || !date.isValid() || !chiffre(0) || !chiffre(1) || !chiffre(3) || !chiffre(4) ||
-        !chiffre(6) || !chiffre(7)) {
+    if (!QDate(annee, mois, jour).isValid()) {
         return std::nullopt;
     }
-    const char16_t adif[8] = {char16_t(u'0' + annee / 1000),    char16_t(u'0' + annee / 100 % 10),
-                              char16_t(u'0' + annee / 10 % 10), char16_t(u'0' + annee % 10),
-                              char16_t(u'0' + mois / 10),       char16_t(u'0' + mois % 10),
-                              char16_t(u'0' + jour / 10),       char16_t(u'0' + jour % 10)};
+    const char16_t adif[8] = {char16_t(u'0' + annee / 1000),
+                              char16_t(u'0' + annee / 100 % 10),
+                              char16_t(u'0' + annee / 10 % 10),
+                              char16_t(u'0' + annee % 10),
+                              d[3].unicode(),
+                              d[4].unicode(),
+                              d[0].unicode(),
+                              d[1].unicode()};
     return QString(reinterpret_cast<const QChar*>(adif), 8);
 }
 
@@ -631,11 +637,6 @@ const QString* Enregistrement_ADIF::Trouve(QStringView nom) const {
     return nullptr;
 }
 
-QString Enregistrement_ADIF::Valeur(QStringView nom) const {
-    const QString* v = Trouve(nom);
-    return v ? *v : QString();
-}
-
 void Enregistrement_ADIF::Fixe(const QString& nom, const QString& valeur) {
     for (auto& c : champs) {
         if (c.first == nom) {
@@ -653,9 +654,7 @@ QString Decode_Fichier(const QByteArray& octets) {
     if (v.startsWith("\xEF\xBB\xBF")) {
         v = v.sliced(3);
     }
-    auto utf8 = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString texte = utf8.decode(v);
-    return utf8.hasError() ? Decode_1252(v) : texte;
+    return Decode_Utf8_Ou_1252(v);
 }
 
 const QString Prefixe_Propre = u"APP_ORBELSWL_"_s;
@@ -723,25 +722,23 @@ Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
             }
             return l;
         }
-        const QStringView spec = QStringView(texte).sliced(ouvre + 1, ferme - ouvre - 1);
-        const qsizetype deux_points = spec.indexOf(u':');
-        const QString nom = nom_de((deux_points < 0 ? spec : spec.first(deux_points)).trimmed());
+        const QStringView balise = QStringView(texte).sliced(ouvre + 1, ferme - ouvre - 1);
+        const qsizetype deux_points = balise.indexOf(u':');
+        const QString nom = nom_de((deux_points < 0 ? balise : balise.first(deux_points)).trimmed());
         pos = ferme + 1;
         if (deux_points < 0) {
             if (nom == u"EOH") {
                 courant.champs.clear();
             } else if (nom == u"EOR") {
                 if (!courant.champs.isEmpty()) {
-                    l.enregistrements.append(std::move(courant));
-                    courant = {};
+                    l.enregistrements.append(std::exchange(courant, {}));
                     courant.champs.reserve(32);
                 }
-                courant.champs.clear();
                 courant.numero = static_cast<int>(l.enregistrements.size()) + 1;
             }
             continue; // any other text between "<" and ">" is not a field
         }
-        QStringView longueur = spec.sliced(deux_points + 1);
+        QStringView longueur = balise.sliced(deux_points + 1);
         if (const qsizetype type = longueur.indexOf(u':'); type >= 0) {
             longueur = longueur.first(type);
         }
@@ -754,7 +751,7 @@ Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
         }
         if (!ok || nom.isEmpty()) {
             l.arret = u"l'enregistrement n° "_s + QString::number(courant.numero) +
-                      u" contient un champ illisible « <"_s + spec.left(40).toString() + u"> »"_s;
+                      u" contient un champ illisible « <"_s + balise.left(40).toString() + u"> »"_s;
             return l;
         }
         const qsizetype fin =
@@ -1014,7 +1011,7 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
         return b;
     }
     if (!nouvelles.isEmpty()) {
-        b.ecriture = log.Fusionne_QSO_Log(nouvelles);
+        b.ecriture = log.Fusionne_QSO_Log(existant.lignes, nouvelles);
         if (b.ecriture) {
             b.ajoutes = static_cast<int>(nouvelles.size());
         }

@@ -69,7 +69,6 @@ struct Enregistrement_ADIF {
 
     // The field's value, or nothing when the record has no such field.
     const QString* Trouve(QStringView nom) const;
-    QString Valeur(QStringView nom) const;
     void Fixe(const QString& nom, const QString& valeur);
 };
 

@@ -3,25 +3,51 @@
 #include "fiche_qso.h"
 #include "texte_1252.h"
 
-#include <QStringDecoder>
-
 #include <array>
 
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// Each choice of the band list and the part of its page's address.
+struct Choix_Cluster {
+    const char16_t* libelle;
+    const char16_t* partie;
+};
+constexpr std::array<Choix_Cluster, 14> Choix = {{{u"All HF", u"HF"},
+                                                  {u"1.8 Mhz", u"1.8"},
+                                                  {u"3.5 Mhz", u"3.5"},
+                                                  {u"7.0 Mhz", u"7"},
+                                                  {u"10 Mhz", u"10"},
+                                                  {u"14 Mhz", u"14"},
+                                                  {u"18 Mhz", u"18"},
+                                                  {u"21 Mhz", u"21"},
+                                                  {u"24 Mhz", u"24"},
+                                                  {u"28 Mhz", u"28"},
+                                                  {u"50 Mhz", u"50"},
+                                                  {u"144 Mhz", u"144"},
+                                                  {u"432 Mhz", u"430"},
+                                                  {u"All VHF", u"VHF"}}};
+
+} // namespace
+
 const QStringList& Choix_Bandes_Cluster() {
-    static const QStringList choix = {u"All HF"_s, u"1.8 Mhz"_s, u"3.5 Mhz"_s, u"7.0 Mhz"_s, u"10 Mhz"_s,
-                                      u"14 Mhz"_s, u"18 Mhz"_s,  u"21 Mhz"_s,  u"24 Mhz"_s,  u"28 Mhz"_s,
-                                      u"50 Mhz"_s, u"144 Mhz"_s, u"432 Mhz"_s, u"All VHF"_s};
-    return choix;
+    static const QStringList libelles = [] {
+        QStringList l;
+        for (const Choix_Cluster& c : Choix) {
+            l << QString::fromUtf16(c.libelle);
+        }
+        return l;
+    }();
+    return libelles;
 }
 
 QString Adresse_Cluster(const QString& base, int index) {
-    static const QStringList parties = {u"HF"_s, u"1.8"_s, u"3.5"_s, u"7"_s,  u"10"_s,  u"14"_s,  u"18"_s,
-                                        u"21"_s, u"24"_s,  u"28"_s,  u"50"_s, u"144"_s, u"430"_s, u"VHF"_s};
-    const QString partie = index >= 0 && index < parties.size() ? parties[index] : QString();
+    const QStringView partie = index >= 0 && index < int(Choix.size())
+                                   ? QStringView(Choix[std::size_t(index)].partie)
+                                   : QStringView();
     if (partie == u"HF" || partie == u"VHF") {
         return base + u"/dxc/top_250_"_s + partie + u".html"_s;
     }
@@ -48,6 +74,41 @@ int Index_Cluster_Stocke(const QString& texte) {
         return -1;
     }
     return index >= 0 && index < Choix_Bandes_Cluster().size() ? index : 0;
+}
+
+QString Base_Cluster(const QString& stockee) {
+    QString base = stockee.trimmed();
+    while (base.endsWith(u'/')) {
+        base.chop(1);
+    }
+    return base.isEmpty() ? Adresse_Cluster_Defaut : base;
+}
+
+Noeud_Cluster Controle_Noeud(const QString& hote, const QString& port) {
+    Noeud_Cluster n{hote.trimmed(), 0, {}};
+    bool ok = false;
+    const int p = port.trimmed().toInt(&ok);
+    if (n.hote.isEmpty()) {
+        n.refus = u"Indiquez le nom du nœud du cluster et son port (par exemple hamqth.com et 7300) : rien "
+                  u"n'a été envoyé."_s;
+    } else if (n.hote.contains(u' ') || !ok || p < 1 || p > 65535) {
+        n.refus = u"Le nœud « "_s + n.hote + u" », port « "_s + port.trimmed() +
+                  u" », ne peut pas être utilisé.\r\nIndiquez le nom du nœud et un port de 1 à 65535 (par "
+                  u"exemple hamqth.com et 7300)."_s;
+    } else {
+        n.port = static_cast<quint16>(p);
+    }
+    return n;
+}
+
+QString Controle_Commande(const QString& commande) {
+    for (const QChar c : commande) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E) {
+            return u"Le nœud n'accepte que des lettres sans accent, des chiffres et des signes simples : la "
+                   u"commande n'a pas été envoyée."_s;
+        }
+    }
+    return {};
 }
 
 QString Raison_Echec_Page(Domaine_Erreur domaine, int code) {
@@ -92,32 +153,6 @@ QString Page_Hors_Ligne(const QString& adresse, const QString& raison) {
            adresse.toHtmlEscaped() + u"</b> ne peut pas être affichée : "_s + raison.toHtmlEscaped() +
            u".</p><p>Vérifiez la connexion à Internet, puis cliquez sur « Afficher » pour réessayer.</p>"
            u"</body></html>"_s;
-}
-
-QString Bande_De_Frequence(double khz) {
-    struct Plage {
-        double de, a;
-        int bande; // index in the logbook's bands
-    };
-    static constexpr std::array<Plage, 13> plages = {{{1800, 2000, 0},
-                                                      {3500, 4000, 1},
-                                                      {7000, 7300, 2},
-                                                      {10100, 10150, 3},
-                                                      {14000, 14350, 4},
-                                                      {18068, 18168, 5},
-                                                      {21000, 21450, 6},
-                                                      {24890, 24990, 7},
-                                                      {26960, 27410, 8},
-                                                      {28000, 29700, 9},
-                                                      {50000, 54000, 10},
-                                                      {144000, 148000, 11},
-                                                      {430000, 440000, 12}}};
-    for (const Plage& p : plages) {
-        if (khz >= p.de && khz <= p.a) {
-            return Liste_Bandes()[p.bande];
-        }
-    }
-    return {};
 }
 
 namespace {
@@ -323,9 +358,7 @@ QStringList Flux_Telnet::Ajoute(QByteArrayView octets) {
                 if (ligne_.endsWith('\r')) {
                     ligne_.chop(1);
                 }
-                auto utf8 = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-                QString texte = utf8.decode(ligne_);
-                lignes.append(utf8.hasError() ? Decode_1252(ligne_) : texte);
+                lignes.append(Decode_Utf8_Ou_1252(ligne_));
             }
             ligne_.clear();
             debordement_ = false;

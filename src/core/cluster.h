@@ -22,9 +22,25 @@ QString Adresse_Cluster(const QString& base, int index);
 // kept; any other value that is not a choice (not a number, out of range) reads as "All HF".
 int Index_Cluster_Stocke(const QString& texte);
 
+// The statistics site as stored (scheme and host): spaces and a final "/" left out, the
+// default address when nothing is stored.
+QString Base_Cluster(const QString& stockee);
+
 inline const QString Adresse_Cluster_Defaut = QStringLiteral("http://dxcluster.sdr-radio.com");
 inline const QString Noeud_Cluster_Defaut = QStringLiteral("hamqth.com");
 inline constexpr int Port_Cluster_Defaut = 7300;
+
+struct Noeud_Cluster {
+    QString hote;
+    quint16 port = 0;
+    QString refus; // the French message when the node cannot be used, else empty
+};
+// The node of the live spots as typed: a host name without spaces and a port from 1 to 65535.
+Noeud_Cluster Controle_Noeud(const QString& hote, const QString& port);
+
+// The message that refuses a command for the node (empty, or a character a node does not
+// take: outside printable ASCII), or an empty text.
+QString Controle_Commande(const QString& commande);
 
 // Why a page could not be shown, as the browser reports it.
 enum class Domaine_Erreur { Connexion, Nom, Certificat, Http, Statut_Http, Autre };
@@ -33,10 +49,6 @@ QString Raison_Echec_Page(Domaine_Erreur domaine, int code);
 // The short French page shown when the statistics site cannot be reached: the address, the
 // reason, and that "Afficher" tries again.
 QString Page_Hors_Ligne(const QString& adresse, const QString& raison);
-
-// The logbook band of a frequency in kHz ("27 Mhz" included), or an empty text when it lies
-// outside every band.
-QString Bande_De_Frequence(double khz);
 
 // One spot of a DX-cluster node.
 struct Spot {

@@ -1,6 +1,9 @@
 #include "etiquettes.h"
 
 #include "fiche_qso.h"
+#include "reglages.h"
+
+#include <cmath>
 
 namespace swl {
 
@@ -121,6 +124,9 @@ std::array<QString, 6> Textes_Etiquette(const Pieces_Etiquette& p, bool droite, 
 }
 
 QString Controle_Ligne_Station(const QString& recepteur, const QString& antenne) {
+    if (antenne.size() > 12) {
+        return u"12 caracteres maxi"_s;
+    }
     if (recepteur.size() + antenne.size() >= 35) {
         return u"Le récepteur et l'antenne tiennent en 34 caractères au plus ensemble sur une étiquette "
                u"(ici "_s +
@@ -128,6 +134,41 @@ QString Controle_Ligne_Station(const QString& recepteur, const QString& antenne)
                u").\r\nRaccourcissez l'un ou l'autre : rien n'a été imprimé."_s;
     }
     return {};
+}
+
+namespace {
+
+double Decalage_Stocke(const QString& texte) {
+    bool ok = false;
+    const double v = texte.trimmed().toDouble(&ok);
+    return ok && std::isfinite(v) ? std::round(qBound(-10.0, v, 10.0) * 2) / 2 : 0;
+}
+
+} // namespace
+
+Parametres_Etiquettes Parametres_Retenus(const Reglages& r, const QString& section) {
+    Parametres_Etiquettes p;
+    p.station.recepteur = r.Lire_Reglage(section, cle::Transceiver, QString());
+    p.station.antenne = r.Lire_Reglage(section, cle::Antenne, QString());
+    const QString langue = r.Lire_Reglage(section, cle::Langue, true).trimmed();
+    p.station.francais = langue.compare(u"true", Qt::CaseInsensitive) == 0 || langue == u"-1";
+    bool ok = false;
+    const int stock = r.Lire_Reglage(section, cle::Type_Etiquette, 1).trimmed().toInt(&ok);
+    p.stock = ok && stock >= 1 && stock <= 4 ? stock : 1;
+    p.depart = r.Lire_Reglage(section, cle::Etiquette_Depart, 1).trimmed().toInt();
+    p.decalage_x = Decalage_Stocke(r.Lire_Reglage(section, cle::Decalage_X, 0));
+    p.decalage_y = Decalage_Stocke(r.Lire_Reglage(section, cle::Decalage_Y, 0));
+    return p;
+}
+
+void Retient_Parametres(Reglages& r, const QString& section, const Parametres_Etiquettes& p) {
+    r.Ecrire_Reglage(section, cle::Transceiver, p.station.recepteur);
+    r.Ecrire_Reglage(section, cle::Antenne, p.station.antenne);
+    r.Ecrire_Reglage(section, cle::Langue, p.station.francais ? u"True"_s : u"False"_s);
+    r.Ecrire_Reglage(section, cle::Type_Etiquette, p.stock);
+    r.Ecrire_Reglage(section, cle::Etiquette_Depart, p.depart);
+    r.Ecrire_Reglage(section, cle::Decalage_X, QString::number(p.decalage_x));
+    r.Ecrire_Reglage(section, cle::Decalage_Y, QString::number(p.decalage_y));
 }
 
 double Hauteur_Ligne_Mm(double points) {

@@ -57,8 +57,8 @@ struct Station_Etiquettes {
 std::array<QString, 6> Textes_Etiquette(const Pieces_Etiquette& pieces, bool droite,
                                         const Station_Etiquettes& s);
 
-// The message that refuses a receiver and an antenna that together leave line 5 no room (35
-// characters or more), or an empty text.
+// The message that refuses the receiver and antenna of a job: an antenna over 12 characters,
+// or both together leaving line 5 no room (35 characters or more); else an empty text.
 QString Controle_Ligne_Station(const QString& recepteur, const QString& antenne);
 
 // Line heights of the printed font, "Courier New", in mm for a size in points.
@@ -71,6 +71,15 @@ struct Parametres_Etiquettes {
     double decalage_x = 0; // mm, the whole layout moved right
     double decalage_y = 0; // mm, moved down
 };
+
+class Reglages;
+
+// The label choices remembered for a station (all but its callsign), each read back safely:
+// French unless "Langue" says false, a stock outside 1 to 4 read as the first (it would print
+// nothing), offsets from -10 to +10 mm by half millimetres, else 0.
+Parametres_Etiquettes Parametres_Retenus(const Reglages& reglages, const QString& section);
+// Writes them back, as every job does.
+void Retient_Parametres(Reglages& reglages, const QString& section, const Parametres_Etiquettes& p);
 
 // A text printed at a place of the sheet: its first character `x` mm from the left edge, the top
 // of its line `y` mm from the top edge.

@@ -2,6 +2,8 @@
 
 #include "texte_1252.h"
 
+#include <array>
+
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
@@ -16,6 +18,32 @@ const QStringList& Liste_Bandes() {
 const QStringList& Liste_Modes() {
     static const QStringList modes = {u"SSB"_s, u"CW"_s, u"FM"_s, u"DIG"_s};
     return modes;
+}
+
+QString Bande_De_Frequence(double khz) {
+    struct Plage {
+        double de, a;
+        int bande; // index in the logbook's bands
+    };
+    static constexpr std::array<Plage, 13> plages = {{{1800, 2000, 0},
+                                                      {3500, 4000, 1},
+                                                      {7000, 7300, 2},
+                                                      {10100, 10150, 3},
+                                                      {14000, 14350, 4},
+                                                      {18068, 18168, 5},
+                                                      {21000, 21450, 6},
+                                                      {24890, 24990, 7},
+                                                      {26960, 27410, 8},
+                                                      {28000, 29700, 9},
+                                                      {50000, 54000, 10},
+                                                      {144000, 148000, 11},
+                                                      {430000, 440000, 12}}};
+    for (const Plage& p : plages) {
+        if (khz >= p.de && khz <= p.a) {
+            return Liste_Bandes()[p.bande];
+        }
+    }
+    return {};
 }
 
 QString Libelle_Colonnes_Liste() {

@@ -30,6 +30,10 @@ inline constexpr int Numero_Maximal = 99999;
 const QStringList& Liste_Bandes();
 const QStringList& Liste_Modes();
 
+// The logbook band of a frequency in kHz ("27 Mhz" included), or an empty text when it lies
+// outside every band.
+QString Bande_De_Frequence(double khz);
+
 // The caption above the main list.
 QString Libelle_Colonnes_Liste();
 

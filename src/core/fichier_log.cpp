@@ -235,15 +235,11 @@ Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& a
                                   Joint_Lignes(log->lignes));
 }
 
-Resultat Fichier_Log::Fusionne_QSO_Log(const QList<QByteArray>& nouvelles) const {
-    Resultat echec;
-    const auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
-    if (!log) {
-        return echec;
-    }
-    if (log->lignes.size() + nouvelles.size() > Numero_Maximal) {
+Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles,
+                                       const QList<QByteArray>& nouvelles) const {
+    if (actuelles.Nombre() + nouvelles.size() > Numero_Maximal) {
         return Resultat::Echec(u"Le journal contiendrait "_s +
-                               QString::number(log->lignes.size() + nouvelles.size()) +
+                               QString::number(actuelles.Nombre() + nouvelles.size()) +
                                u" QSO, plus que les 99 999 que ORBEL_SWL sait numéroter.\r\nRien n'a été "
                                u"ajouté au journal."_s);
     }
@@ -268,11 +264,11 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const QList<QByteArray>& nouvelles) const
     // A new line goes before the first line whose moment is the same or later: the first where
     // the running maximum of the moments reaches it. A damaged line before that place stops all.
     QList<QByteArrayView> resultat;
-    resultat.reserve(log->lignes.size() + nouvelles.size());
+    resultat.reserve(actuelles.Nombre() + nouvelles.size());
     qsizetype n = 0;
     qint64 maximum = std::numeric_limits<qint64>::min();
-    for (qsizetype i = 0; i < log->lignes.size(); ++i) {
-        const auto m = Moment(log->lignes[i]);
+    for (int i = 0; i < actuelles.Nombre(); ++i) {
+        const auto m = Moment(actuelles.Octets(i));
         if (!m && n < ordre.size()) {
             return Resultat::Echec(
                 u"La ligne "_s + QString::number(i + 1) +
@@ -283,7 +279,7 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const QList<QByteArray>& nouvelles) const
         while (n < ordre.size() && ordre[n].moment <= maximum) {
             resultat.append(nouvelles[ordre[n++].index]);
         }
-        resultat.append(log->lignes[i]);
+        resultat.append(actuelles.Octets(i));
     }
     while (n < ordre.size()) {
         resultat.append(nouvelles[ordre[n++].index]);

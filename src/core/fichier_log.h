@@ -60,9 +60,10 @@ public:
                               const QString& ligne_liste = {}) const;
     // Puts many lines into the log at once, each where the ordered insertion would put it
     // (before the first line of the same or a later date and time; lines of the same moment
-    // keep their order), in one rewrite. Refused, the log untouched, when the log would pass
-    // 99,999 lines or a damaged line stands before an insertion point.
-    Resultat Fusionne_QSO_Log(const QList<QByteArray>& lignes) const;
+    // keep their order), in one rewrite. `actuelles`: the log as just read by Lit_Log.
+    // Refused, the log untouched, when the log would pass 99,999 lines or a damaged line
+    // stands before an insertion point.
+    Resultat Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<QByteArray>& nouvelles) const;
     // Removes the line numbered `numero` when it reads `ligne` or still shows as `ligne_liste`,
     // else the first line that reads `ligne`. A message when no line is removed.
     Resultat Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste = {}) const;

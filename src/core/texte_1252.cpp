@@ -1,5 +1,8 @@
 #include "texte_1252.h"
 
+#include <QStringDecoder>
+#include <QStringList>
+
 #include <array>
 
 namespace swl {
@@ -92,6 +95,21 @@ QString Majuscules_1252(QStringView texte) {
         c = Majuscule_1252(c);
     }
     return resultat;
+}
+
+QString Decode_Utf8_Ou_1252(QByteArrayView octets) {
+    auto utf8 = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString texte = utf8.decode(octets);
+    return utf8.hasError() ? Decode_1252(octets) : texte;
+}
+
+QByteArray Octets_Lignes(const QStringList& lignes) {
+    QByteArray octets;
+    for (const QString& l : lignes) {
+        octets += Encode_1252(l);
+        octets += "\r\n";
+    }
+    return octets;
 }
 
 QByteArrayView Sans_Espaces_Autour(QByteArrayView octets) {

@@ -33,6 +33,12 @@ QChar Majuscule_1252(QChar c);
 // decoded text: space, no-break space (0xA0), tab to carriage return.
 QByteArrayView Sans_Espaces_Autour(QByteArrayView octets);
 
+// Text of another program: UTF-8 when it reads as UTF-8, else Windows-1252.
+QString Decode_Utf8_Ou_1252(QByteArrayView octets);
+
+// Every line encoded and followed by CR LF, as the program's files hold them.
+QByteArray Octets_Lignes(const QStringList& lignes);
+
 // Splits file contents into lines: CR LF or LF ends a line; a last line without an end
 // counts; nothing follows the last line end.
 QList<QByteArrayView> Decoupe_Lignes(QByteArrayView contenu);

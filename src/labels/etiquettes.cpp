@@ -24,7 +24,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <cmath>
 #include <optional>
 
 namespace swl {
@@ -58,13 +57,6 @@ QDoubleSpinBox* Decalage(QWidget* parent, const QString& nom, const QString& acc
     d->setSuffix(u" mm"_s);
     d->setLocale(QLocale(QLocale::French));
     return d;
-}
-
-// A remembered offset: a number from -10 to +10 mm by half millimetres, else 0.
-double Lit_Decalage(const QString& texte) {
-    bool ok = false;
-    const double v = texte.trimmed().toDouble(&ok);
-    return ok && std::isfinite(v) ? std::round(qBound(-10.0, v, 10.0) * 2) / 2 : 0;
 }
 
 } // namespace
@@ -206,26 +198,18 @@ QString Etiquettes::Section_Station() const {
 }
 
 void Etiquettes::Form_Load() {
-    Reglages& r = services_.reglages;
-    const QString section = Section_Station();
-    Rx_Tx->setText(r.Lire_Reglage(section, cle::Transceiver, QString()));
-    Antenne->setText(r.Lire_Reglage(section, cle::Antenne, QString()));
+    const Parametres_Etiquettes p = Parametres_Retenus(services_.reglages, Section_Station());
+    Rx_Tx->setText(p.station.recepteur);
+    Antenne->setText(p.station.antenne);
     Fixe_Couleur_Fond(Rx_Tx, Couleur_Courante);
     Fixe_Couleur_Fond(Antenne, Couleur_Repos);
-    const QString langue = r.Lire_Reglage(section, cle::Langue, true).trimmed();
-    Langue[langue.compare(u"true", Qt::CaseInsensitive) == 0 || langue == u"-1" ? 0 : 1]->setChecked(true);
+    Langue[p.station.francais ? 0 : 1]->setChecked(true);
     Langue_Click();
-    // A stock outside 1 to 4 would print nothing: it reads as the first, as a missing one does.
-    bool ok = false;
-    int stock = r.Lire_Reglage(section, cle::Type_Etiquette, 1).trimmed().toInt(&ok);
-    if (!ok || stock < 1 || stock > 4) {
-        stock = 1;
-    }
-    Type_E[static_cast<std::size_t>(stock - 1)]->setChecked(true);
+    Type_E[static_cast<std::size_t>(p.stock - 1)]->setChecked(true);
     Type_E_Click();
-    Depart->setValue(r.Lire_Reglage(section, cle::Etiquette_Depart, 1).trimmed().toInt());
-    Decalage_X->setValue(Lit_Decalage(r.Lire_Reglage(section, cle::Decalage_X, 0)));
-    Decalage_Y->setValue(Lit_Decalage(r.Lire_Reglage(section, cle::Decalage_Y, 0)));
+    Depart->setValue(p.depart);
+    Decalage_X->setValue(p.decalage_x);
+    Decalage_Y->setValue(p.decalage_y);
     adjustSize();
     Centre_Fenetre(*this);
 }
@@ -287,10 +271,6 @@ Parametres_Etiquettes Etiquettes::Parametres() const {
 }
 
 bool Etiquettes::Refuse_Station() {
-    if (Antenne->text().size() > 12) {
-        services_.messages.Message(u"12 caracteres maxi"_s);
-        return true;
-    }
     const QString refus = Controle_Ligne_Station(Rx_Tx->text(), Antenne->text());
     if (!refus.isEmpty()) {
         services_.messages.Message(refus);
@@ -300,16 +280,7 @@ bool Etiquettes::Refuse_Station() {
 }
 
 void Etiquettes::Ecrit_Reglages() {
-    Reglages& r = services_.reglages;
-    const QString section = Section_Station();
-    const Parametres_Etiquettes p = Parametres();
-    r.Ecrire_Reglage(section, cle::Transceiver, Rx_Tx->text());
-    r.Ecrire_Reglage(section, cle::Antenne, Antenne->text());
-    r.Ecrire_Reglage(section, cle::Langue, p.station.francais ? u"True"_s : u"False"_s);
-    r.Ecrire_Reglage(section, cle::Type_Etiquette, p.stock);
-    r.Ecrire_Reglage(section, cle::Etiquette_Depart, p.depart);
-    r.Ecrire_Reglage(section, cle::Decalage_X, QString::number(p.decalage_x));
-    r.Ecrire_Reglage(section, cle::Decalage_Y, QString::number(p.decalage_y));
+    Retient_Parametres(services_.reglages, Section_Station(), Parametres());
 }
 
 void Etiquettes::Remet_Couleurs() {

@@ -11,7 +11,6 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace swl {
@@ -85,10 +84,7 @@ Select_QSO::Select_QSO(const Services& services, Lignes_Log lignes, std::functio
     Liste_Imprime->setModel(choisies_);
     for (QListView* liste : {Liste_QSO, Liste_Imprime}) {
         // As wide as the main list: the columns line up as there.
-        liste->setMinimumWidth(
-            QFontMetrics(liste->font()).horizontalAdvance(QString(Largeur_Ligne_Liste + 3, u'0')) +
-            liste->verticalScrollBar()->sizeHint().width());
-        liste->setMinimumHeight(QFontMetrics(liste->font()).lineSpacing() * 12);
+        Fixe_Taille_Lignes(liste, Largeur_Ligne_Liste + 3, 12);
     }
     Impression = Nomme_Controle(new QPushButton(u"Impression"_s, this), u"Impression"_s, u"Impression"_s);
 

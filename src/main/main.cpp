@@ -29,7 +29,6 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -237,10 +236,7 @@ void Main::Construit_Controles() {
     Liste_SWL->setToolTip(
         u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s);
     Fixe_Couleur_Fond(Liste_SWL, Couleur_Repos);
-    Liste_SWL->setMinimumWidth(
-        QFontMetrics(Police_Liste()).horizontalAdvance(QString(Largeur_Ligne_Liste + 3, u'0')) +
-        Liste_SWL->verticalScrollBar()->sizeHint().width());
-    Liste_SWL->setMinimumHeight(QFontMetrics(Police_Liste()).lineSpacing() * 18);
+    Fixe_Taille_Lignes(Liste_SWL, Largeur_Ligne_Liste + 3, 18);
     Label_Liste_QSO->Suit_Liste(Liste_SWL);
     L_Communes = Nomme(
         new QLabel(u"Un clique sur un QSO pour l'afficher ou le supprimer, un double clique pour l'editer"_s,

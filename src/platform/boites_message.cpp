@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace swl {
@@ -33,6 +34,21 @@ bool Boites_Message_Qt::Question(const QString& texte) {
     b.setEscapeButton(non);
     b.exec();
     return b.clickedButton() == oui;
+}
+
+void Boites_Message_Qt::Avec_Progression(const QString& texte,
+                                         const std::function<void(const Avance&)>& travail) {
+    QProgressDialog progression(texte, u"Annuler"_s, 0, 100, Fenetre_Active());
+    progression.setWindowTitle(u"ORBEL_SWL"_s);
+    progression.setWindowModality(Qt::WindowModal);
+    progression.setMinimumDuration(300);
+    progression.setAutoClose(false);
+    progression.setAutoReset(false);
+    travail([&progression](int pour_cent) {
+        progression.setValue(pour_cent);
+        QApplication::processEvents();
+        return !progression.wasCanceled();
+    });
 }
 
 } // namespace swl

@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace swl {
 
@@ -135,6 +136,13 @@ QListView* Nouvelle_Liste_Lignes(QWidget* parent, const QString& nom, const QStr
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Fixe_Couleur_Fond(liste, Couleur_Repos);
     return liste;
+}
+
+void Fixe_Taille_Lignes(QAbstractItemView* liste, int caracteres, int lignes) {
+    const QFontMetrics m(liste->font());
+    liste->setMinimumWidth(m.horizontalAdvance(QString(caracteres, u'0')) +
+                           liste->verticalScrollBar()->sizeHint().width());
+    liste->setMinimumHeight(m.lineSpacing() * lignes);
 }
 
 void Installe_Double_Clic_Hors_Lignes(QAbstractItemView* vue, std::function<void()> gestion) {

@@ -63,6 +63,8 @@ Controle* Nomme_Controle(Controle* c, const QString& nom, const QString& accessi
 // A list of fixed-column log lines: the fixed-pitch list font, light yellow, one line
 // selected at a time, nothing editable.
 QListView* Nouvelle_Liste_Lignes(QWidget* parent, const QString& nom, const QString& accessible);
+// At least `caracteres` characters of its font wide, beside its scroll bar, and `lignes` lines high.
+void Fixe_Taille_Lignes(QAbstractItemView* liste, int caracteres, int lignes);
 
 // A combo box with a list and typed text, as the program's band and mode fields: typed text
 // never joins the list and nothing is completed behind the user's back.

@@ -151,16 +151,8 @@ void Cluster::Form_Load() {
 void Cluster::Affiche_Cluster() {
     const int index = Position_Dans_Liste(Bande_CL, Bande_CL->currentText());
     services_.reglages.Ecrire_Reglage(Section_Station(), cle::Bande_Cluster, index);
-    QString base =
-        services_.reglages
-            .Lire_Reglage(Reglages::Section_Commune(), cle::Adresse_Cluster, Adresse_Cluster_Defaut)
-            .trimmed();
-    if (base.isEmpty()) {
-        base = Adresse_Cluster_Defaut;
-    }
-    while (base.endsWith(u'/')) {
-        base.chop(1);
-    }
+    const QString base = Base_Cluster(
+        services_.reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Adresse_Cluster, QString()));
     WebBrowser1->Navigue(Adresse_Cluster(base, index));
 }
 
@@ -175,20 +167,9 @@ void Cluster::Connecte_Click() {
         connexion_->Deconnecte();
         return;
     }
-    const QString hote = Noeud->text().trimmed();
-    bool ok = false;
-    const int port = Port->text().trimmed().toInt(&ok);
-    if (hote.isEmpty()) {
-        services_.messages.Message(
-            u"Indiquez le nom du nœud du cluster et son port (par exemple hamqth.com et "
-            u"7300) : rien n'a été envoyé."_s);
-        return;
-    }
-    if (hote.contains(u' ') || !ok || port < 1 || port > 65535) {
-        services_.messages.Message(
-            u"Le nœud « "_s + hote + u" », port « "_s + Port->text().trimmed() +
-            u" », ne peut pas être utilisé.\r\nIndiquez le nom du nœud et un port de 1 à "
-            u"65535 (par exemple hamqth.com et 7300)."_s);
+    const Noeud_Cluster noeud = Controle_Noeud(Noeud->text(), Port->text());
+    if (!noeud.refus.isEmpty()) {
+        services_.messages.Message(noeud.refus);
         return;
     }
     const QString indicatif = indicatif_();
@@ -199,9 +180,9 @@ void Cluster::Connecte_Click() {
         return;
     }
     const QString commune = Reglages::Section_Commune();
-    services_.reglages.Ecrire_Reglage(commune, cle::Noeud_Cluster, hote);
-    services_.reglages.Ecrire_Reglage(commune, cle::Port_Cluster, port);
-    connexion_->Connecte(hote, static_cast<quint16>(port), Indicatif_Affiche(indicatif));
+    services_.reglages.Ecrire_Reglage(commune, cle::Noeud_Cluster, noeud.hote);
+    services_.reglages.Ecrire_Reglage(commune, cle::Port_Cluster, noeud.port);
+    connexion_->Connecte(noeud.hote, noeud.port, Indicatif_Affiche(indicatif));
     Connecte->setText(u"Déconnecter"_s);
 }
 
@@ -210,13 +191,9 @@ void Cluster::Commande_Entree() {
     if (commande.isEmpty()) {
         return;
     }
-    for (const QChar c : commande) {
-        if (c.unicode() < 0x20 || c.unicode() > 0x7E) {
-            services_.messages.Message(
-                u"Le nœud n'accepte que des lettres sans accent, des chiffres et des signes "
-                u"simples : la commande n'a pas été envoyée."_s);
-            return;
-        }
+    if (const QString refus = Controle_Commande(commande); !refus.isEmpty()) {
+        services_.messages.Message(refus);
+        return;
     }
     if (!connexion_->Connectee()) {
         services_.messages.Message(u"Le cluster n'est pas connecté : la commande n'a pas été envoyée."_s);

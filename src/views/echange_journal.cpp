@@ -10,10 +10,8 @@
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProgressDialog>
 
 namespace swl {
 
@@ -90,33 +88,21 @@ bool Echange_Journal::Importe(const QString& indicatif) {
                                    QString::number(fichier.erreur) + u") : rien n'a été importé."_s);
         return false;
     }
-    QProgressDialog progression(u"Import du fichier « "_s + nom + u" »…"_s, u"Annuler"_s, 0, 100, fenetre_);
-    progression.setObjectName(u"Progression_Import"_s);
-    progression.setWindowTitle(u"ORBEL_SWL"_s);
-    progression.setWindowModality(Qt::WindowModal);
-    progression.setMinimumDuration(300);
-    progression.setAutoClose(false);
-    progression.setAutoReset(false);
     const bool adx = QFileInfo(chemin).suffix().compare(u"adx"_s, Qt::CaseInsensitive) == 0 ||
                      fichier.contenu.trimmed().startsWith("<?xml");
-    const Bilan_Import bilan = Importe_ADIF(Fichier_Log(services_.repertoire, indicatif), fichier.contenu,
-                                            adx, [&progression](int p) {
-                                                progression.setValue(p);
-                                                QApplication::processEvents();
-                                                return !progression.wasCanceled();
-                                            });
-    progression.close();
+    Bilan_Import bilan;
+    services_.messages.Avec_Progression(
+        u"Import du fichier « "_s + nom + u" »…"_s, [&](const Boites_Message::Avance& avance) {
+            bilan = Importe_ADIF(Fichier_Log(services_.repertoire, indicatif), fichier.contenu, adx, avance);
+        });
     QString texte = Texte_Bilan(bilan, nom, 20);
     if (!bilan.annule) {
         // The whole summary, every refused record listed, beside the logs.
         const QString rapport = u"Import_ADIF_"_s +
                                 services_.horloge.Maintenant_Local().toString(u"dd_MM_yy_HHmmss"_s) +
                                 u".txt"_s;
-        QByteArray octets;
-        for (const QString& ligne :
-             Texte_Bilan(bilan, nom, static_cast<int>(bilan.refus.size())).split(u"\r\n"_s)) {
-            octets += Encode_1252(ligne) + "\r\n";
-        }
+        const QByteArray octets =
+            Octets_Lignes(Texte_Bilan(bilan, nom, static_cast<int>(bilan.refus.size())).split(u"\r\n"_s));
         if (Ecrit_Fichier_Atomique(services_.repertoire, Nom_Temporaire, rapport, octets)) {
             texte += u"\r\nRapport complet : "_s + rapport;
         }

@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace swl {
@@ -64,10 +63,7 @@ Liste_QSO::Liste_QSO(const Services& services, std::function<QString()> indicati
     Nomme_Controle(Label2, u"Label2"_s, u"Colonnes de la liste"_s);
     Liste_OM_Contacte = Nouvelle_Liste_Lignes(Frame2, u"Liste_OM_Contacte"_s, u"QSO entendus sur la bande"_s);
     Liste_OM_Contacte->setModel(modele_);
-    Liste_OM_Contacte->setMinimumWidth(
-        QFontMetrics(Liste_OM_Contacte->font()).horizontalAdvance(QString(90, u'0')) +
-        Liste_OM_Contacte->verticalScrollBar()->sizeHint().width());
-    Liste_OM_Contacte->setMinimumHeight(QFontMetrics(Liste_OM_Contacte->font()).lineSpacing() * 20);
+    Fixe_Taille_Lignes(Liste_OM_Contacte, 90, 20);
     Label2->Suit_Liste(Liste_OM_Contacte);
 
     Enregistrer = Nomme_Controle(new QPushButton(u"Enregistrer"_s, this), u"Enregistrer"_s, u"Enregistrer"_s);
@@ -148,12 +144,9 @@ void Liste_QSO::Enregistrer_Click() {
     }
     const QDate jour = services_.horloge.Maintenant_Local().date();
     const QString nom = Nom_Fichier_Liste(indicatif_(), bande, jour);
-    QByteArray octets;
-    for (const QString& ligne : Lignes_Fichier_Liste(indicatif_(), bande, jour, lignes_)) {
-        octets += Encode_1252(ligne);
-        octets += "\r\n";
-    }
-    const Resultat ecrit = Ecrit_Fichier_Atomique(services_.repertoire, Nom_Temporaire, nom, octets);
+    const Resultat ecrit =
+        Ecrit_Fichier_Atomique(services_.repertoire, Nom_Temporaire, nom,
+                               Octets_Lignes(Lignes_Fichier_Liste(indicatif_(), bande, jour, lignes_)));
     if (!ecrit) {
         services_.messages.Message(u"La liste n'a pas été enregistrée sous le nom « "_s + nom + u" ».\r\n"_s +
                                    ecrit.message);

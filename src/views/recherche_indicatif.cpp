@@ -16,7 +16,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace swl {
@@ -81,9 +80,7 @@ Recherche_Indicatif::Recherche_Indicatif(const Services& services, Hote_Recherch
     QSO_Effectues = Nouvelle_Liste_Lignes(this, u"QSO_Effectues"_s, u"QSO trouvés"_s);
     QSO_Effectues->setModel(resultats_);
     QSO_Effectues->setToolTip(u"Double clique sur le QSO pour retour au log"_s);
-    QSO_Effectues->setMinimumWidth(QFontMetrics(QSO_Effectues->font()).horizontalAdvance(QString(90, u'0')) +
-                                   QSO_Effectues->verticalScrollBar()->sizeHint().width());
-    QSO_Effectues->setMinimumHeight(QFontMetrics(QSO_Effectues->font()).lineSpacing() * 16);
+    Fixe_Taille_Lignes(QSO_Effectues, 90, 16);
     Label13->Suit_Liste(QSO_Effectues);
     Command1 = Nomme_Controle(new QPushButton(u"Quitter"_s, this), u"Command1"_s, u"Quitter"_s);
 

@@ -1,4 +1,5 @@
 #include "core/cluster.h"
+#include "core/fiche_qso.h"
 
 #include <QTest>
 

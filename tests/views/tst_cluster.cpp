@@ -1,3 +1,4 @@
+#include "core/fiche_qso.h"
 #include "core/reglages.h"
 #include "platform/connexion_cluster.h"
 #include "support/doubles.h"
