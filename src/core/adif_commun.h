@@ -1,0 +1,38 @@
+#pragma once
+
+// What the ADIF reader, writer and import share: the tables read both ways and the forms of
+// dates, times and our own fields. Not for the windows: they use adif.h.
+
+#include "adif.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace swl::adif {
+
+struct Paire_Mode {
+    const char16_t* log;
+    const char16_t* mode;
+    const char16_t* sous_mode;
+};
+
+// The ADIF band of a logbook band, a view of the table; empty when ADIF has none.
+QStringView Bande_ADIF(QStringView bande);
+// The table's entry of a logbook mode, or nothing.
+const Paire_Mode* Mode_Du_Log(QStringView mode);
+
+// "JJ/MM/AA" of an ADIF "YYYYMMDD" of 1950 to 2049; `refus` says why not.
+std::optional<QString> Date_De_ADIF(QStringView d, QString* refus = nullptr);
+// "HH:MM" of an ADIF "HHMM" or "HHMMSS".
+std::optional<QString> Heure_De_ADIF(QStringView h);
+// ADIF "HHMM" of a log time "HH:MM".
+std::optional<QString> Heure_Vers_ADIF(QStringView h);
+// Only printable ASCII.
+bool Ascii(QStringView t);
+
+// Our own fields carry this before their name.
+inline const QString Prefixe_Propre = QStringLiteral("APP_ORBELSWL_");
+
+} // namespace swl::adif
