@@ -31,7 +31,8 @@ struct Mode_ADIF {
 // The ADIF mode of a logbook mode: SSB, CW, FM, AM, FT8 as they are, LSB and USB as SSB with
 // that submode, FT4 as MFSK/FT4, PSK, RTY as RTTY; anything else (DIG) has none.
 Mode_ADIF Mode_Vers_ADIF(const QString& mode);
-// The table read backwards; any other mode is "DIG" (`autre` set).
+// The table read backwards; any other mode is "DIG" (`autre` set). Without a mode, the one
+// its submode belongs to; without either, nothing.
 QString Mode_De_ADIF(const QString& mode, const QString& sous_mode, bool* autre = nullptr);
 
 // "YYYYMMDD" of a log date "JJ/MM/AA" (50-99 → 19xx, 00-49 → 20xx), when it is a real date.
@@ -66,6 +67,7 @@ QByteArray Exporte_CSV(const Lignes_Log& log);
 struct Enregistrement_ADIF {
     int numero = 0;                            // from 1, in the file
     QList<std::pair<QString, QString>> champs; // a name given twice: the last one counts
+    QString refus; // why reading already refuses it (a field too long, unreadable), or empty
 
     // The field's value, or nothing when the record has no such field.
     const QString* Trouve(QStringView nom) const;
@@ -74,21 +76,28 @@ struct Enregistrement_ADIF {
 
 struct Lecture_ADIF {
     QList<Enregistrement_ADIF> enregistrements;
-    QString arret; // why and where reading stopped before the end, or empty
+    QString arret;  // why and where reading stopped before the end, in French, or empty
+    QString detail; // the parser's own words on it, for the report
     bool annulee = false;
 };
 
 // Reports progress (0 to 100); false stops the reading.
 using Progression = std::function<bool(int pour_cent)>;
 
+// No field of the log holds more: a longer value is dropped while reading, never copied, and
+// its record refused when the import reads that field.
+inline constexpr qsizetype Longueur_Maximale_Champ = 255;
+
 // ADI: tags in any case, a header or none, text between fields ignored, lengths in characters.
 // The file is UTF-8 (a byte-order mark or not), else Windows-1252.
 Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression = {});
+// ADX: a DTD or an entity of the file's own stops the reading.
 Lecture_ADIF Lit_ADX(const QByteArray& octets, const Progression& progression = {});
 
 // The log line of a record, or the reason it cannot be taken.
 struct Conversion_ADIF {
     QString ligne;
+    QByteArray octets;     // the line as the log file holds it
     QString refus;         // empty when the line is made
     bool mode_dig = false; // another digital mode, logged as DIG
     int coupes = 0;        // texts cut to their column
@@ -102,6 +111,7 @@ struct Bilan_Import {
     int textes_coupes = 0;
     QList<QPair<int, QString>> refus; // record number, reason
     QString arret;
+    QString arret_detail; // the parser's own words, for the report
     bool annule = false;
     Resultat ecriture; // the log rewritten, or why not (then nothing changed)
 };
@@ -114,5 +124,8 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
 
 // The French summary of an import, `limite` refused records listed at most.
 QString Texte_Bilan(const Bilan_Import& bilan, const QString& fichier, int limite);
+// The report file of an import: the whole summary, every refused record, the parser's words;
+// a character the file's code page cannot hold written "\u0141".
+QByteArray Octets_Rapport_Import(const Bilan_Import& bilan, const QString& fichier);
 
 } // namespace swl

@@ -32,6 +32,9 @@ std::optional<QString> Heure_Vers_ADIF(QStringView h);
 // Only printable ASCII.
 bool Ascii(QStringView t);
 
+// Whether the import reads the field (of that name in capitals).
+bool Champ_Lu(QStringView nom);
+
 // Our own fields carry this before their name.
 inline const QString Prefixe_Propre = QStringLiteral("APP_ORBELSWL_");
 

@@ -50,6 +50,8 @@ Colonnes Colonnes_De(QStringView l) {
     return c;
 }
 
+// Whether reading `source` back gives `exact` (trimmed, in capitals, cut to its column),
+// without making the text.
 bool Relu_A_L_Identique(QStringView source, qsizetype largeur, QStringView exact) {
     source = source.trimmed();
     if (qMin(source.size(), largeur) != exact.size()) {
@@ -92,7 +94,8 @@ void Champs_Export(QStringView ligne, const Entete_Export& e, bool adx, const So
     sortie(u"SWL", u"Y", false);
     const QStringView call = ascii_de(c.ind_a.trimmed(), tampons[0]);
     ajoute(u"CALL", call);
-    if (!Relu_A_L_Identique(call, 12, c.ind_a)) {
+    // A line without a callsign (damaged or hand-written) keeps its exact, blank text.
+    if (call.isEmpty() || !Relu_A_L_Identique(call, 12, c.ind_a)) {
         propre(u"CALL_A", c.ind_a);
     }
     ajoute(u"STATION_CALLSIGN", ascii_de(e.indicatif_station, tampons[1]));

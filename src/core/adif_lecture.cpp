@@ -74,6 +74,28 @@ qsizetype Fin_Des_Caracteres(const QString& texte, qsizetype debut, qsizetype n)
     return n == 0 ? i : -1;
 }
 
+// A field longer than any column of the log: the record is refused when the import reads that
+// field, the value is dropped either way.
+void Refuse_Trop_Long(Enregistrement_ADIF& e, const QString& nom, qsizetype longueur) {
+    if (e.refus.isEmpty() && Champ_Lu(nom)) {
+        e.refus = u"champ "_s + Extrait_Visible(nom) + u" de "_s + Nombre_Francais(longueur) +
+                  u" caractères, plus que les "_s + QString::number(Longueur_Maximale_Champ) +
+                  u" qu'un champ peut avoir"_s;
+    }
+}
+
+// The French words of an XML error; the parser's own text goes to the report only.
+QString Erreur_XML(const QXmlStreamReader& x) {
+    switch (x.error()) {
+    case QXmlStreamReader::PrematureEndOfDocumentError:
+        return u"le document XML s'arrête avant sa fin"_s;
+    case QXmlStreamReader::CustomError:
+        return x.errorString();
+    default:
+        return u"le XML n'est pas bien formé"_s;
+    }
+}
+
 } // namespace
 
 Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
@@ -148,23 +170,42 @@ Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
             longueur = longueur.first(type);
         }
         longueur = longueur.trimmed();
-        bool ok = !longueur.isEmpty() && longueur.size() <= 9;
+        // Digits only; a length past the end of the file stops growing, so that no count of
+        // digits can overflow.
+        bool ok = !longueur.isEmpty() && !nom.isEmpty();
         qsizetype n = 0;
         for (const QChar c : longueur) {
             ok = ok && c >= u'0' && c <= u'9';
-            n = n * 10 + (c.unicode() - u'0');
+            n = ok ? qMin(n * 10 + (c.unicode() - u'0'), texte.size() + 1) : 0;
         }
-        if (!ok || nom.isEmpty()) {
-            l.arret = u"l'enregistrement n° "_s + QString::number(courant.numero) +
-                      u" contient un champ illisible « <"_s + balise.left(40).toString() + u"> »"_s;
-            return l;
-        }
-        const qsizetype fin =
-            paires ? Fin_Des_Caracteres(texte, pos, n) : (pos + n <= texte.size() ? pos + n : -1);
+        const qsizetype fin = !ok      ? -1
+                              : paires ? Fin_Des_Caracteres(texte, pos, n)
+                                       : (pos + n <= texte.size() ? pos + n : -1);
         if (fin < 0) {
-            l.arret = u"le fichier se termine au milieu de l'enregistrement n° "_s +
-                      QString::number(courant.numero);
-            return l;
+            // The value cannot be found: the record is refused and reading goes on after its end.
+            const qsizetype eor = texte.indexOf(u"<EOR>"_s, pos, Qt::CaseInsensitive);
+            if (eor < 0) {
+                l.arret = ok ? QString(u"le fichier se termine au milieu de l'enregistrement n° "_s +
+                                       QString::number(courant.numero))
+                             : u"l'enregistrement n° "_s + QString::number(courant.numero) +
+                                   u" contient un champ illisible « <"_s + Extrait_Visible(balise) + u"> »"_s;
+                return l;
+            }
+            if (courant.refus.isEmpty()) {
+                courant.refus = ok ? QString(u"la longueur du champ « "_s + Extrait_Visible(balise) +
+                                             u" » dépasse la fin du fichier"_s)
+                                   : u"champ illisible « <"_s + Extrait_Visible(balise) + u"> »"_s;
+            }
+            courant.champs.append({nom, QString()});
+            pos = eor;
+            continue;
+        }
+        if (fin - pos > Longueur_Maximale_Champ) {
+            // Never copied: no column of the log holds such a text.
+            Refuse_Trop_Long(courant, nom, n);
+            courant.champs.append({nom, QString()});
+            pos = fin;
+            continue;
         }
         QString valeur = texte.sliced(pos, fin - pos);
         pos = fin;
@@ -185,9 +226,28 @@ Lecture_ADIF Lit_ADX(const QByteArray& octets, const Progression& progression) {
     QXmlStreamReader x(octets);
     int numero = 0;
     int depuis_rapport = 0;
+    // ADX has no DTD and no entity of its own: one would let a small file grow into a huge text.
+    const auto refuse_dtd = [&x] {
+        if (x.tokenType() == QXmlStreamReader::DTD) {
+            x.raiseError(u"le fichier déclare une DTD (<!DOCTYPE …>), ce qu'un fichier ADX ne fait pas"_s);
+        } else if (x.tokenType() == QXmlStreamReader::EntityReference) {
+            x.raiseError(u"le fichier utilise l'entité XML « &"_s + Extrait_Visible(x.name()) +
+                         u"; », ce qu'un fichier ADX ne fait pas"_s);
+        }
+    };
+    // The text of the element, never longer than a field may be.
+    const auto texte = [&x](Enregistrement_ADIF& e, const QString& nom) {
+        QString v = x.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (v.size() > Longueur_Maximale_Champ) {
+            Refuse_Trop_Long(e, nom, v.size());
+            v.clear();
+        }
+        return v;
+    };
     while (!x.atEnd()) {
         x.readNext();
-        if (!x.isStartElement() || x.name() != u"RECORD") {
+        refuse_dtd();
+        if (x.hasError() || !x.isStartElement() || x.name() != u"RECORD") {
             continue;
         }
         Enregistrement_ADIF e;
@@ -196,15 +256,16 @@ Lecture_ADIF Lit_ADX(const QByteArray& octets, const Progression& progression) {
             const QString nom = x.name().toString().toUpper();
             if (nom == u"APP") {
                 const QString programme = x.attributes().value(u"PROGRAMID"_s).toString();
-                const QString champ = x.attributes().value(u"FIELDNAME"_s).toString().toUpper();
-                const QString valeur = x.readElementText();
+                const QString champ =
+                    Prefixe_Propre + x.attributes().value(u"FIELDNAME"_s).toString().toUpper();
+                const QString valeur = texte(e, champ);
                 if (programme.compare(Programme_ADIF, Qt::CaseInsensitive) == 0) {
-                    e.Fixe(Prefixe_Propre + champ, valeur);
+                    e.Fixe(champ, valeur);
                 }
             } else if (nom == u"USERDEF") {
                 x.skipCurrentElement();
             } else {
-                e.Fixe(nom, x.readElementText(QXmlStreamReader::IncludeChildElements));
+                e.Fixe(nom, texte(e, nom));
             }
         }
         if (x.hasError()) {
@@ -224,7 +285,10 @@ Lecture_ADIF Lit_ADX(const QByteArray& octets, const Progression& progression) {
         l.arret = u"le fichier est illisible à la ligne "_s + QString::number(x.lineNumber()) +
                   u", dans l'enregistrement n° "_s +
                   QString::number(numero + (l.enregistrements.size() < numero ? 0 : 1)) + u" ("_s +
-                  x.errorString() + u')';
+                  Erreur_XML(x) + u')';
+        if (x.error() != QXmlStreamReader::CustomError) {
+            l.detail = x.errorString();
+        }
     }
     return l;
 }

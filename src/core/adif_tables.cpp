@@ -152,12 +152,13 @@ QString Mode_De_ADIF(const QString& mode, const QString& sous_mode, bool* autre)
     if (autre) {
         *autre = false;
     }
-    if (m.isEmpty()) {
+    if (m.isEmpty() && s.isEmpty()) {
         return {};
     }
-    // A submode of the table first (SSB/LSB, MFSK/FT4), then the mode alone.
+    // A submode of the table first (without its mode, the mode it belongs to) (SSB/LSB, MFSK/FT4), then the
+    // mode alone.
     for (const Paire_Mode& p : Modes) {
-        if (m == QStringView(p.mode) && !s.isEmpty() && s == QStringView(p.sous_mode)) {
+        if ((m.isEmpty() || m == QStringView(p.mode)) && !s.isEmpty() && s == QStringView(p.sous_mode)) {
             return QString::fromUtf16(p.log);
         }
     }

@@ -74,9 +74,24 @@ std::optional<QByteArray> Encode_Ligne(const QString& ligne, Resultat& echec) {
     return Encode_1252(ligne);
 }
 
-// Minutes since year 0 of a line's date (columns 48-55, the year widened: 50-99 to 19xx,
-// 00-49 to 20xx) and time (columns 57-61); nothing when they cannot be read.
-std::optional<qint64> Moment(QByteArrayView ligne) {
+// Index of the line to act on: `numero` (from 1) when that line reads `cible` or shows as
+// `ligne_liste` in the list (a damaged line does not survive the trip through its list line),
+// else the first line that reads `cible`, else -1.
+qsizetype Trouve_Ligne(const QList<QByteArrayView>& lignes, QByteArrayView cible, int numero,
+                       QStringView ligne_liste) {
+    if (numero >= 1 && numero <= lignes.size()) {
+        const QByteArrayView ligne = lignes[numero - 1];
+        if (ligne == cible ||
+            (!ligne_liste.isEmpty() && Forme_Ligne_Liste(Decode_1252(ligne), numero) == ligne_liste)) {
+            return numero - 1;
+        }
+    }
+    return lignes.indexOf(cible);
+}
+
+} // namespace
+
+std::optional<qint64> Moment_QSO(QByteArrayView ligne) {
     if (ligne.size() < 61) {
         return std::nullopt;
     }
@@ -95,23 +110,6 @@ std::optional<qint64> Moment(QByteArrayView ligne) {
     const int annee = an >= 50 ? 1900 + an : 2000 + an;
     return ((((qint64(annee) * 100 + mois) * 100 + jour) * 100 + heure) * 100) + minute;
 }
-
-// Index of the line to act on: `numero` (from 1) when that line reads `cible` or shows as
-// `ligne_liste` in the list (a damaged line does not survive the trip through its list line),
-// else the first line that reads `cible`, else -1.
-qsizetype Trouve_Ligne(const QList<QByteArrayView>& lignes, QByteArrayView cible, int numero,
-                       QStringView ligne_liste) {
-    if (numero >= 1 && numero <= lignes.size()) {
-        const QByteArrayView ligne = lignes[numero - 1];
-        if (ligne == cible ||
-            (!ligne_liste.isEmpty() && Forme_Ligne_Liste(Decode_1252(ligne), numero) == ligne_liste)) {
-            return numero - 1;
-        }
-    }
-    return lignes.indexOf(cible);
-}
-
-} // namespace
 
 Lignes_Log::Lignes_Log(QByteArray contenu)
     : contenu_(std::move(contenu)), lignes_(Decoupe_Lignes(contenu_)) {}
@@ -178,7 +176,7 @@ Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne) const {
     if (!octets) {
         return echec;
     }
-    const auto cle = Moment(*octets);
+    const auto cle = Moment_QSO(*octets);
     if (!cle) {
         return Resultat::Echec(
             u"La date ou l'heure du QSO ne peut pas être lue : le QSO n'a pas été enregistré."_s);
@@ -193,7 +191,7 @@ Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne) const {
     // Before the first line of the same moment or later; lines after it are not looked at.
     qsizetype position = log->lignes.size();
     for (qsizetype i = 0; i < log->lignes.size(); ++i) {
-        const auto moment = Moment(log->lignes[i]);
+        const auto moment = Moment_QSO(log->lignes[i]);
         if (!moment) {
             return Resultat::Echec(
                 u"La ligne "_s + QString::number(i + 1) +
@@ -239,7 +237,7 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles,
                                        const QList<QByteArray>& nouvelles) const {
     if (actuelles.Nombre() + nouvelles.size() > Numero_Maximal) {
         return Resultat::Echec(u"Le journal contiendrait "_s +
-                               QString::number(actuelles.Nombre() + nouvelles.size()) +
+                               Nombre_Francais(actuelles.Nombre() + nouvelles.size()) +
                                u" QSO, plus que les 99 999 que ORBEL_SWL sait numéroter.\r\nRien n'a été "
                                u"ajouté au journal."_s);
     }
@@ -251,7 +249,7 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles,
     QList<Nouvelle> ordre;
     ordre.reserve(nouvelles.size());
     for (qsizetype i = 0; i < nouvelles.size(); ++i) {
-        const auto m = Moment(nouvelles[i]);
+        const auto m = Moment_QSO(nouvelles[i]);
         if (!m) {
             return Resultat::Echec(
                 u"La date ou l'heure d'un QSO à ajouter ne peut pas être lue : rien n'a été "
@@ -268,7 +266,7 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles,
     qsizetype n = 0;
     qint64 maximum = std::numeric_limits<qint64>::min();
     for (int i = 0; i < actuelles.Nombre(); ++i) {
-        const auto m = Moment(actuelles.Octets(i));
+        const auto m = Moment_QSO(actuelles.Octets(i));
         if (!m && n < ordre.size()) {
             return Resultat::Echec(
                 u"La ligne "_s + QString::number(i + 1) +

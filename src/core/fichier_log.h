@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace swl {
 
 // The lines of a log as read from its file. List lines are formed when asked for, so that
@@ -77,6 +79,11 @@ inline const QString Nom_Modele_Log = QStringLiteral("FXXXX.txt");
 inline const QString Nom_Temporaire = QStringLiteral("Temporaire.txt");
 inline const QString Nom_Temporaire_Insertion = QStringLiteral("Temporaire6.txt");
 inline const QString Nom_Liste_Prenom = QStringLiteral("Liste_Prenom.txt");
+
+// Minutes since year 0 of a log line's date (columns 48-55, the year widened: 50-99 to 19xx,
+// 00-49 to 20xx) and time (columns 57-61), as the ordered insertion and the merge read them;
+// nothing when they cannot be read.
+std::optional<qint64> Moment_QSO(QByteArrayView ligne);
 
 // Creates the program directory when missing and seeds it with an empty template
 // "FXXXX.txt" and an empty first-name directory "Liste_Prenom.txt".

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace swl {
@@ -35,7 +36,71 @@ bool Est_Controle(char16_t c) {
     return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
 }
 
+QString Code_Hexadecimal(const char* prefixe, char16_t c, int chiffres) {
+    return QString::fromLatin1(prefixe) + QString::number(c, 16).toUpper().rightJustified(chiffres, u'0');
+}
+
+// A character a reader would not see, or that would change what follows it: controls, format
+// characters (direction marks, zero-width joiners) and line or paragraph separators.
+bool Invisible(QChar c) {
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
+
+QString Extrait_Visible(QStringView texte, qsizetype maximum) {
+    QString r;
+    qsizetype montres = 0;
+    qsizetype i = 0;
+    for (; i < texte.size() && montres < maximum; ++i, ++montres) {
+        const QChar c = texte[i];
+        if (c.isHighSurrogate() && i + 1 < texte.size() && texte[i + 1].isLowSurrogate()) {
+            r += texte.sliced(i, 2);
+            ++i;
+        } else if (c.unicode() < 0x100 && Invisible(c)) {
+            r += Code_Hexadecimal("\\x", c.unicode(), 2);
+        } else if (Invisible(c) || c.isSurrogate()) {
+            r += Code_Hexadecimal("\\u", c.unicode(), 4);
+        } else {
+            r += c;
+        }
+    }
+    if (i < texte.size()) {
+        const qsizetype paires =
+            std::count_if(texte.begin(), texte.end(), [](QChar c) { return c.isLowSurrogate(); });
+        r += u"… ("_s + Nombre_Francais(texte.size() - paires) + u" caractères)"_s;
+    }
+    return r;
+}
+
+QString Nombre_Francais(qint64 n) {
+    QString chiffres = QString::number(n < 0 ? -n : n);
+    for (qsizetype i = chiffres.size() - 3; i > 0; i -= 3) {
+        chiffres.insert(i, QChar(0xA0));
+    }
+    return n < 0 ? u'-' + chiffres : chiffres;
+}
+
+QString Marque_Hors_1252(QStringView texte) {
+    QString r;
+    r.reserve(texte.size());
+    for (const QChar c : texte) {
+        if (Octet_De(c.unicode()) < 0) {
+            r += Code_Hexadecimal("\\u", c.unicode(), 4);
+        } else {
+            r += c;
+        }
+    }
+    return r;
+}
 
 QString Decode_1252(QByteArrayView octets) {
     QString texte(octets.size(), Qt::Uninitialized);

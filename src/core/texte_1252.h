@@ -43,6 +43,18 @@ QByteArray Octets_Lignes(const QStringList& lignes);
 // counts; nothing follows the last line end.
 QList<QByteArrayView> Decoupe_Lignes(QByteArrayView contenu);
 
+// A short, visible excerpt of a text from outside, for a message: at most `maximum` characters,
+// a control or invisible character shown as "\x0D" (or "\u200E"); a longer text ends in "…"
+// and its whole length: "F5ABCDEFGH… (52 428 800 caractères)".
+QString Extrait_Visible(QStringView texte, qsizetype maximum = 40);
+
+// A number as French writes it: "100 000", a no-break space between groups of three digits.
+QString Nombre_Francais(qint64 n);
+
+// The text with each character the code page cannot hold written "\u0141", so that a report
+// keeps it legibly in the program's 8-bit files.
+QString Marque_Hors_1252(QStringView texte);
+
 // Joins lines, each followed by CR LF.
 QByteArray Joint_Lignes(const QList<QByteArrayView>& lignes);
 

@@ -101,9 +101,8 @@ bool Echange_Journal::Importe(const QString& indicatif) {
         const QString rapport = u"Import_ADIF_"_s +
                                 services_.horloge.Maintenant_Local().toString(u"dd_MM_yy_HHmmss"_s) +
                                 u".txt"_s;
-        const QByteArray octets =
-            Octets_Lignes(Texte_Bilan(bilan, nom, static_cast<int>(bilan.refus.size())).split(u"\r\n"_s));
-        if (Ecrit_Fichier_Atomique(services_.repertoire, Nom_Temporaire, rapport, octets)) {
+        if (Ecrit_Fichier_Atomique(services_.repertoire, Nom_Temporaire, rapport,
+                                   Octets_Rapport_Import(bilan, nom))) {
             texte += u"\r\nRapport complet : "_s + rapport;
         }
     }

@@ -247,6 +247,8 @@ private Q_SLOTS:
         QString main = Ligne(u" F9ZZ"_s, u"31/02/09"_s, u"23:59"_s, u"14 Mhz"_s, u"CW"_s);
         main.replace(82, 5, u"paris"_s);
         lignes << main;
+        // A damaged or hand-written line without station A's callsign.
+        lignes << Ligne(u""_s, u"31/12/09"_s, u"23:59"_s, u"14 Mhz"_s, u"CW"_s);
         const QByteArray avant = Octets_Log(lignes);
         const QByteArray fichier =
             adx ? Exporte_ADX(Lignes_Log(avant), Entete()) : Exporte_ADI(Lignes_Log(avant), Entete());
@@ -293,8 +295,8 @@ private Q_SLOTS:
         QTest::newRow("dernier sans EOR")
             << Adi({qso}) + Qso(u"F6GHI"_s).toUtf8() << 1
             << u"le dernier enregistrement (n° 2) n'est pas terminé par <EOR>"_s;
-        QTest::newRow("longueur illisible")
-            << Adi({qso}) + "<CALL:x>F6" + Adi({Qso(u"F6Z"_s)}, {}) << 1
+        QTest::newRow("longueur illisible sans fin d'enregistrement")
+            << Adi({qso}) + "<CALL:x>F6" << 1
             << u"l'enregistrement n° 2 contient un champ illisible « <CALL:x> »"_s;
     }
     void formesDesAutresProgrammes() {
@@ -388,6 +390,160 @@ private Q_SLOTS:
         QVERIFY(Texte_Bilan(b, u"x.adi"_s, 20).contains(u"  n° 2 : "_s + raison));
     }
 
+    // Files a user may be sent: each bad record is refused with a short, visible reason, the
+    // others are added, and nothing is copied beyond what a field may hold.
+    void recordsHostiles_data() {
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::addColumn<QList<int>>("refuses");
+        QTest::addColumn<QStringList>("raisons");
+        QTest::addColumn<int>("ajoutes");
+        const QByteArray bon = Adi({Qso(u"F6OK"_s)});
+        const QString x40 = QString(40, u'X');
+        QTest::newRow("indicatif de 50 Mo")
+            << bon + "<CALL:52428800>" + QByteArray(52428800, 'X') + Adi({Qso(u"F6Z"_s).mid(11)}, {}) +
+                   Adi({Qso(u"F6Y"_s)}, {})
+            << QList<int>{2}
+            << QStringList{u"champ CALL de 52\u00A0428\u00A0800 caractères, plus que les 255 qu'un champ peut avoir"_s}
+            << 2;
+        QTest::newRow("indicatif de 200 caractères")
+            << bon + Adi({Qso(QString(200, u'X'))}, {}) << QList<int>{2}
+            << QStringList{u"indicatif de plus de 12 caractères (« "_s + x40 + u"… (200 caractères) »)"_s}
+            << 1;
+        QTest::newRow("long commentaire d'un autre programme")
+            << bon + Adi({Qso(u"F6Z"_s) + Champ(u"NOTES"_s, QString(100000, u'n'))}, {}) << QList<int>{}
+            << QStringList{} << 2;
+        QTest::newRow("longueur de 20 chiffres")
+            << bon + "<CALL:12345678901234567890>F6X<EOR>\r\n" + Adi({Qso(u"F6Z"_s)}, {}) << QList<int>{2}
+            << QStringList{u"la longueur du champ « CALL:12345678901234567890 » dépasse la fin du fichier"_s}
+            << 2;
+        QTest::newRow("longueur illisible")
+            << bon + "<CALL:x>F6<EOR>" + Adi({Qso(u"F6Z"_s)}, {}) << QList<int>{2}
+            << QStringList{u"champ illisible « <CALL:x> »"_s} << 2;
+        QTest::newRow("caractères de contrôle")
+            << bon + Adi({Qso(u"F6A"_s, u"20080602"_s) + Champ(u"QTH"_s, u"RUE 1\r\nRUE 2"_s),
+                          Qso(u"F6B"_s, u"20080603"_s) + Champ(u"NAME"_s, QString(u"JE\0AN"_s)),
+                          Qso(u"F6C"_s, u"20080604"_s) + Champ(u"NAME"_s, u"\a\f"_s)},
+                         {})
+            << QList<int>{2, 3, 4}
+            << QStringList{u"caractère que le journal ne peut pas enregistrer (« \\x0D »)"_s,
+                           u"caractère que le journal ne peut pas enregistrer (« \\x00 »)"_s,
+                           u"caractère que le journal ne peut pas enregistrer (« \\x07 »)"_s}
+            << 1;
+        QTest::newRow("date de nos champs illisible")
+            << bon + Adi({Qso(u"F6A"_s, u"20080602"_s) + Champ(u"APP_ORBELSWL_DATE"_s, u"xx/06/08"_s),
+                          Qso(u"F6B"_s, u"20080603"_s) + Champ(u"APP_ORBELSWL_BANDE"_s, u"14 Mhz et plus"_s),
+                          Qso(u"F6C"_s, u"20080604"_s)},
+                         {})
+            << QList<int>{2, 3}
+            << QStringList{u"date ou heure que le journal ne peut pas classer (« xx/06/08 » « 15:25 »)"_s,
+                           u"APP_ORBELSWL_BANDE plus long que sa colonne de 7 caractères (« 14 Mhz et plus »)"_s}
+            << 2;
+        QTest::newRow("mode de son seul sous-mode")
+            << Adi({Champ(u"CALL"_s, u"F6A"_s) + Champ(u"QSO_DATE"_s, u"20080601"_s) +
+                        Champ(u"TIME_ON"_s, u"1200"_s) + Champ(u"BAND"_s, u"40m"_s) +
+                        Champ(u"SUBMODE"_s, u"USB"_s),
+                    Champ(u"CALL"_s, u"F6B"_s) + Champ(u"QSO_DATE"_s, u"20080601"_s) +
+                        Champ(u"TIME_ON"_s, u"1201"_s) + Champ(u"BAND"_s, u"40m"_s)})
+            << QList<int>{2} << QStringList{u"pas de mode (MODE)"_s} << 1;
+    }
+    void recordsHostiles() {
+        QFETCH(QByteArray, fichier);
+        QFETCH(QList<int>, refuses);
+        QFETCH(QStringList, raisons);
+        QFETCH(int, ajoutes);
+        for (const Enregistrement_ADIF& e : Lit_ADI(fichier).enregistrements) {
+            for (const auto& [nom, valeur] : e.champs) {
+                QVERIFY(valeur.size() <= Longueur_Maximale_Champ);
+            }
+        }
+        Dossier_Test d;
+        d.Ecrit(Fichier_Log::Nom_Log(Indicatif), {});
+        const Bilan_Import b = Importe_ADIF(Fichier_Log(d.repertoire, Indicatif), fichier, false);
+        QCOMPARE(b.arret, QString());
+        QCOMPARE(b.ajoutes, ajoutes);
+        QList<int> numeros;
+        QStringList lues;
+        for (const auto& [numero, raison] : b.refus) {
+            numeros << numero;
+            lues << raison;
+        }
+        QCOMPARE(numeros, refuses);
+        QCOMPARE(lues, raisons);
+        QVERIFY(Texte_Bilan(b, u"x.adi"_s, 20).size() < 1000);
+        QVERIFY(Octets_Rapport_Import(b, u"x.adi"_s).size() < 1000);
+    }
+
+    // A record with no mode but a submode takes the mode the submode belongs to.
+    void modeDuSousMode_data() {
+        QTest::addColumn<QString>("sous_mode");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("USB") << u"USB"_s << u"USB"_s;
+        QTest::newRow("LSB") << u"lsb"_s << u"LSB"_s;
+        QTest::newRow("FT4") << u"FT4"_s << u"FT4"_s;
+        QTest::newRow("JS8, un autre numérique") << u"JS8"_s << u"DIG"_s;
+    }
+    void modeDuSousMode() {
+        QFETCH(QString, sous_mode);
+        QFETCH(QString, mode);
+        const Lecture_ADIF l = Lit_ADI(Adi({Champ(u"CALL"_s, u"F6A"_s) + Champ(u"QSO_DATE"_s, u"20080601"_s) +
+                                            Champ(u"TIME_ON"_s, u"1200"_s) + Champ(u"BAND"_s, u"40m"_s) +
+                                            Champ(u"SUBMODE"_s, sous_mode)}));
+        QCOMPARE(Ligne_De_Enregistrement(l.enregistrements.value(0)).ligne.mid(62, 3).trimmed(), mode);
+    }
+
+    // An XML entity of the file's own would let 300 KB grow into a 20-million-character
+    // callsign: a DTD or such an entity stops the reading, in French.
+    void adxSansDTDNiEntite_data() {
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::addColumn<QString>("arret");
+        QByteArray bombe = "<?xml version=\"1.0\"?>\n<!DOCTYPE ADX [<!ENTITY e \"" + QByteArray(4000, 'A') +
+                           "\">]>\n<ADX><RECORDS><RECORD><CALL>";
+        for (int i = 0; i < 5000; ++i) {
+            bombe += "&e;";
+        }
+        bombe += "</CALL></RECORD></RECORDS></ADX>";
+        QTest::newRow("entité amplifiée") << bombe
+                                          << u"le fichier est illisible à la ligne 2, dans l'enregistrement "
+                                             u"n° 1 (le fichier déclare une DTD "
+                                             u"(<!DOCTYPE …>), ce qu'un fichier ADX ne fait pas)"_s;
+        QTest::newRow("entité non déclarée")
+            << QByteArray(
+                   "<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>&x;</CALL></RECORD></RECORDS></ADX>")
+            << u"le fichier est illisible à la ligne 2, dans l'enregistrement n° 1 (le XML n'est pas bien formé)"_s;
+        QTest::newRow("fin prématurée")
+            << QByteArray("<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>F6A</CALL>")
+            << u"le fichier est illisible à la ligne 2, dans l'enregistrement n° 1 (le document XML s'arrête "
+               u"avant "
+               u"sa fin)"_s;
+    }
+    void adxSansDTDNiEntite() {
+        QFETCH(QByteArray, fichier);
+        QFETCH(QString, arret);
+        const Lecture_ADIF l = Lit_ADX(fichier);
+        QCOMPARE(l.enregistrements.size(), 0);
+        QCOMPARE(l.arret, arret);
+        Dossier_Test d;
+        d.Ecrit(Fichier_Log::Nom_Log(Indicatif), {});
+        const Bilan_Import b = Importe_ADIF(Fichier_Log(d.repertoire, Indicatif), fichier, true);
+        // The parser's own (English) words go to the report only.
+        const QString rapport = Decode_1252(Octets_Rapport_Import(b, u"x.adx"_s));
+        if (!l.detail.isEmpty()) {
+            QVERIFY(!Texte_Bilan(b, u"x.adx"_s, 20).contains(l.detail));
+            QVERIFY(rapport.contains(u"(Message du lecteur XML : "_s + l.detail));
+        }
+    }
+
+    void adxChampTropLong() {
+        const QByteArray adx = "<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>" +
+                               QByteArray(300, 'X') +
+                               "</CALL><QSO_DATE>20080601</QSO_DATE></RECORD></RECORDS></ADX>";
+        const Lecture_ADIF l = Lit_ADX(adx);
+        QCOMPARE(l.enregistrements.size(), 1);
+        QCOMPARE(Ligne_De_Enregistrement(l.enregistrements[0]).refus,
+                 u"champ CALL de 300 caractères, plus que les 255 qu'un champ peut avoir"_s);
+        QVERIFY(l.enregistrements[0].Trouve(u"CALL"_s)->isEmpty());
+    }
+
     // Duplicates against the log and within the file are left out; the new QSOs take their
     // place by date and time, before an entry of the same moment.
     void doublonsEtOrdre() {
@@ -458,6 +614,11 @@ private Q_SLOTS:
             Importe_ADIF(Fichier_Log(d.repertoire, Indicatif), Adi({Qso(u"F6A"_s), Qso(u"F6B"_s)}), false);
         QCOMPARE(b.ajoutes, 0);
         QVERIFY(b.ecriture.message.contains(u"plus que les 99 999"_s));
+        // One sentence says that nothing was added, the count as French writes it.
+        const QString bilan = Texte_Bilan(b, u"x.adi"_s, 20);
+        QVERIFY2(bilan.contains(u"Le journal contiendrait 100\u00A0000 QSO"_s), qPrintable(bilan));
+        QVERIFY(!bilan.contains(u"QSO ajouté"_s));
+        QCOMPARE(bilan.count(u"Rien n'a été ajouté"_s), 1);
         QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)).size(), log.size());
     }
 

@@ -94,6 +94,53 @@ private Q_SLOTS:
         QCOMPARE(lues, lignes);
     }
 
+    // What a message quotes of a text from outside: short, every character visible.
+    void extraitVisible_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("extrait");
+        QTest::newRow("court") << u"F5ABC"_s << u"F5ABC"_s;
+        QTest::newRow("retour à la ligne") << u"RUE 1\r\nRUE 2"_s << u"RUE 1\\x0D\\x0ARUE 2"_s;
+        QTest::newRow("NUL et tabulation") << QString(u"A\0B\tC"_s) << u"A\\x00B\\x09C"_s;
+        QTest::newRow("BEL, FF, DEL, C1") << u"\a\f\x7F\x85"_s << u"\\x07\\x0C\\x7F\\x85"_s;
+        QTest::newRow("sens du texte inversé") << u"AB\u202EC"_s << u"AB\\u202EC"_s;
+        QTest::newRow("séparateur de ligne") << u"A\u2028B"_s << u"A\\u2028B"_s;
+        QTest::newRow("accents gardés") << u"Hélène Œ €"_s << u"Hélène Œ €"_s;
+        QTest::newRow("40 caractères") << QString(40, u'X') << QString(40, u'X');
+        QTest::newRow("41 caractères") << QString(41, u'X') << QString(40, u'X') + u"… (41 caractères)"_s;
+        QTest::newRow("un million") << QString(1000000, u'A')
+                                    << QString(40, u'A') + u"… (1\u00A0000\u00A0000 caractères)"_s;
+        QTest::newRow("hors du plan de base compté un")
+            << QString(41, u'X').replace(0, 1, u"😀"_s) << u"😀"_s + QString(39, u'X') + u"… (41 caractères)"_s;
+        QTest::newRow("surrogat seul") << QString(QChar(0xD800)) << u"\\uD800"_s;
+    }
+    void extraitVisible() {
+        QFETCH(QString, texte);
+        QFETCH(QString, extrait);
+        QCOMPARE(Extrait_Visible(texte), extrait);
+    }
+
+    void nombresEnFrancais_data() {
+        QTest::addColumn<qint64>("n");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("0") << qint64(0) << u"0"_s;
+        QTest::newRow("999") << qint64(999) << u"999"_s;
+        QTest::newRow("1000") << qint64(1000) << u"1\u00A0000"_s;
+        QTest::newRow("100000") << qint64(100000) << u"100\u00A0000"_s;
+        QTest::newRow("52428800") << qint64(52428800) << u"52\u00A0428\u00A0800"_s;
+        QTest::newRow("-1234") << qint64(-1234) << u"-1\u00A0234"_s;
+    }
+    void nombresEnFrancais() {
+        QFETCH(qint64, n);
+        QFETCH(QString, texte);
+        QCOMPARE(Nombre_Francais(n), texte);
+        QCOMPARE(Premier_Caractere_Interdit(texte), -1);
+    }
+
+    void marquesHors1252() {
+        QCOMPARE(Marque_Hors_1252(u"Łukasz é€"_s), u"\\u0141ukasz é€"_s);
+        QCOMPARE(Encode_1252(Marque_Hors_1252(u"Ł"_s)), QByteArray("\\u0141"));
+    }
+
     void jointureEnCRLF() {
         const QByteArray a("x"), b("y ");
         QCOMPARE(Joint_Lignes({a, b}), QByteArray("x\r\ny \r\n"));
