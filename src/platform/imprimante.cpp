@@ -1,6 +1,9 @@
 #include "imprimante.h"
 
+#include "core/fichier_texte.h"
+
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -11,6 +14,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -222,9 +226,22 @@ bool Imprimante_Qt::Apercu(QWidget* parent, const Travail& travail, const QList<
 }
 
 Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail) {
+    const QFileInfo cible(fichier);
+    const QString nom = cible.fileName();
+    const auto rien = [&nom](const QString& raison) {
+        return Resultat::Echec(u"Les étiquettes n'ont pas été enregistrées dans le fichier « "_s + nom +
+                               u" ».\r\n"_s + raison);
+    };
+    // The PDF is made aside, then written as every file of the program is: a temporary beside
+    // the real name, flushed, renamed over it. A failure leaves an earlier file of that name whole.
+    QTemporaryDir brouillon;
+    if (!brouillon.isValid()) {
+        return rien(u"Le dossier temporaire du système ne peut pas être utilisé."_s);
+    }
+    const QString fait = brouillon.filePath(u"etiquettes.pdf"_s);
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(fichier);
+    pdf.setOutputFileName(fait);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     Imprimante_Qt session(&pdf);
@@ -232,11 +249,14 @@ Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail)
     if (session.etat_->travail.isEmpty()) {
         return Resultat::Echec(u"Aucune étiquette à enregistrer : le fichier n'a pas été écrit."_s);
     }
-    if (!session.etat_->Imprime(session.etat_->travail)) {
-        return Resultat::Echec(u"Impossible d'écrire le fichier « "_s + QFileInfo(fichier).fileName() +
-                               u" » : vérifiez que son dossier existe et peut être modifié."_s);
+    const bool dessine = session.etat_->Imprime(session.etat_->travail);
+    QFile lu(fait);
+    const QByteArray octets = dessine && lu.open(QIODevice::ReadOnly) ? lu.readAll() : QByteArray();
+    if (!octets.startsWith("%PDF-") || !octets.trimmed().endsWith("%%EOF")) {
+        return rien(u"Le document PDF n'a pas pu être produit (disque plein ?)."_s);
     }
-    return Resultat::Succes();
+    const Resultat ecrit = Ecrit_Fichier_Atomique(cible.absolutePath(), u"."_s + nom + u".tmp"_s, nom, octets);
+    return ecrit ? ecrit : rien(ecrit.message);
 }
 
 } // namespace swl

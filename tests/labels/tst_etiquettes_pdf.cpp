@@ -4,7 +4,9 @@
 #include "labels/select_qso.h"
 #include "platform/imprimante.h"
 #include "support/doubles.h"
+#include "support/fichiers_test.h"
 
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QListView>
 #include <QProcess>
@@ -144,6 +146,59 @@ private Q_SLOTS:
         QCOMPARE(indicatifs.size(), 16);
         QVERIFY(pages[0].mots.end() != std::find_if(pages[0].mots.begin(), pages[0].mots.end(),
                                                     [](const Mot& m) { return m.texte == u"F1ABCDEFGH/P"; }));
+    }
+
+    // A full disk or a failing write: nothing is said saved, and an earlier PDF of that name
+    // stays whole.
+    void pdfQuiNePeutPasEtreEcrit_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<long long>("octets");
+        QTest::newRow("disque plein après 4 096 octets") << QString() << 4096LL;
+        QTest::newRow("disque plein après 12 288 octets") << QString() << 12288LL;
+        QTest::newRow("écriture") << u"ecrit"_s << -1LL;
+        QTest::newRow("synchronisation") << u"synchronise"_s << -1LL;
+        QTest::newRow("renommage") << u"renomme"_s << -1LL;
+    }
+    void pdfQuiNePeutPasEtreEcrit() {
+        QFETCH(QString, operation);
+        QFETCH(long long, octets);
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, Seize_Entrees());
+        Imprimante_Qt imprimante;
+        Services services{b.messages, b.horloge,     *b.reglages, b.programme,
+                          imprimante, b.navigateurs, b.fichiers,  b.repertoire};
+        QWidget principale;
+        auto* selection = new Select_QSO(
+            services, Lignes_Log(b.Lit(u"F1ABC_SWL.log"_s)), [] { return u"F1ABC"_s; }, &principale);
+        auto* liste = selection->findChild<QListView*>(u"Liste_QSO"_s);
+        for (int i = 0; i < 16; ++i) {
+            QTest::mousePress(liste->viewport(), Qt::LeftButton, {},
+                              liste->visualRect(liste->model()->index(0, 0)).center());
+        }
+        QTest::mouseClick(selection->findChild<QPushButton*>(u"Impression"_s), Qt::LeftButton);
+        auto* etiquettes = principale.findChild<QWidget*>(u"Etiquettes"_s);
+        const QString pdf = b.Chemin(u"etiquettes.pdf"_s);
+        b.fichiers.reponses = {pdf};
+        QTest::mouseClick(etiquettes->findChild<QPushButton*>(u"Enregistre_Pdf"_s), Qt::LeftButton);
+        const QByteArray avant = b.Lit(u"etiquettes.pdf"_s);
+        QVERIFY(avant.startsWith("%PDF-"));
+        QVERIFY(avant.size() > 12288);
+        {
+            Acces_Fichiers_Test disque;
+            disque.limite_octets = octets;
+            if (!operation.isEmpty()) {
+                disque.echecs[operation] = 1;
+            }
+            b.fichiers.reponses = {pdf};
+            QTest::mouseClick(etiquettes->findChild<QPushButton*>(u"Enregistre_Pdf"_s), Qt::LeftButton);
+        }
+        QCOMPARE(b.messages.textes.size(), 2);
+        QVERIFY2(b.messages.textes[1].startsWith(
+                     u"Les étiquettes n'ont pas été enregistrées dans le fichier « etiquettes.pdf ».\r\n"_s),
+                 qPrintable(b.messages.textes[1]));
+        QCOMPARE(b.Lit(u"etiquettes.pdf"_s), avant);
+        QCOMPARE(QDir(b.repertoire).entryList(QDir::Files | QDir::Hidden).filter(u"pdf"_s),
+                 QStringList{u"etiquettes.pdf"_s});
     }
 };
 
