@@ -60,13 +60,13 @@ QString Nom_Fichier_Liste(const QString& indicatif, const QString& bande, const 
            date.right(2) + u".txt"_s;
 }
 
-QString Controle_Bande_Fichier(const QString& bande) {
+QString Controle_Bande_Fichier(const QString& bande, const QString& indicatif) {
     const QString interdits = u"/\\:*?\"<>|"_s;
     for (const QChar c : bande) {
         if (interdits.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F) {
             const QString nom = c.unicode() < 0x20 || c.unicode() == 0x7F ? u"un caractère de contrôle"_s
                                                                           : u"« "_s + c + u" »"_s;
-            return u"La bande « "_s + bande + u" » contient "_s + nom +
+            return u"La bande « "_s + Extrait_Visible(bande) + u" » contient "_s + nom +
                    u", qu'un nom de fichier ne peut pas contenir.\r\nChoisissez une bande de la liste : "
                    u"la liste n'a pas été enregistrée."_s;
         }
@@ -77,6 +77,12 @@ QString Controle_Bande_Fichier(const QString& bande) {
     }
     if (bande.count(u'.') == bande.size()) {
         return u"Choisissez une bande de la liste : la liste n'a pas été enregistrée."_s;
+    }
+    // Linux file systems take names of at most 255 bytes.
+    if (Nom_Fichier_Liste(indicatif, bande, QDate(2000, 1, 1)).toUtf8().size() > 255) {
+        return u"La bande « "_s + Extrait_Visible(bande) +
+               u" » est trop longue pour nommer un fichier.\r\nChoisissez une bande de la liste : "
+               u"la liste n'a pas été enregistrée."_s;
     }
     return {};
 }

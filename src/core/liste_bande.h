@@ -30,8 +30,9 @@ QString Nom_Fichier_Liste(const QString& indicatif, const QString& bande, const 
 
 // The message that refuses a band text as part of a file name (a character a file name
 // cannot hold on Linux or Windows, a control character, one the file cannot hold, nothing
-// but dots), or an empty text.
-QString Controle_Bande_Fichier(const QString& bande);
+// but dots, a name longer than a file system takes with the station's callsign), or an empty
+// text.
+QString Controle_Bande_Fichier(const QString& bande, const QString& indicatif);
 
 // The lines of the saved file, each to be ended by CR LF: title, caption, numbered rows,
 // footer.

@@ -137,7 +137,7 @@ void Liste_QSO::Afficher_Click() {
 void Liste_QSO::Enregistrer_Click() {
     // The rows are those of the last display; the title and the name take the band shown now.
     const QString bande = Bande_D->currentText();
-    const QString refus = Controle_Bande_Fichier(bande);
+    const QString refus = Controle_Bande_Fichier(bande, indicatif_());
     if (!refus.isEmpty()) {
         services_.messages.Message(refus);
         return;

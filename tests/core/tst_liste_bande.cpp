@@ -126,18 +126,24 @@ private Q_SLOTS:
         QTest::newRow("vide") << u""_s << u"Choisissez une bande"_s;
         QTest::newRow("points") << u".."_s << u"Choisissez une bande"_s;
         QTest::newRow("hors du fichier") << u"7ł0"_s << u"« ł »"_s;
+        QTest::newRow("240 caractères")
+            << QString(240, u'7') << u"« "_s + QString(40, u'7') + u"… (240 caractères) » est trop longue"_s;
+        QTest::newRow("nom de 256 octets") << QString(256 - 42, u'7') << u"est trop longue"_s;
+        QTest::newRow("accents comptés en octets") << QString(107, u'é') << u"est trop longue"_s;
     }
     void bandesRefuseesDansUnNomDeFichier() {
         QFETCH(QString, bande);
         QFETCH(QString, nomme);
-        const QString m = Controle_Bande_Fichier(bande);
+        const QString m = Controle_Bande_Fichier(bande, u"F1ABCDEFGH_P"_s);
         QVERIFY2(m.contains(nomme) && m.contains(u"n'a pas été enregistrée"_s), qPrintable(m));
     }
 
     void bandesDeLaListeAcceptees() {
         for (const QString& bande : Liste_Bandes()) {
-            QCOMPARE(Controle_Bande_Fichier(bande), QString());
+            QCOMPARE(Controle_Bande_Fichier(bande, u"F1ABCDEFGH_P"_s), QString());
         }
+        // The longest name a file system takes: 255 bytes.
+        QCOMPARE(Controle_Bande_Fichier(QString(255 - 42, u'7'), u"F1ABCDEFGH_P"_s), QString());
     }
 };
 
