@@ -1,5 +1,13 @@
 #include "reglages.h"
 
+#include "fichier_texte.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <unistd.h>
+
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
@@ -41,8 +49,23 @@ void Reglages::Ecrire_Reglage(const QString& section, const QString& cle, int va
     Ecrire_Reglage(section, cle, QString::number(valeur));
 }
 
-bool Reglages::Enregistres() const {
-    return store_.status() == QSettings::NoError;
+QString Reglages::Raison_Non_Enregistres() const {
+    const QFileInfo fichier(store_.fileName());
+    if (fichier.isDir()) {
+        return Raison_Systeme(EISDIR, {});
+    }
+    if (store_.status() != QSettings::AccessError && (!fichier.exists() || fichier.isWritable())) {
+        return {};
+    }
+    // The system's own reason: the file, or the nearest folder that exists.
+    QString cible = fichier.absoluteFilePath();
+    while (!QFileInfo::exists(cible) && QFileInfo(cible).absolutePath() != cible) {
+        cible = QFileInfo(cible).absolutePath();
+    }
+    if (::access(QFile::encodeName(cible).constData(), W_OK) != 0) {
+        return Raison_Systeme(errno, {});
+    }
+    return u"le fichier ne peut pas être écrit"_s;
 }
 
 int Reglages::Lire_Index(const QString& section, const QString& cle, int taille) const {

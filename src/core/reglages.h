@@ -23,9 +23,11 @@ public:
     void Ecrire_Reglage(const QString& section, const QString& cle, const QString& valeur);
     void Ecrire_Reglage(const QString& section, const QString& cle, int valeur);
 
-    // False when the last change could not be written to the file (a read-only file, a
-    // folder in its place): the choices would be forgotten when the program ends.
-    bool Enregistres() const;
+    // Why the last change could not be written to the file (a read-only file or disk, a folder
+    // in its place), in French; empty when it was. Then the choices would be forgotten when
+    // the program ends. A file that could not be read as INI is no such fault: the next
+    // change writes it whole again.
+    QString Raison_Non_Enregistres() const;
     QString Fichier() const { return store_.fileName(); }
 
     // A remembered list position: the stored whole number when it is an index of a list of

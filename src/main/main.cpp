@@ -351,10 +351,10 @@ void Main::Form_Load() {
     }
     services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Chemin_Repertoire,
                                       services_.repertoire);
-    if (!services_.reglages.Enregistres()) {
+    if (const QString raison = services_.reglages.Raison_Non_Enregistres(); !raison.isEmpty()) {
         services_.messages.Message(u"Les réglages de ORBEL_SWL ne peuvent pas être enregistrés dans « "_s +
-                                   services_.reglages.Fichier() +
-                                   u" ».\r\nVos choix (indicatif, bande, mode, date, étiquettes) seront "
+                                   services_.reglages.Fichier() + u" » : "_s + raison +
+                                   u".\r\nVos choix (indicatif, bande, mode, date, étiquettes) seront "
                                    u"oubliés à la fermeture du programme : vérifiez que ce fichier peut "
                                    u"être modifié."_s);
     }

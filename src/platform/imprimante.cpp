@@ -255,7 +255,8 @@ Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail)
     if (!octets.startsWith("%PDF-") || !octets.trimmed().endsWith("%%EOF")) {
         return rien(u"Le document PDF n'a pas pu être produit (disque plein ?)."_s);
     }
-    const Resultat ecrit = Ecrit_Fichier_Atomique(cible.absolutePath(), u"."_s + nom + u".tmp"_s, nom, octets);
+    const Resultat ecrit =
+        Ecrit_Fichier_Atomique(cible.absolutePath(), u"."_s + nom + u".tmp"_s, nom, octets);
     return ecrit ? ecrit : rien(ecrit.message);
 }
 

@@ -297,15 +297,34 @@ private Q_SLOTS:
         QCOMPARE(b.messages.textes[0],
                  u"Les réglages de ORBEL_SWL ne peuvent pas être enregistrés dans « "_s +
                      b.dossier.filePath(u"bloque/SWL.ini"_s) +
-                     u" ».\r\nVos choix (indicatif, bande, mode, date, étiquettes) seront "
+                     u" » : un dossier porte ce nom.\r\nVos choix (indicatif, bande, mode, date, étiquettes) "
+                     u"seront "
                      u"oubliés à la fermeture du programme : vérifiez que ce fichier peut "
                      u"être modifié."_s);
-        // Writable settings say nothing.
+        // Writable settings say nothing, even when the file held garbage: it is written again.
         Banc ok;
         ok.Station_Avec_Log(u"F1ABC"_s, {});
         Main w2(ok.services);
         w2.Form_Load();
         QVERIFY(ok.messages.textes.isEmpty());
+        Banc dechet;
+        dechet.Station_Avec_Log(u"F1ABC"_s, {});
+        QFile ini(dechet.reglages->Fichier());
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QByteArray("\x01\xFF[[[=\n\0\0garbage]]\n=\n", 24));
+        ini.close();
+        {
+            Reglages relus(dechet.reglages->Fichier());
+            Services avec_dechet{dechet.messages,   dechet.horloge,     relus,           dechet.programme,
+                                 dechet.imprimante, dechet.navigateurs, dechet.fichiers, dechet.repertoire};
+            Main w3(avec_dechet);
+            Quand_Modal([](QWidget* modal) { modal->close(); });
+            w3.Form_Load();
+            QCOMPARE(dechet.messages.textes.value(0).startsWith(u"Les réglages"_s), false);
+        }
+        Reglages relus(dechet.reglages->Fichier());
+        QCOMPARE(relus.Lire_Reglage(Reglages::Section_Commune(), cle::Chemin_Repertoire, QString()),
+                 dechet.repertoire);
     }
 
     // The caption's words stand on the first character of their columns, as the list draws
