@@ -144,15 +144,27 @@ QString Raison_Echec_Page(Domaine_Erreur domaine, int code) {
     }
 }
 
-QString Page_Hors_Ligne(const QString& adresse, const QString& raison) {
+QString Page_Hors_Ligne(const QString& adresse, const QString& raison, bool site_a_repondu) {
     return u"<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\">"
            u"<title>Statistiques du cluster indisponibles</title></head>"
            u"<body style=\"font-family: sans-serif; margin: 2em;\">"
            u"<h2>Statistiques du cluster indisponibles</h2>"
            u"<p>La page <b>"_s +
            adresse.toHtmlEscaped() + u"</b> ne peut pas être affichée : "_s + raison.toHtmlEscaped() +
-           u".</p><p>Vérifiez la connexion à Internet, puis cliquez sur « Afficher » pour réessayer.</p>"
-           u"</body></html>"_s;
+           u".</p><p>"_s +
+           (site_a_repondu
+                ? u"Le site est joignable mais n'a pas donné la page : cliquez plus tard sur « Afficher » "
+                  u"pour réessayer."_s
+                : u"Vérifiez la connexion à Internet, puis cliquez sur « Afficher » pour réessayer."_s) +
+           u"</p></body></html>"_s;
+}
+
+QString Page_Chargement(const QString& adresse) {
+    return u"<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\">"
+           u"<title>Chargement des statistiques du cluster</title></head>"
+           u"<body style=\"font-family: sans-serif; margin: 2em;\">"
+           u"<h2>Chargement…</h2><p>La page <b>"_s +
+           adresse.toHtmlEscaped() + u"</b> est demandée au site, veuillez patienter.</p></body></html>"_s;
 }
 
 namespace {
@@ -226,7 +238,7 @@ QList<Mot> Mots(QStringView ligne) {
 } // namespace
 
 std::optional<Spot> Analyse_Spot(QStringView ligne) {
-    if (ligne.size() > 512 || !ligne.startsWith(u"DX de ", Qt::CaseInsensitive)) {
+    if (ligne.size() > Flux_Telnet::Longueur_Maximale || !ligne.startsWith(u"DX de ", Qt::CaseInsensitive)) {
         return std::nullopt;
     }
     for (const QChar c : ligne) {
@@ -279,8 +291,15 @@ std::optional<Spot> Analyse_Spot(QStringView ligne) {
     s.heure = mots[fin].texte.left(4).toString();
     const QStringView reste = ligne.sliced(6);
     const qsizetype debut_commentaire = mots[2].debut + mots[2].texte.size();
-    s.commentaire = reste.sliced(debut_commentaire, mots[fin].debut - debut_commentaire).trimmed().toString();
+    s.commentaire = reste.sliced(debut_commentaire, mots[fin].debut - debut_commentaire)
+                        .trimmed()
+                        .left(Longueur_Commentaire_Spot)
+                        .toString();
     return s;
+}
+
+QString Heure_Spot(const Spot& spot) {
+    return spot.heure.size() == 4 ? spot.heure.left(2) + u':' + spot.heure.right(2) : spot.heure;
 }
 
 bool Spot_Dans_Choix(const Spot& spot, int index) {

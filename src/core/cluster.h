@@ -47,8 +47,11 @@ enum class Domaine_Erreur { Connexion, Nom, Certificat, Http, Statut_Http, Autre
 // The reason in French, for the page shown instead.
 QString Raison_Echec_Page(Domaine_Erreur domaine, int code);
 // The short French page shown when the statistics site cannot be reached: the address, the
-// reason, and that "Afficher" tries again.
-QString Page_Hors_Ligne(const QString& adresse, const QString& raison);
+// reason, and that "Afficher" tries again; the Internet connection is named only when the
+// site did not answer at all (`site_a_repondu` false).
+QString Page_Hors_Ligne(const QString& adresse, const QString& raison, bool site_a_repondu = false);
+// The French page shown while the site is asked for the page.
+QString Page_Chargement(const QString& adresse);
 
 // One spot of a DX-cluster node.
 struct Spot {
@@ -63,9 +66,14 @@ struct Spot {
 };
 
 // A spot line: "DX de SPOTTER:  FREQ  CALL  comment  HHMMZ [locator]" (the spotter cut to 7
-// characters, its colon then missing). Anything else — announcements, WWV, talk, a line with
-// control characters — is not a spot.
+// characters, its colon then missing), up to the longest line the session takes; the comment
+// kept is cut to `Longueur_Commentaire_Spot` characters. Anything else — announcements, WWV, talk, a line
+// with control characters — is not a spot.
+inline constexpr qsizetype Longueur_Commentaire_Spot = 200;
 std::optional<Spot> Analyse_Spot(QStringView ligne);
+
+// "12:28", the UTC time of a spot as the log writes times.
+QString Heure_Spot(const Spot& spot);
 
 // The band chosen in the cluster window lets a spot through: "All HF" below 30 MHz, "All VHF"
 // from 30 MHz, a band its own spots, no choice every spot.

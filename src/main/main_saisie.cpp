@@ -410,9 +410,11 @@ bool Main::Prend_Spot(const QString& indicatif, const QString& bande) {
     }
     spot_pris_ = indicatif.left(12);
     Ind_A->setText(spot_pris_);
+    // A spot outside every band leaves the band to choose, never the one of the last QSO.
     const int index = Position_Dans_Liste(Bande_A, bande);
-    if (index >= 0) {
-        Bande_A->setCurrentIndex(index);
+    Bande_A->setCurrentIndex(index);
+    if (index < 0) {
+        Bande_A->setEditText(QString());
     }
     activateWindow();
     Ind_A->setFocus();

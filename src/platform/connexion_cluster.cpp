@@ -7,6 +7,8 @@ using namespace Qt::Literals::StringLiterals;
 Connexion_Cluster::Connexion_Cluster(QObject* parent) : QObject(parent) {
     reessai_.setSingleShot(true);
     limite_.setSingleShot(true);
+    stable_.setSingleShot(true);
+    connect(&stable_, &QTimer::timeout, this, [this] { essai_ = 0; });
     connect(&reessai_, &QTimer::timeout, this, &Connexion_Cluster::Ouvre);
     connect(&limite_, &QTimer::timeout, this, [this] {
         socket_.abort();
@@ -14,7 +16,7 @@ Connexion_Cluster::Connexion_Cluster(QObject* parent) : QObject(parent) {
     });
     connect(&socket_, &QTcpSocket::connected, this, [this] {
         limite_.stop();
-        essai_ = 0;
+        stable_.start(duree_stable_ms);
         login_envoye_ = false;
         Q_EMIT Etat(u"Connecté à "_s + hote_ + u':' + QString::number(port_));
     });
@@ -55,6 +57,7 @@ void Connexion_Cluster::Deconnecte() {
     active_ = false;
     reessai_.stop();
     limite_.stop();
+    stable_.stop();
     socket_.abort();
     Q_EMIT Etat(u"Déconnecté"_s);
 }
@@ -66,16 +69,22 @@ void Connexion_Cluster::Envoie(const QString& commande) {
 }
 
 void Connexion_Cluster::Lit() {
-    const QStringList lignes = flux_.Ajoute(socket_.readAll());
-    for (const QString& l : lignes) {
-        Q_EMIT Ligne(l);
+    lecture_prevue_ = false;
+    const QStringList lignes = flux_.Ajoute(socket_.read(octets_par_lecture));
+    if (!lignes.isEmpty()) {
+        Q_EMIT Lignes(lignes);
+    }
+    if (socket_.bytesAvailable() > 0 && !lecture_prevue_) {
+        // The rest after the window has answered its events.
+        lecture_prevue_ = true;
+        QTimer::singleShot(0, this, &Connexion_Cluster::Lit);
     }
     if (login_envoye_) {
         return;
     }
     if (Demande_Indicatif(flux_.En_Attente())) {
         // The prompt is a line of its own: what follows the login starts a new one.
-        Q_EMIT Ligne(flux_.Termine_En_Attente());
+        Q_EMIT Lignes({flux_.Termine_En_Attente()});
     } else if (lignes.isEmpty() || !Demande_Indicatif(lignes.last())) {
         return;
     }
@@ -85,6 +94,7 @@ void Connexion_Cluster::Lit() {
 
 void Connexion_Cluster::Perdue(const QString& raison) {
     limite_.stop();
+    stable_.stop();
     if (!active_ || reessai_.isActive()) {
         return;
     }

@@ -31,12 +31,18 @@ public:
     int delai_initial_ms = 5000;
     // How long a connection may take to be made, in ms.
     int delai_connexion_ms = 15000;
+    // How long a connection must last before a drop waits the first delay again, in ms: a
+    // node that closes right after the login is tried less and less often.
+    int duree_stable_ms = 60000;
+    // The most bytes read at once: a flood is handed over in parts, the window answering
+    // between them.
+    qint64 octets_par_lecture = 32768;
 
 Q_SIGNALS:
     // The status line, in French.
     void Etat(const QString& texte);
-    // Each complete line of the node.
-    void Ligne(const QString& ligne);
+    // The complete lines of the node, in order, a part of what arrived at a time.
+    void Lignes(const QStringList& lignes);
 
 private:
     void Ouvre();
@@ -47,6 +53,8 @@ private:
     QTcpSocket socket_;
     QTimer reessai_;
     QTimer limite_;
+    QTimer stable_;
+    bool lecture_prevue_ = false;
     Flux_Telnet flux_;
     QString hote_;
     quint16 port_ = 0;

@@ -124,7 +124,7 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
         Etat_Cluster->setText(etat);
         Connecte->setText(connexion_->Active() ? u"Déconnecter"_s : u"Connecter"_s);
     });
-    connect(connexion_, &Connexion_Cluster::Ligne, this, &Cluster::Ligne_Recue);
+    connect(connexion_, &Connexion_Cluster::Lignes, this, &Cluster::Lignes_Recues);
     Form_Load();
 }
 
@@ -204,11 +204,21 @@ void Cluster::Commande_Entree() {
     Commande->clear();
 }
 
-void Cluster::Ligne_Recue(const QString& ligne) {
-    if (const auto spot = Analyse_Spot(ligne)) {
-        spots_->Ajoute(*spot);
-    } else if (!ligne.trimmed().isEmpty()) {
-        Journal_Noeud->appendPlainText(Ligne_Affichable(ligne));
+void Cluster::Lignes_Recues(const QStringList& lignes) {
+    // One insertion into the table and one addition to the raw pane for all of them.
+    QList<Spot> spots;
+    QStringList autres;
+    for (const QString& ligne : lignes) {
+        if (auto spot = Analyse_Spot(ligne)) {
+            spots.append(std::move(*spot));
+        } else if (!ligne.trimmed().isEmpty()) {
+            autres.append(Ligne_Affichable(ligne));
+        }
+    }
+    spots_->Ajoute(spots);
+    if (!autres.isEmpty()) {
+        // The pane keeps its last 500 lines anyway.
+        Journal_Noeud->appendPlainText(autres.mid(qMax<qsizetype>(0, autres.size() - 500)).join(u'\n'));
     }
 }
 
@@ -217,7 +227,13 @@ void Cluster::Spot_DblClick(const QModelIndex& index) {
         return;
     }
     const Spot& spot = spots_->Spot_Affiche(index.row());
-    if (!hote_.Prend_Spot(spot.indicatif, spot.bande)) {
+    if (hote_.Prend_Spot(spot.indicatif, spot.bande)) {
+        if (spot.bande.isEmpty()) {
+            Etat_Cluster->setText(u"Spot de "_s + spot.indicatif + u" sur "_s + spot.frequence +
+                                  u" kHz : cette fréquence n'est dans aucune bande du journal, choisissez "
+                                  u"la bande dans la saisie."_s);
+        }
+    } else {
         services_.messages.Message(
             u"La saisie n'attend pas un nouveau QSO : un QSO y est en cours ou affiché.\r\n"
             u"Cliquez sur « Annuler saisie en cours », puis double-cliquez de nouveau sur le "

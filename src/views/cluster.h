@@ -43,7 +43,7 @@ private:
     void Afficher_Click();
     void Connecte_Click();
     void Commande_Entree();
-    void Ligne_Recue(const QString& ligne);
+    void Lignes_Recues(const QStringList& lignes);
     void Spot_DblClick(const QModelIndex& index);
     QString Section_Station() const;
 

@@ -7,8 +7,8 @@ namespace swl {
 // What the cluster window hands to the main window: a spotted station to log.
 class Hote_Cluster {
 public:
-    // Puts the callsign in the entry form and selects the band (when it is one of the
-    // logbook's), if the form waits for a new QSO; false otherwise.
+    // Puts the callsign in the entry form and selects the band (left empty when it is none
+    // of the logbook's), if the form waits for a new QSO; false otherwise.
     virtual bool Prend_Spot(const QString& indicatif, const QString& bande) = 0;
 
 protected:

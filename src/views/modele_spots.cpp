@@ -6,21 +6,52 @@ using namespace Qt::Literals::StringLiterals;
 
 Modele_Spots::Modele_Spots(QObject* parent) : QAbstractTableModel(parent) {}
 
-void Modele_Spots::Ajoute(const Spot& spot) {
-    tous_.prepend(spot);
-    if (tous_.size() > Nombre_Maximal) {
-        // The oldest spot, last of the visible ones when it shows.
-        const Spot ancien = tous_.takeLast();
-        if (Spot_Dans_Choix(ancien, filtre_) && !visibles_.isEmpty()) {
-            const int derniere = static_cast<int>(visibles_.size()) - 1;
-            beginRemoveRows({}, derniere, derniere);
-            visibles_.removeLast();
-            endRemoveRows();
+void Modele_Spots::Ajoute(const QList<Spot>& spots) {
+    if (spots.isEmpty()) {
+        return;
+    }
+    if (spots.size() >= Nombre_Maximal) {
+        // A flood replaces every spot: one reset.
+        beginResetModel();
+        tous_.clear();
+        visibles_.clear();
+        for (qsizetype i = spots.size() - 1; i >= spots.size() - Nombre_Maximal; --i) {
+            tous_.append(spots[i]);
+            if (Spot_Dans_Choix(spots[i], filtre_)) {
+                visibles_.append(spots[i]);
+            }
+        }
+        endResetModel();
+        return;
+    }
+    // The oldest spots make room; those of them that show are the last rows.
+    const qsizetype surplus = qMax<qsizetype>(0, tous_.size() + spots.size() - Nombre_Maximal);
+    int caches = 0;
+    for (qsizetype i = tous_.size() - surplus; i < tous_.size(); ++i) {
+        caches += Spot_Dans_Choix(tous_[i], filtre_) ? 1 : 0;
+    }
+    tous_.resize(tous_.size() - surplus);
+    if (caches > 0) {
+        const int n = static_cast<int>(visibles_.size());
+        beginRemoveRows({}, n - caches, n - 1);
+        visibles_.resize(n - caches);
+        endRemoveRows();
+    }
+    QList<Spot> nouveaux;
+    for (qsizetype i = spots.size() - 1; i >= 0; --i) {
+        if (Spot_Dans_Choix(spots[i], filtre_)) {
+            nouveaux.append(spots[i]);
         }
     }
-    if (Spot_Dans_Choix(spot, filtre_)) {
-        beginInsertRows({}, 0, 0);
-        visibles_.prepend(spot);
+    QList<Spot> tous;
+    tous.reserve(Nombre_Maximal);
+    for (qsizetype i = spots.size() - 1; i >= 0; --i) {
+        tous.append(spots[i]);
+    }
+    tous_ = tous + tous_;
+    if (!nouveaux.isEmpty()) {
+        beginInsertRows({}, 0, static_cast<int>(nouveaux.size()) - 1);
+        visibles_ = nouveaux + visibles_;
         endInsertRows();
     }
 }
@@ -58,7 +89,7 @@ QVariant Modele_Spots::data(const QModelIndex& index, int role) const {
     }
     switch (index.column()) {
     case Heure:
-        return s.heure;
+        return Heure_Spot(s);
     case Frequence:
         return s.frequence;
     case Bande:
@@ -80,8 +111,8 @@ QVariant Modele_Spots::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const QStringList titres = {u"Heure"_s,    u"Fréquence"_s,   u"Bande"_s,  u"Indicatif"_s,
-                                       u"Spotteur"_s, u"Commentaire"_s, u"Locator"_s};
+    static const QStringList titres = {u"Heure UTC"_s, u"Fréquence (kHz)"_s, u"Bande"_s,  u"Indicatif"_s,
+                                       u"Spotteur"_s,  u"Commentaire"_s,     u"Locator"_s};
     return section >= 0 && section < titres.size() ? titres[section] : QVariant();
 }
 

@@ -7,8 +7,8 @@
 
 namespace swl {
 
-// The last 500 spots of the node, newest on top, those of the band chosen shown. A new spot
-// takes its place in the table without the table being rebuilt.
+// The last 500 spots of the node, newest on top, those of the band chosen shown. New spots
+// take their place in the table in one insertion, without the table being rebuilt.
 class Modele_Spots final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -18,7 +18,9 @@ public:
     explicit Modele_Spots(QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(Modele_Spots)
 
-    void Ajoute(const Spot& spot);
+    void Ajoute(const Spot& spot) { Ajoute(QList<Spot>{spot}); }
+    // Spots in the order they came: one insertion at the top, one removal of the oldest.
+    void Ajoute(const QList<Spot>& spots);
     // The choice of the band list (-1: none) whose spots are shown.
     void Filtre(int index_bande);
     const Spot& Spot_Affiche(int rangee) const { return visibles_[rangee]; }

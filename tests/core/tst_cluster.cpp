@@ -82,6 +82,11 @@ private Q_SLOTS:
         QTest::newRow("15 m") << 21074.0 << u"21 Mhz"_s;
         QTest::newRow("12 m") << 24915.0 << u"24 Mhz"_s;
         QTest::newRow("27 MHz") << 27205.0 << u"27 Mhz"_s;
+        QTest::newRow("27 MHz, appel DX") << 27555.0 << u"27 Mhz"_s;
+        QTest::newRow("27 MHz, bas") << 26065.0 << u"27 Mhz"_s;
+        QTest::newRow("27 MHz, haut") << 27995.0 << u"27 Mhz"_s;
+        QTest::newRow("sous le 27 MHz") << 26064.0 << u""_s;
+        QTest::newRow("entre 27 et 28") << 27996.0 << u""_s;
         QTest::newRow("10 m") << 28074.0 << u"28 Mhz"_s;
         QTest::newRow("6 m") << 50313.0 << u"50 Mhz"_s;
         QTest::newRow("2 m") << 144300.0 << u"144 Mhz"_s;
@@ -131,6 +136,13 @@ private Q_SLOTS:
         QTest::newRow("sans commentaire")
             << u"DX de G4XYZ:   28074.0  VK2ABC  2359Z"_s << true
             << QStringList({u"2359"_s, u"28074.0"_s, u"28 Mhz"_s, u"VK2ABC"_s, u"G4XYZ"_s, u""_s, u""_s});
+        QTest::newRow("commentaire de 1 000 caractères, coupé")
+            << u"DX de F5ABC:     27555.0  14RC1        "_s + QString(1000, u'x') + u" 1240Z JN18"_s << true
+            << QStringList({u"1240"_s, u"27555.0"_s, u"27 Mhz"_s, u"14RC1"_s, u"F5ABC"_s, QString(200, u'x'),
+                            u"JN18"_s});
+        QTest::newRow("au-delà de la ligne la plus longue")
+            << u"DX de F5ABC:     14025.0  K1ABC        "_s + QString(4096, u'x') + u" 1240Z"_s << false
+            << QStringList();
         QTest::newRow("WWV") << u"WWV de W0MU <18>:   SFI=150, A=5, K=1, No Storms -> No Storms"_s << false
                              << QStringList();
         QTest::newRow("annonce") << u"To ALL de F5XYZ: bonjour a tous"_s << false << QStringList();

@@ -457,10 +457,12 @@ private Q_SLOTS:
         QCOMPARE(s.C(u"Ind_A"_s)->text(), u"JA1AAA"_s);
         QCOMPARE(s.C<QComboBox>(u"Bande_A"_s)->currentText(), u"14 Mhz"_s);
         QCOMPARE(s.Focus(), s.C(u"Ind_A"_s));
-        // Another spot replaces it; a band outside the logbook leaves the band as it is.
+        // Another spot replaces it; a frequency outside the logbook's bands leaves the band
+        // empty, to be chosen, rather than the last one.
         QVERIFY(s.w->Prend_Spot(u"VK2ABC"_s, u""_s));
         QCOMPARE(s.C(u"Ind_A"_s)->text(), u"VK2ABC"_s);
-        QCOMPARE(s.C<QComboBox>(u"Bande_A"_s)->currentText(), u"14 Mhz"_s);
+        QCOMPARE(s.C<QComboBox>(u"Bande_A"_s)->currentText(), u""_s);
+        QCOMPARE(s.C<QComboBox>(u"Bande_A"_s)->currentIndex(), -1);
         // The QSO goes on from the keyboard as if typed.
         s.Tape(u""_s);
         QCOMPARE(s.Focus(), s.C(u"Dpt_A"_s));

@@ -93,6 +93,29 @@ private Q_SLOTS:
         QVERIFY2(texte.contains(raison), qPrintable(texte));
         QVERIFY(texte.contains(u"« Afficher »"_s));
         QVERIFY(!texte.contains(u"page du serveur"_s));
+        // The site answered with an error: the Internet connection is not to blame.
+        QCOMPARE(texte.contains(u"connexion à Internet"_s), statut == 0);
+    }
+
+    // A site that accepts the connection and never answers: a loading page first, then ours.
+    void siteQuiNeRepondPas() {
+        QTcpServer muet;
+        QList<QTcpSocket*> clients;
+        muet.listen(QHostAddress::LocalHost);
+        QObject::connect(&muet, &QTcpServer::newConnection, &muet,
+                         [&] { clients << muet.nextPendingConnection(); });
+        const QString adresse =
+            u"http://127.0.0.1:"_s + QString::number(muet.serverPort()) + u"/dxc/top_250_HF.html"_s;
+        QWidget fenetre;
+        Fabrique_Navigateur_Web fabrique(3000);
+        Navigateur* n = fabrique.Nouveau(&fenetre);
+        fenetre.show();
+        n->Navigue(adresse);
+        auto* vue = qobject_cast<QWebEngineView*>(n->Vue());
+        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"veuillez patienter"_s), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!clients.isEmpty(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"le site ne répond pas"_s), 30000);
+        QVERIFY(Texte(vue).contains(adresse));
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 using namespace swl;
 using namespace swl::test;
@@ -257,6 +259,109 @@ private Q_SLOTS:
         s.Ouvre();
         QCOMPARE(s.C<QLineEdit>(u"Noeud"_s)->text(), u"hamqth.com"_s);
         QCOMPARE(s.C<QLineEdit>(u"Port"_s)->text(), u"7300"_s);
+    }
+
+    // The 11-metre calling frequency has its band; a spot outside every band leaves the band
+    // to choose, and says so.
+    void spotsDu27EtHorsBande() {
+        Scene s;
+        Noeud n;
+        s.Ouvre();
+        s.Bande()->setCurrentIndex(-1);
+        s.C<QLineEdit>(u"Noeud"_s)->setText(u"127.0.0.1"_s);
+        s.C<QLineEdit>(u"Port"_s)->setText(QString::number(n.serveur.serverPort()));
+        QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
+        QTRY_COMPARE(n.recu, QByteArray("F1ZZZ\r\n"));
+        n.Envoie("DX de F5ABC:     27555.0  14RC1        DX                             1228Z\r\n"
+                 "DX de W1AW:      5357.0  K2XX         FT8                            1229Z\r\n");
+        QTRY_COMPARE(s.Indicatifs(), QStringList({u"K2XX"_s, u"14RC1"_s}));
+        auto* table = s.C<QTableView>(u"Table_Spots"_s);
+        QCOMPARE(table->model()->index(1, Modele_Spots::Heure).data().toString(), u"12:28"_s);
+        QCOMPARE(table->model()->headerData(Modele_Spots::Frequence, Qt::Horizontal).toString(),
+                 u"Fréquence (kHz)"_s);
+        s.C<QTabWidget>(u"Onglets"_s)->setCurrentIndex(1);
+        for (const int rangee : {1, 0}) {
+            const QRect r = table->visualRect(table->model()->index(rangee, Modele_Spots::Indicatif));
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        }
+        QCOMPARE(s.hote.pris, QStringList({u"14RC1 27 Mhz"_s, u"K2XX "_s}));
+        QCOMPARE(s.C<QLabel>(u"Etat_Cluster"_s)->text(),
+                 u"Spot de K2XX sur 5357.0 kHz : cette fréquence n'est dans aucune bande du journal, "
+                 u"choisissez la bande dans la saisie."_s);
+        // The comment column takes what the others leave.
+        const auto* entete = table->horizontalHeader();
+        QVERIFY(entete->sectionSize(Modele_Spots::Commentaire) >
+                entete->sectionSize(Modele_Spots::Indicatif));
+    }
+
+    // A node that closes right after the login is tried less and less often: the delay grows
+    // until a connection has lasted.
+    void delaiQuiCroitApresDesConnexionsBreves() {
+        Scene s;
+        QTcpServer ferme;
+        ferme.listen(QHostAddress::LocalHost);
+        QObject::connect(&ferme, &QTcpServer::newConnection, &ferme, [&ferme] {
+            QTcpSocket* c = ferme.nextPendingConnection();
+            c->write("login: ");
+            QObject::connect(c, &QTcpSocket::readyRead, c, [c] { c->disconnectFromHost(); });
+        });
+        s.Ouvre();
+        s.c->Connexion().delai_initial_ms = 300;
+        QStringList etats;
+        QObject::connect(&s.c->Connexion(), &Connexion_Cluster::Etat, &ferme,
+                         [&etats](const QString& e) { etats << e; });
+        s.C<QLineEdit>(u"Noeud"_s)->setText(u"127.0.0.1"_s);
+        s.C<QLineEdit>(u"Port"_s)->setText(QString::number(ferme.serverPort()));
+        QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
+        const auto essais = [&etats] { return etats.filter(u"nouvel essai dans"_s); };
+        QTRY_VERIFY_WITH_TIMEOUT(essais().size() >= 3, 30000);
+        QVERIFY2(essais()[0].endsWith(u"nouvel essai dans 1 s"_s), qPrintable(essais()[0]));
+        QVERIFY2(essais()[2].endsWith(u"nouvel essai dans 2 s"_s), qPrintable(essais()[2]));
+        QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
+    }
+
+    // 20,000 spot lines at once: the table takes them in a few insertions, and the window
+    // answers its events between the parts.
+    void deferlementDeSpots() {
+        Scene s;
+        Noeud n;
+        s.Ouvre();
+        s.Bande()->setCurrentIndex(0);
+        auto* modele = s.C<QTableView>(u"Table_Spots"_s)->model();
+        QAbstractItemModelTester testeur(modele, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        s.C<QLineEdit>(u"Noeud"_s)->setText(u"127.0.0.1"_s);
+        s.C<QLineEdit>(u"Port"_s)->setText(QString::number(n.serveur.serverPort()));
+        QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
+        QTRY_COMPARE(n.recu, QByteArray("F1ZZZ\r\n"));
+        int changements = 0;
+        int tics = 0;
+        int tics_au_premier = -1;
+        int tics_au_dernier = -1;
+        const auto change = [&] {
+            ++changements;
+            tics_au_premier = tics_au_premier < 0 ? tics : tics_au_premier;
+            tics_au_dernier = tics;
+        };
+        QObject::connect(modele, &QAbstractItemModel::rowsInserted, modele, change);
+        QObject::connect(modele, &QAbstractItemModel::modelReset, modele, change);
+        QTimer horloge;
+        QObject::connect(&horloge, &QTimer::timeout, &horloge, [&tics] { ++tics; });
+        QByteArray deferlement;
+        for (int i = 0; i < 20000; ++i) {
+            deferlement += "DX de F5ABC:     14025.0  K" + QByteArray::number(i) +
+                           "ZZ       CQ DX                          1234Z JN18\r\n";
+        }
+        horloge.start(1);
+        n.Envoie(deferlement);
+        QTRY_VERIFY_WITH_TIMEOUT(s.Indicatifs().value(0) == u"K19999ZZ"_s, 60000);
+        QCOMPARE(s.c->Spots().Nombre_Total(), Modele_Spots::Nombre_Maximal);
+        QCOMPARE(modele->rowCount(), Modele_Spots::Nombre_Maximal);
+        QVERIFY2(changements <= 20000 / 100, qPrintable(QString::number(changements)));
+        // Taken in parts, the window's timer running between the first and the last.
+        QVERIFY2(changements > 1, qPrintable(QString::number(changements)));
+        QVERIFY2(tics_au_dernier > tics_au_premier,
+                 qPrintable(QString::number(tics_au_premier) + u' ' + QString::number(tics_au_dernier)));
     }
 
     void cinqCentsSpotsAuPlus() {
