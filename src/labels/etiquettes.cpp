@@ -41,7 +41,7 @@ const std::array<QString, 6> Echantillon_Francais = {u"De F19999  pour F1ZZZ"_s,
                                                      u"Pse QSL        73's de F19999"_s};
 const std::array<QString, 6> Echantillon_Anglais = {u"From F19999  to F1ZZZ"_s,
                                                     u"in QSO with F6ZZY"_s,
-                                                    u"  Date  14/01/06   QTR 08:35"_s,
+                                                    u" Date  14/01/06   QTR 08:35"_s,
                                                     u"Band  7 Mhz   RST 59   Mode SSB"_s,
                                                     u"RX :  FT 847  Ant : Dipole 2x10m"_s,
                                                     u"Pse QSL      73's from F19999"_s};
@@ -217,7 +217,7 @@ void Etiquettes::Form_Load() {
 void Etiquettes::Langue_Click() {
     const auto& textes = Langue[0]->isChecked() ? Echantillon_Francais : Echantillon_Anglais;
     for (std::size_t i = 0; i < echantillon_.size(); ++i) {
-        echantillon_[i]->setText(textes[i]);
+        Affiche_Valeur(echantillon_[i], u"Exemple, ligne "_s + QString::number(i + 1) + u" :"_s, textes[i]);
     }
 }
 

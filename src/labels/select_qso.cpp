@@ -29,7 +29,9 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* evenement) override {
         switch (evenement->type()) {
-        case QEvent::MouseButtonPress: {
+        // The second of two quick presses comes as a double click: it moves its line too.
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
             const auto* souris = static_cast<QMouseEvent*>(evenement);
             liste_->setFocus(Qt::MouseFocusReason);
             const QModelIndex ligne = liste_->indexAt(souris->position().toPoint());
@@ -39,7 +41,6 @@ protected:
             return true;
         }
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
             return true;
         default:

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
@@ -160,6 +161,16 @@ QComboBox* Nouvelle_Combo_Editable(QWidget* parent, const QString& nom) {
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setCompleter(nullptr);
     return c;
+}
+
+void Affiche_Valeur(QLabel* label, const QString& legende, const QString& valeur) {
+    label->setText(valeur);
+    label->setAccessibleName(legende.isEmpty() ? valeur : legende + u' ' + valeur.trimmed());
+}
+
+void Change_Legende(QAbstractButton* bouton, const QString& legende) {
+    bouton->setText(legende);
+    bouton->setAccessibleName(legende);
 }
 
 int Position_Dans_Liste(const QComboBox* combo, const QString& texte) {

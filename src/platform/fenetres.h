@@ -7,8 +7,10 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QAbstractItemView;
 class QComboBox;
+class QLabel;
 class QListView;
 
 namespace swl {
@@ -59,6 +61,12 @@ Controle* Nomme_Controle(Controle* c, const QString& nom, const QString& accessi
     c->setAccessibleName(accessible);
     return c;
 }
+
+// A label that shows a value: its text, and for a screen reader the caption with the value
+// ("Heure UTC 13:02"), updated together.
+void Affiche_Valeur(QLabel* label, const QString& legende, const QString& valeur);
+// A button whose caption changes: the screen reader hears the new one.
+void Change_Legende(QAbstractButton* bouton, const QString& legende);
 
 // A list of fixed-column log lines: the fixed-pitch list font, light yellow, one line
 // selected at a time, nothing editable.

@@ -128,6 +128,19 @@ private Q_SLOTS:
         QVERIFY(!s.Liste(u"Liste_Imprime"_s)->selectionModel()->hasSelection());
     }
 
+    // Two quick presses on the top line: the second comes as a double click, and moves the
+    // line that took the place of the first.
+    void clicsRapprochesSurLaPremiereLigne() {
+        Scene s;
+        QListView* l = s.Liste(u"Liste_QSO"_s);
+        const QPoint haut = l->visualRect(l->model()->index(0, 0)).center();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, haut);
+        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, haut);
+        QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, haut);
+        QCOMPARE(s.Numeros(u"Liste_Imprime"_s), QList<int>({1, 2}));
+        QCOMPARE(s.Numeros(u"Liste_QSO"_s).value(0), 3);
+    }
+
     void toutesLesLignesPuisRetour() {
         Scene s(3);
         s.Choisit({2, 1, 3});
@@ -188,7 +201,7 @@ private Q_SLOTS:
                                   u"Label12"_s, u"Label13"_s, u"Label14"_s};
         const QStringList anglais = {u"From F19999  to F1ZZZ"_s,
                                      u"in QSO with F6ZZY"_s,
-                                     u"  Date  14/01/06   QTR 08:35"_s,
+                                     u" Date  14/01/06   QTR 08:35"_s,
                                      u"Band  7 Mhz   RST 59   Mode SSB"_s,
                                      u"RX :  FT 847  Ant : Dipole 2x10m"_s,
                                      u"Pse QSL      73's from F19999"_s};
@@ -200,6 +213,9 @@ private Q_SLOTS:
                                       u"Pse QSL        73's de F19999"_s};
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(C<QLabel>(e, noms[i])->text(), anglais[i]);
+            // A screen reader hears the sample's text, not only which line it is.
+            QCOMPARE(C<QLabel>(e, noms[i])->accessibleName(),
+                     u"Exemple, ligne "_s + QString::number(i + 1) + u" : "_s + anglais[i].trimmed());
         }
         C<QRadioButton>(e, u"Langue(1)"_s)->click();
         for (int i = 0; i < 6; ++i) {
