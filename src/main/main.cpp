@@ -338,7 +338,7 @@ void Main::Form_Load() {
     Bande_A->addItems(Liste_Bandes());
     Mode_A->clear();
     Mode_A->addItems(Liste_Modes());
-    Label_Liste_QSO->setText(Libelle_Colonnes_Liste());
+    Affiche_Valeur(Label_Liste_QSO, u"Colonnes du journal :"_s, Libelle_Colonnes_Liste());
     Fixe_Indicatif_Station(Indicatif_Stocke());
     Selectionne_Bande_Mode();
     const QString date_auto = services_.reglages.Lire_Reglage(Section_Station(), cle::Date_Auto, u"Oui"_s);
@@ -372,7 +372,7 @@ void Main::Form_Load() {
     Timer1->start();
     Ind_A->setEnabled(true);
     Ind_A->setFocus();
-    Mode_Aff->setText(u"Saisie QSO"_s);
+    Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Saisie QSO"_s);
     setWindowTitle(Titre_Fenetre_Principale());
 
     if (indicatif_station_ != Aucune_Station && !Charge_Log()) {
@@ -424,7 +424,7 @@ QString Main::Indicatif_Stocke() {
 
 void Main::Fixe_Indicatif_Station(const QString& indicatif) {
     indicatif_station_ = indicatif;
-    I_Station->setText(Indicatif_Affiche(indicatif));
+    Affiche_Valeur(I_Station, u"Indicatif de la station SWL"_s, Indicatif_Affiche(indicatif));
 }
 
 void Main::Selectionne_Bande_Mode() {
@@ -472,7 +472,7 @@ void Main::Init_Saisie() {
     insertion_en_cours_ = false;
     Annule_Saisie->setEnabled(false);
     Valide_A->setEnabled(false);
-    Mode_Aff->setText(u"Saisie QSO"_s);
+    Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Saisie QSO"_s);
 }
 
 void Main::Au_Repos(std::initializer_list<QWidget*> champs) {

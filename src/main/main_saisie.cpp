@@ -51,10 +51,10 @@ void Fixe_Texte_Combo(QComboBox* c, const QString& texte) {
 
 void Main::Timer1_Timer() {
     Label37->setEnabled(true);
-    Label37->setText(Heure_Utc(services_.horloge).left(5) + u" Utc"_s);
+    Affiche_Valeur(Label37, u"Heure UTC"_s, Heure_Utc(services_.horloge).left(5) + u" Utc"_s);
     Label34->setEnabled(true);
-    Label34->setText(Heure_Locale(services_.horloge).left(5) + u" Loc"_s);
-    Label33->setText(Date_Utc(services_.horloge));
+    Affiche_Valeur(Label34, u"Heure locale"_s, Heure_Locale(services_.horloge).left(5) + u" Loc"_s);
+    Affiche_Valeur(Label33, u"Date UTC"_s, Date_Utc(services_.horloge));
 }
 
 void Main::Mnu_Date_Auto_Click() {
@@ -316,7 +316,7 @@ void Main::Remet_En_Attente() {
     modif_en_cours_ = false;
     insertion_en_cours_ = false;
     liste_bloquee_ = false;
-    Mode_Aff->setText(u"Saisie QSO"_s);
+    Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Saisie QSO"_s);
     Valide_A->setPalette(QPalette());
     Valide_A->setEnabled(false);
     for (QLineEdit* c : {Ind_A, Dpt_A, Dpt_B, Prenom_A, Ind_B, Heure_A, Rem_A}) {
@@ -379,7 +379,7 @@ void Main::Liste_SWL_DblClick() {
                                                       Bande_A, RST_A, RST_B, Rem_A, QSL_A, Valide_A}) {
         c->setEnabled(true);
     }
-    Mode_Aff->setText(u"Modification QSO"_s);
+    Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Modification QSO"_s);
     // The fields keep their columns' full width, trailing spaces included.
     Ind_A->setEnabled(false);
     Affiche_Ligne(ligne_selectionnee_, true);
@@ -423,7 +423,7 @@ bool Main::Prend_Spot(const QString& indicatif, const QString& bande) {
 
 void Main::Ajout_QSO_Click() {
     insertion_en_cours_ = true;
-    Mode_Aff->setText(u"Insertion QSO"_s);
+    Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Insertion QSO"_s);
     // After a click on an entry the first field is disabled: it must take the typing again.
     Ind_A->setEnabled(true);
     Fixe_Couleur_Fond(Ind_A, Couleur_Courante);

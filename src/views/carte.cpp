@@ -90,7 +90,8 @@ Carte::Carte(const Services& services, std::function<QString()> indicatif, QWidg
     QFont gras = font();
     gras.setBold(true);
     gras.setPointSizeF(gras.pointSizeF() * 1.2);
-    NB_Dep = Etiquette(u"NB_Dep"_s, u"0"_s, this);
+    NB_Dep = Etiquette(u"NB_Dep"_s, {}, this);
+    Affiche_Valeur(NB_Dep, u"Nombre de départements entendus"_s, u"0"_s);
     Label5 = Etiquette(u"Label5"_s, u"départements entendus sur"_s, this);
     Bande_Carte = Etiquette(u"Bande_Carte"_s, {}, this);
     for (QLabel* l : {NB_Dep, Label5, Bande_Carte}) {
@@ -165,10 +166,10 @@ void Carte::Affiche_Carte() {
         return;
     }
     const int index = Position_Dans_Liste(Bande_A, bande);
-    Bande_Carte->setText(index >= 0 ? Bande_A->itemText(index) : bande);
+    Affiche_Valeur(Bande_Carte, u"Bande de la carte"_s, index >= 0 ? Bande_A->itemText(index) : bande);
     const Marquage marquage = Marque_Departements(lecture.lignes, bande);
     Colore(marquage);
-    NB_Dep->setText(QString::number(marquage.nombre));
+    Affiche_Valeur(NB_Dep, u"Nombre de départements entendus"_s, QString::number(marquage.nombre));
 }
 
 void Carte::Colore(const Marquage& marquage) {

@@ -75,8 +75,8 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
     Port = Nomme_Controle(new QLineEdit(page_spots), u"Port"_s, u"Port"_s);
     Port->setMaximumWidth(80);
     Connecte = Nomme_Controle(new QPushButton(u"Connecter"_s, page_spots), u"Connecte"_s, u"Connecter"_s);
-    Etat_Cluster =
-        Nomme_Controle(new QLabel(u"Déconnecté"_s, page_spots), u"Etat_Cluster"_s, u"État de la connexion"_s);
+    Etat_Cluster = Nomme_Controle(new QLabel(page_spots), u"Etat_Cluster"_s, QString());
+    Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s, u"Déconnecté"_s);
     Etat_Cluster->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Table_Spots = Nomme_Controle(new QTableView(page_spots), u"Table_Spots"_s, u"Spots du cluster"_s);
     Table_Spots->setModel(spots_);
@@ -121,8 +121,8 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
     connect(Commande, &QLineEdit::returnPressed, this, &Cluster::Commande_Entree);
     connect(Table_Spots, &QTableView::doubleClicked, this, &Cluster::Spot_DblClick);
     connect(connexion_, &Connexion_Cluster::Etat, this, [this](const QString& etat) {
-        Etat_Cluster->setText(etat);
-        Connecte->setText(connexion_->Active() ? u"Déconnecter"_s : u"Connecter"_s);
+        Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s, etat);
+        Change_Legende(Connecte, connexion_->Active() ? u"Déconnecter"_s : u"Connecter"_s);
     });
     connect(connexion_, &Connexion_Cluster::Lignes, this, &Cluster::Lignes_Recues);
     Form_Load();
@@ -183,7 +183,7 @@ void Cluster::Connecte_Click() {
     services_.reglages.Ecrire_Reglage(commune, cle::Noeud_Cluster, noeud.hote);
     services_.reglages.Ecrire_Reglage(commune, cle::Port_Cluster, noeud.port);
     connexion_->Connecte(noeud.hote, noeud.port, Indicatif_Affiche(indicatif));
-    Connecte->setText(u"Déconnecter"_s);
+    Change_Legende(Connecte, u"Déconnecter"_s);
 }
 
 void Cluster::Commande_Entree() {
@@ -229,9 +229,10 @@ void Cluster::Spot_DblClick(const QModelIndex& index) {
     const Spot& spot = spots_->Spot_Affiche(index.row());
     if (hote_.Prend_Spot(spot.indicatif, spot.bande)) {
         if (spot.bande.isEmpty()) {
-            Etat_Cluster->setText(u"Spot de "_s + spot.indicatif + u" sur "_s + spot.frequence +
-                                  u" kHz : cette fréquence n'est dans aucune bande du journal, choisissez "
-                                  u"la bande dans la saisie."_s);
+            Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s,
+                           u"Spot de "_s + spot.indicatif + u" sur "_s + spot.frequence +
+                               u" kHz : cette fréquence n'est dans aucune bande du journal, choisissez "
+                               u"la bande dans la saisie."_s);
         }
     } else {
         services_.messages.Message(

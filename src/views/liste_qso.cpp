@@ -122,14 +122,14 @@ void Liste_QSO::Afficher_Click() {
                                    u") : la liste n'a pas été mise à jour."_s);
         return;
     }
-    Label2->setText(
-        u"      Date     Heure  Indicatif A       Dpt    RST Indicatif B      Dpt    RST    Mode  "
-        u"   Bande    QSL"_s);
+    Affiche_Valeur(Label2, u"Colonnes de la liste :"_s,
+                   u"      Date     Heure  Indicatif A       Dpt    RST Indicatif B      Dpt    RST    Mode  "
+                   u"   Bande    QSL"_s);
     Liste_Bande liste = Construit_Liste_Bande(lecture.lignes, Bande_D->currentText());
     lignes_ = std::move(liste.lignes);
     modele_->Remplace(static_cast<int>(lignes_.size()), [this](int i) { return lignes_[i]; });
-    Compt_C->setText(QString::number(liste.entendus));
-    Compt_V->setText(QString::number(liste.confirmes));
+    Affiche_Valeur(Compt_C, u"Nombre de QSO entendus"_s, QString::number(liste.entendus));
+    Affiche_Valeur(Compt_V, u"Nombre de QSO confirmés"_s, QString::number(liste.confirmes));
     Enregistrer->setEnabled(true);
     Imprimer->setEnabled(true);
 }

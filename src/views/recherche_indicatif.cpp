@@ -126,7 +126,7 @@ void Recherche_Indicatif::Form_Load() {
     Indica->clear();
     setWindowTitle(u"Rechercher un QSO"_s);
     Label3->setText(u"Rechercher un QSO par ..."_s);
-    Label13->setText(Libelle_Resultats);
+    Affiche_Valeur(Label13, u"Colonnes des QSO trouvés :"_s, Libelle_Resultats);
     adjustSize();
     Centre_Fenetre(*this);
     Indica->setFocus();

@@ -2,6 +2,7 @@
 #include "core/reglages.h"
 #include "labels/select_qso.h"
 #include "main/main.h"
+#include "platform/connexion_cluster.h"
 #include "support/doubles.h"
 #include "views/carte.h"
 #include "views/cluster.h"
@@ -14,6 +15,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -49,6 +51,37 @@ QStringList Sans_Nom(QWidget* fenetre) {
     return muets;
 }
 
+// The labels of `fenetre` whose value a screen reader would not hear: the name it reads does
+// not hold the text shown.
+QStringList Valeurs_Cachees(QWidget* fenetre) {
+    QStringList cachees;
+    for (QLabel* l : fenetre->findChildren<QLabel*>()) {
+        const QString texte = QString(l->text()).remove(u'&').trimmed();
+        // A label that names its control (its buddy) shows no value.
+        if (texte.isEmpty() || l->window() != fenetre || Qt::mightBeRichText(texte) || l->buddy()) {
+            continue;
+        }
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(l);
+        const QString nom = a ? a->text(QAccessible::Name) : QString();
+        if (!nom.contains(texte)) {
+            cachees << (l->objectName().isEmpty() ? texte : l->objectName()) + u" : « "_s + nom + u" »"_s;
+        }
+    }
+    // A button is heard by its caption, the one it shows now.
+    for (QAbstractButton* b : fenetre->findChildren<QAbstractButton*>()) {
+        const QString texte = QString(b->text()).remove(u'&').remove(u'…').trimmed();
+        if (texte.isEmpty() || b->window() != fenetre) {
+            continue;
+        }
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
+        const QString nom = a ? a->text(QAccessible::Name) : QString();
+        if (!nom.contains(texte, Qt::CaseInsensitive)) {
+            cachees << (b->objectName().isEmpty() ? texte : b->objectName()) + u" : « "_s + nom + u" »"_s;
+        }
+    }
+    return cachees;
+}
+
 struct Hote_Nul final : Hote_Cluster {
     bool Prend_Spot(const QString&, const QString&) override { return true; }
 };
@@ -60,28 +93,76 @@ class Tst_Accessibilite : public QObject {
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    // After their values change, labels and buttons are heard as they now read.
+    void valeursApresChangement() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {Ligne_Test(u"F6AAA"_s, u"01/06/08"_s, u"10:00"_s)});
+        Main w(b.services);
+        w.Form_Load();
+        b.horloge.utc = QDateTime(QDate(2026, 12, 7), QTime(13, 2), Qt::UTC);
+        QTest::mouseClick(w.findChild<QPushButton*>(u"Ajout_QSO"_s), Qt::LeftButton);
+        // The clock's next tick.
+        QTRY_COMPARE(w.findChild<QLabel*>(u"Label37"_s)->accessibleName(), u"Heure UTC 13:02 Utc"_s);
+        QCOMPARE(w.findChild<QLabel*>(u"Mode_Aff"_s)->accessibleName(), u"Mode de saisie Insertion QSO"_s);
+        QCOMPARE(w.findChild<QLabel*>(u"I_Station"_s)->accessibleName(),
+                 u"Indicatif de la station SWL F1ABC"_s);
+        QVERIFY2(Valeurs_Cachees(&w).isEmpty(), qPrintable(Valeurs_Cachees(&w).join(u" | "_s)));
+        const auto indicatif = [] { return u"F1ABC"_s; };
+        Liste_QSO liste(b.services, indicatif);
+        liste.findChild<QComboBox*>(u"Bande_D"_s)->setCurrentText(u"7.0 Mhz"_s);
+        QTest::mouseClick(liste.findChild<QPushButton*>(u"Afficher"_s), Qt::LeftButton);
+        QCOMPARE(liste.findChild<QLabel*>(u"Compt_C"_s)->accessibleName(), u"Nombre de QSO entendus 1"_s);
+        QVERIFY2(Valeurs_Cachees(&liste).isEmpty(), qPrintable(Valeurs_Cachees(&liste).join(u" | "_s)));
+        Carte carte(b.services, indicatif);
+        QVERIFY2(Valeurs_Cachees(&carte).isEmpty(), qPrintable(Valeurs_Cachees(&carte).join(u" | "_s)));
+        // The connect button follows its caption while a node is tried.
+        Hote_Nul hote;
+        Cluster cluster(b.services, indicatif, hote);
+        cluster.Connexion().delai_initial_ms = 60000;
+        cluster.findChild<QLineEdit*>(u"Noeud"_s)->setText(u"127.0.0.1"_s);
+        cluster.findChild<QLineEdit*>(u"Port"_s)->setText(u"1"_s);
+        QTest::mouseClick(cluster.findChild<QPushButton*>(u"Connecte"_s), Qt::LeftButton);
+        QTRY_VERIFY(cluster.findChild<QLabel*>(u"Etat_Cluster"_s)->text().startsWith(u"Erreur"_s));
+        QCOMPARE(cluster.findChild<QPushButton*>(u"Connecte"_s)->accessibleName(), u"Déconnecter"_s);
+        QVERIFY2(Valeurs_Cachees(&cluster).isEmpty(), qPrintable(Valeurs_Cachees(&cluster).join(u" | "_s)));
+        QTest::mouseClick(cluster.findChild<QPushButton*>(u"Connecte"_s), Qt::LeftButton);
+        QCOMPARE(cluster.findChild<QPushButton*>(u"Connecte"_s)->accessibleName(), u"Connecter"_s);
+        QCOMPARE(cluster.findChild<QLabel*>(u"Etat_Cluster"_s)->accessibleName(),
+                 u"État de la connexion : Déconnecté"_s);
+    }
+
     void chaqueFenetre() {
         Banc b;
         b.Station_Avec_Log(u"F1ABC"_s, {Ligne_Test(u"F6AAA"_s, u"01/06/08"_s, u"10:00"_s)});
         Main w(b.services);
         w.Form_Load();
         QCOMPARE(Sans_Nom(&w), QStringList());
+        QVERIFY2(Valeurs_Cachees(&w).isEmpty(), qPrintable(Valeurs_Cachees(&w).join(u" | "_s)));
         const auto indicatif = [] { return u"F1ABC"_s; };
         Recherche_Indicatif recherche(b.services, w);
         QCOMPARE(Sans_Nom(&recherche), QStringList());
+        QVERIFY2(Valeurs_Cachees(&recherche).isEmpty(),
+                 qPrintable(Valeurs_Cachees(&recherche).join(u" | "_s)));
         Liste_QSO liste(b.services, indicatif);
         QCOMPARE(Sans_Nom(&liste), QStringList());
+        QVERIFY2(Valeurs_Cachees(&liste).isEmpty(), qPrintable(Valeurs_Cachees(&liste).join(u" | "_s)));
         Carte carte(b.services, indicatif);
         QCOMPARE(Sans_Nom(&carte), QStringList());
+        QVERIFY2(Valeurs_Cachees(&carte).isEmpty(), qPrintable(Valeurs_Cachees(&carte).join(u" | "_s)));
         Hote_Nul hote;
         Cluster cluster(b.services, indicatif, hote);
         QCOMPARE(Sans_Nom(&cluster), QStringList());
+        QVERIFY2(Valeurs_Cachees(&cluster).isEmpty(), qPrintable(Valeurs_Cachees(&cluster).join(u" | "_s)));
         QWidget principale;
         auto* selection = new Select_QSO(b.services, w.Lignes_Liste(), indicatif, &principale);
         QCOMPARE(Sans_Nom(selection), QStringList());
+        QVERIFY2(Valeurs_Cachees(selection).isEmpty(), qPrintable(Valeurs_Cachees(selection).join(u" | "_s)));
         QTest::mouseClick(selection->findChild<QPushButton*>(u"Impression"_s), Qt::LeftButton);
         QWidget* etiquettes = principale.findChild<QWidget*>(u"Etiquettes"_s);
+        etiquettes->findChild<QAbstractButton*>(u"Langue(2)"_s)->click();
         QCOMPARE(Sans_Nom(etiquettes), QStringList());
+        QVERIFY2(Valeurs_Cachees(etiquettes).isEmpty(),
+                 qPrintable(Valeurs_Cachees(etiquettes).join(u" | "_s)));
     }
 };
 
