@@ -63,7 +63,7 @@ private Q_SLOTS:
         fenetre.show();
         n->Navigue(serveur.Adresse());
         auto* vue = qobject_cast<QWebEngineView*>(n->Vue());
-        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"TX5S 412"_s), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"TX5S 412"_s), 90000);
     }
 
     // A refused connection or an HTTP error: our French page naming the address and why.
@@ -87,7 +87,7 @@ private Q_SLOTS:
         fenetre.show();
         n->Navigue(adresse);
         auto* vue = qobject_cast<QWebEngineView*>(n->Vue());
-        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"ne peut pas être affichée"_s), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"ne peut pas être affichée"_s), 90000);
         const QString texte = Texte(vue);
         QVERIFY2(texte.contains(adresse), qPrintable(texte));
         QVERIFY2(texte.contains(raison), qPrintable(texte));
@@ -107,14 +107,14 @@ private Q_SLOTS:
         const QString adresse =
             u"http://127.0.0.1:"_s + QString::number(muet.serverPort()) + u"/dxc/top_250_HF.html"_s;
         QWidget fenetre;
-        Fabrique_Navigateur_Web fabrique(3000);
+        Fabrique_Navigateur_Web fabrique(10000);
         Navigateur* n = fabrique.Nouveau(&fenetre);
         fenetre.show();
         n->Navigue(adresse);
         auto* vue = qobject_cast<QWebEngineView*>(n->Vue());
-        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"veuillez patienter"_s), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(!clients.isEmpty(), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"le site ne répond pas"_s), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"veuillez patienter"_s), 90000);
+        QTRY_VERIFY_WITH_TIMEOUT(!clients.isEmpty(), 90000);
+        QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"le site ne répond pas"_s), 90000);
         QVERIFY(Texte(vue).contains(adresse));
     }
 };
