@@ -22,7 +22,7 @@ inline const QString Programme_ADIF = QStringLiteral("ORBELSWL");
 // The ADIF band of a logbook band ("7.0 Mhz" → "40m"); empty for 27 Mhz, which ADIF has not.
 QString Bande_Vers_ADIF(const QString& bande);
 // The logbook band of an ADIF band, any letter case ("40M" → "7.0 Mhz"), or empty.
-QString Bande_De_ADIF(const QString& band);
+QString Bande_De_ADIF(QStringView band);
 
 struct Mode_ADIF {
     QString mode;
@@ -33,7 +33,7 @@ struct Mode_ADIF {
 Mode_ADIF Mode_Vers_ADIF(const QString& mode);
 // The table read backwards; any other mode is "DIG" (`autre` set). Without a mode, the one
 // its submode belongs to; without either, nothing.
-QString Mode_De_ADIF(const QString& mode, const QString& sous_mode, bool* autre = nullptr);
+QString Mode_De_ADIF(QStringView mode, QStringView sous_mode, bool* autre = nullptr);
 
 // "YYYYMMDD" of a log date "JJ/MM/AA" (50-99 → 19xx, 00-49 → 20xx), when it is a real date.
 std::optional<QString> Date_Vers_ADIF(QStringView date);
@@ -63,15 +63,19 @@ QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& entete);
 QByteArray Exporte_CSV(const Lignes_Log& log);
 
 // A record read: fields by name in capitals; our own APP fields under "APP_ORBELSWL_<NAME>",
-// their exact text restored.
+// their exact text restored. Values are views into `textes`, which the record shares: the
+// file's text is never copied field by field.
 struct Enregistrement_ADIF {
-    int numero = 0;                            // from 1, in the file
-    QList<std::pair<QString, QString>> champs; // a name given twice: the last one counts
-    QString refus; // why reading already refuses it (a field too long, unreadable), or empty
+    int numero = 0;                                // from 1, in the file
+    QList<std::pair<QString, QStringView>> champs; // a name given twice: the last one counts
+    QString refus;      // why reading already refuses it (a field too long, unreadable), or empty
+    QStringList textes; // what the values are views into (shared, not copied)
 
     // The field's value, or nothing when the record has no such field.
-    const QString* Trouve(QStringView nom) const;
+    std::optional<QStringView> Trouve(QStringView nom) const;
     void Fixe(const QString& nom, const QString& valeur);
+    // A value that is a view into text the record already holds.
+    void Ajoute(const QString& nom, QStringView valeur) { champs.append({nom, valeur}); }
 };
 
 struct Lecture_ADIF {

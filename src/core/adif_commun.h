@@ -32,6 +32,15 @@ std::optional<QString> Heure_Vers_ADIF(QStringView h);
 // Only printable ASCII.
 bool Ascii(QStringView t);
 
+// Reading a file record after record, each handed over as soon as it is read (the same
+// record object is used again for the next one): what Lit_ADI and Lit_ADX do, without keeping
+// every record. The result has no records.
+using Recoit_Enregistrement = std::function<void(Enregistrement_ADIF& e)>;
+Lecture_ADIF Parcourt_ADI(const QByteArray& octets, const Progression& progression,
+                          const Recoit_Enregistrement& recoit);
+Lecture_ADIF Parcourt_ADX(const QByteArray& octets, const Progression& progression,
+                          const Recoit_Enregistrement& recoit);
+
 // Whether the import reads the field (of that name in capitals).
 bool Champ_Lu(QStringView nom);
 

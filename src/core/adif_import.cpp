@@ -6,6 +6,7 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 
@@ -35,11 +36,66 @@ QString Cite(QStringView valeur) {
 
 } // namespace
 
+namespace {
+
+// The fields the import reads, each in its slot; then our own fields, in the order of
+// `Colonnes` below.
+enum Emplacement {
+    E_CALL,
+    E_QSO_DATE,
+    E_TIME_ON,
+    E_BAND,
+    E_FREQ,
+    E_MODE,
+    E_SUBMODE,
+    E_RST_RCVD,
+    E_NAME,
+    E_NAME_INTL,
+    E_QTH,
+    E_QTH_INTL,
+    E_QSL_RCVD,
+    E_DXCC,
+    E_STATE,
+    E_Propres
+};
+
+// Our own fields hold the exact text of a column: one that does not fit was not written
+// by this program, and would shift every later column.
+struct Colonne {
+    QString Fiche_QSO::*texte;
+    const char16_t* nom;
+    qsizetype largeur;
+};
+constexpr Colonne Colonnes[] = {
+    {&Fiche_QSO::Indicatif_A, u"CALL_A", 12}, {&Fiche_QSO::Indicatif_B, u"CALL_B", 12},
+    {&Fiche_QSO::Dpt_A, u"DPT_A", 2},         {&Fiche_QSO::Dpt_B, u"DPT_B", 2},
+    {&Fiche_QSO::Prenom_A, u"PRENOM", 15},    {&Fiche_QSO::Date, u"DATE", 8},
+    {&Fiche_QSO::Heure, u"HEURE", 5},         {&Fiche_QSO::Mode, u"MODE", 3},
+    {&Fiche_QSO::Bande, u"BANDE", 7},         {&Fiche_QSO::RST_A, u"RST_A", 3},
+    {&Fiche_QSO::RST_B, u"RST_B", 3},         {&Fiche_QSO::QTH_A, u"QTH", 30}};
+constexpr int Nombre_Emplacements = E_Propres + static_cast<int>(std::size(Colonnes));
+
+const QHash<QString, int>& Emplacements() {
+    static const QHash<QString, int> e = [] {
+        QHash<QString, int> h;
+        const QStringList lus = {u"CALL"_s, u"QSO_DATE"_s, u"TIME_ON"_s,  u"BAND"_s, u"FREQ"_s,
+                                 u"MODE"_s, u"SUBMODE"_s,  u"RST_RCVD"_s, u"NAME"_s, u"NAME_INTL"_s,
+                                 u"QTH"_s,  u"QTH_INTL"_s, u"QSL_RCVD"_s, u"DXCC"_s, u"STATE"_s};
+        for (int i = 0; i < lus.size(); ++i) {
+            h.insert(lus[i], i);
+        }
+        for (std::size_t i = 0; i < std::size(Colonnes); ++i) {
+            h.insert(Prefixe_Propre + QString::fromUtf16(Colonnes[i].nom), E_Propres + static_cast<int>(i));
+        }
+        return h;
+    }();
+    return e;
+}
+
+} // namespace
+
 bool adif::Champ_Lu(QStringView nom) {
-    static const QSet<QString> lus = {u"CALL"_s, u"QSO_DATE"_s, u"TIME_ON"_s,  u"BAND"_s, u"FREQ"_s,
-                                      u"MODE"_s, u"SUBMODE"_s,  u"RST_RCVD"_s, u"NAME"_s, u"NAME_INTL"_s,
-                                      u"QTH"_s,  u"QTH_INTL"_s, u"QSL_RCVD"_s, u"DXCC"_s, u"STATE"_s};
-    return nom.startsWith(Prefixe_Propre) || lus.contains(nom.toString());
+    return nom.startsWith(Prefixe_Propre) || Emplacements().contains(nom.toString());
 }
 
 Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e) {
@@ -48,50 +104,48 @@ Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e) {
         r.refus = e.refus;
         return r;
     }
-    const auto propre = [&e](QStringView nom) -> std::optional<QString> {
-        // Our own fields: "APP_ORBELSWL_" and the name.
-        for (auto i = e.champs.crbegin(); i != e.champs.crend(); ++i) {
-            const QString& n = i->first;
-            if (n.size() == Prefixe_Propre.size() + nom.size() && n.endsWith(nom) &&
-                n.startsWith(Prefixe_Propre)) {
-                return i->second;
+    // One pass over the fields: each one read goes to its slot, the last of a name counts.
+    // The records of a file share their field names (one text each) and mostly their order:
+    // the slot found at a place of the previous record is taken again for the same name.
+    struct Memo {
+        QString nom; // held, so that its text cannot be freed and stand for another name
+        int emplacement = -1;
+    };
+    thread_local std::array<Memo, 40> memo;
+    std::array<std::optional<QStringView>, Nombre_Emplacements> valeurs{};
+    const QHash<QString, int>& emplacements = Emplacements();
+    for (qsizetype k = 0; k < e.champs.size(); ++k) {
+        const auto& [nom, valeur] = e.champs[k];
+        Memo* m = k < qsizetype(memo.size()) ? &memo[std::size_t(k)] : nullptr;
+        int i = -1;
+        if (m && m->nom.constData() == nom.constData() && m->nom.size() == nom.size() && !nom.isEmpty()) {
+            i = m->emplacement;
+        } else {
+            i = emplacements.value(nom, -1);
+            if (m) {
+                *m = {nom, i};
             }
         }
-        return std::nullopt;
-    };
-    const auto champ = [&e](QStringView nom) {
-        const QString* v = e.Trouve(nom);
-        return v ? v->trimmed() : QString();
-    };
-    const auto intl = [&](QStringView nom, QStringView nom_intl) {
-        const QString v = champ(nom_intl);
+        if (i >= 0) {
+            valeurs[static_cast<std::size_t>(i)] = valeur;
+        }
+    }
+    const auto champ = [&valeurs](Emplacement i) { return valeurs[i].value_or(QStringView()).trimmed(); };
+    const auto intl = [&](Emplacement nom, Emplacement nom_intl) {
+        const QStringView v = champ(nom_intl);
         return v.isEmpty() ? champ(nom) : v;
     };
-    // Our own fields hold the exact text of a column: one that does not fit was not written
-    // by this program, and would shift every later column.
-    struct Colonne {
-        QString Fiche_QSO::*texte;
-        const char16_t* nom;
-        qsizetype largeur;
-    };
-    static constexpr Colonne Colonnes[] = {
-        {&Fiche_QSO::Indicatif_A, u"CALL_A", 12}, {&Fiche_QSO::Indicatif_B, u"CALL_B", 12},
-        {&Fiche_QSO::Dpt_A, u"DPT_A", 2},         {&Fiche_QSO::Dpt_B, u"DPT_B", 2},
-        {&Fiche_QSO::Prenom_A, u"PRENOM", 15},    {&Fiche_QSO::Date, u"DATE", 8},
-        {&Fiche_QSO::Heure, u"HEURE", 5},         {&Fiche_QSO::Mode, u"MODE", 3},
-        {&Fiche_QSO::Bande, u"BANDE", 7},         {&Fiche_QSO::RST_A, u"RST_A", 3},
-        {&Fiche_QSO::RST_B, u"RST_B", 3},         {&Fiche_QSO::QTH_A, u"QTH", 30}};
     Fiche_QSO f;
     std::array<bool, std::size(Colonnes)> exact{};
     for (std::size_t i = 0; i < std::size(Colonnes); ++i) {
         const Colonne& c = Colonnes[i];
-        if (const auto v = propre(c.nom)) {
+        if (const auto v = valeurs[E_Propres + i]) {
             if (v->size() > c.largeur) {
                 r.refus = Prefixe_Propre + QString::fromUtf16(c.nom) + u" plus long que sa colonne de "_s +
                           QString::number(c.largeur) + u" caractères ("_s + Cite(*v) + u')';
                 return r;
             }
-            f.*c.texte = *v;
+            f.*c.texte = v->toString();
             exact[i] = true;
         }
     }
@@ -104,7 +158,7 @@ Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e) {
         return false;
     };
     if (!a_exact(&Fiche_QSO::Indicatif_A)) {
-        const QString call = Majuscules_1252(champ(u"CALL"_s));
+        const QString call = Majuscules_1252(champ(E_CALL));
         if (call.isEmpty()) {
             r.refus = u"pas d'indicatif de station (CALL)"_s;
             return r;
@@ -116,9 +170,9 @@ Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e) {
         f.Indicatif_A = call;
     }
     if (!a_exact(&Fiche_QSO::Date)) {
-        const auto date = Date_De_ADIF(champ(u"QSO_DATE"_s), &r.refus);
+        const auto date = Date_De_ADIF(champ(E_QSO_DATE), &r.refus);
         if (!date) {
-            if (champ(u"QSO_DATE"_s).isEmpty()) {
+            if (champ(E_QSO_DATE).isEmpty()) {
                 r.refus = u"pas de date (QSO_DATE)"_s;
             }
             return r;
@@ -126,58 +180,58 @@ Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e) {
         f.Date = *date;
     }
     if (!a_exact(&Fiche_QSO::Heure)) {
-        const auto heure = Heure_De_ADIF(champ(u"TIME_ON"_s));
+        const auto heure = Heure_De_ADIF(champ(E_TIME_ON));
         if (!heure) {
-            r.refus = champ(u"TIME_ON"_s).isEmpty()
+            r.refus = champ(E_TIME_ON).isEmpty()
                           ? u"pas d'heure (TIME_ON)"_s
-                          : u"heure illisible (TIME_ON "_s + Cite(champ(u"TIME_ON"_s)) + u')';
+                          : u"heure illisible (TIME_ON "_s + Cite(champ(E_TIME_ON)) + u')';
             return r;
         }
         f.Heure = *heure;
     }
     if (a_exact(&Fiche_QSO::Bande)) {
-    } else if (!champ(u"BAND"_s).isEmpty()) {
-        f.Bande = Bande_De_ADIF(champ(u"BAND"_s));
+    } else if (!champ(E_BAND).isEmpty()) {
+        f.Bande = Bande_De_ADIF(champ(E_BAND));
         if (f.Bande.isEmpty()) {
-            r.refus = u"bande que le journal n'a pas (BAND "_s + Cite(champ(u"BAND"_s)) + u')';
+            r.refus = u"bande que le journal n'a pas (BAND "_s + Cite(champ(E_BAND)) + u')';
             return r;
         }
     } else {
         bool ok = false;
-        const double mhz = champ(u"FREQ"_s).toDouble(&ok);
+        const double mhz = champ(E_FREQ).toDouble(&ok);
         f.Bande = ok ? Bande_De_Frequence(mhz * 1000) : QString();
         if (f.Bande.isEmpty()) {
-            r.refus = champ(u"FREQ"_s).isEmpty() ? u"pas de bande (ni BAND ni FREQ)"_s
-                                                 : u"fréquence hors des bandes du journal (FREQ "_s +
-                                                       Cite(champ(u"FREQ"_s)) + u" MHz)"_s;
+            r.refus = champ(E_FREQ).isEmpty() ? u"pas de bande (ni BAND ni FREQ)"_s
+                                              : u"fréquence hors des bandes du journal (FREQ "_s +
+                                                    Cite(champ(E_FREQ)) + u" MHz)"_s;
             return r;
         }
     }
     if (!a_exact(&Fiche_QSO::Mode)) {
-        f.Mode = Mode_De_ADIF(champ(u"MODE"_s), champ(u"SUBMODE"_s), &r.mode_dig);
+        f.Mode = Mode_De_ADIF(champ(E_MODE), champ(E_SUBMODE), &r.mode_dig);
         if (f.Mode.isEmpty()) {
             r.refus = u"pas de mode (MODE)"_s;
             return r;
         }
     }
     if (!a_exact(&Fiche_QSO::RST_A)) {
-        f.RST_A = Texte_Importe(champ(u"RST_RCVD"_s), 3, &r.coupes);
+        f.RST_A = Texte_Importe(champ(E_RST_RCVD), 3, &r.coupes);
     }
     if (!a_exact(&Fiche_QSO::Prenom_A)) {
-        f.Prenom_A = Texte_Importe(intl(u"NAME", u"NAME_INTL"), 15, &r.coupes);
+        f.Prenom_A = Texte_Importe(intl(E_NAME, E_NAME_INTL), 15, &r.coupes);
     }
     if (!a_exact(&Fiche_QSO::QTH_A)) {
-        f.QTH_A = Texte_Importe(intl(u"QTH", u"QTH_INTL"), 30, &r.coupes);
+        f.QTH_A = Texte_Importe(intl(E_QTH, E_QTH_INTL), 30, &r.coupes);
     }
-    f.QSL = champ(u"QSL_RCVD"_s).compare(u"Y", Qt::CaseInsensitive) == 0;
+    f.QSL = champ(E_QSL_RCVD).compare(u"Y", Qt::CaseInsensitive) == 0;
     if (!a_exact(&Fiche_QSO::Dpt_A)) {
         // A French department only where the entity is France or Corsica.
-        const QString dxcc = champ(u"DXCC"_s);
-        const QString state = champ(u"STATE"_s);
+        const QStringView dxcc = champ(E_DXCC);
+        const QStringView state = champ(E_STATE);
         const auto dpt = Departement_Vers_ADIF(state);
         if (dpt &&
             (dxcc.isEmpty() ? Majuscules_1252(f.Indicatif_A).startsWith(u'F') : dxcc.toInt() == dpt->dxcc)) {
-            f.Dpt_A = state.toLower();
+            f.Dpt_A = state.toString().toLower();
         }
     }
     for (const Colonne& c : Colonnes) {
@@ -202,24 +256,35 @@ Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e) {
 
 namespace {
 
-// What makes two QSOs the same: stations A and B, date, time, mode and band, as the log writes them.
-QString Cle_Doublon(QStringView ligne) {
-    return Piece(ligne, 1, 25).toString() + Piece(ligne, 48, 26).toString();
-}
+// What makes two QSOs the same: stations A and B (columns 1-25), date, time, mode and band
+// (columns 48-73), as the log file holds them. Kept in place, without an allocation per line.
+struct Cle_Doublon {
+    std::array<char, 51> octets{};
+    quint8 debut = 0; // how many of columns 1-25 the line has
+    quint8 fin = 0;   // how many of columns 48-73
+
+    explicit Cle_Doublon(QByteArrayView ligne) {
+        const QByteArrayView a = ligne.first(qMin<qsizetype>(ligne.size(), 25));
+        const QByteArrayView b =
+            ligne.size() > 47 ? ligne.sliced(47, qMin<qsizetype>(ligne.size() - 47, 26)) : QByteArrayView();
+        std::copy(a.begin(), a.end(), octets.begin());
+        std::copy(b.begin(), b.end(), octets.begin() + 25);
+        debut = static_cast<quint8>(a.size());
+        fin = static_cast<quint8>(b.size());
+    }
+    friend bool operator==(const Cle_Doublon& x, const Cle_Doublon& y) {
+        return x.debut == y.debut && x.fin == y.fin && x.octets == y.octets;
+    }
+    friend size_t qHash(const Cle_Doublon& c, size_t graine = 0) {
+        return qHashBits(c.octets.data(), c.octets.size(), graine ^ (c.debut * 31u + c.fin));
+    }
+};
 
 } // namespace
 
 Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, bool adx,
                           const Progression& progression) {
     Bilan_Import b;
-    const Progression lecture = [&progression](int p) { return !progression || progression(p * 8 / 10); };
-    const Lecture_ADIF l = adx ? Lit_ADX(contenu, lecture) : Lit_ADI(contenu, lecture);
-    b.arret = l.arret;
-    b.arret_detail = l.detail;
-    if (l.annulee) {
-        b.annule = true;
-        return b;
-    }
     const Fichier_Log::Lecture existant = log.Lit_Log();
     if (existant.erreur != Lecture_Reussie || !existant.message.isEmpty()) {
         b.ecriture =
@@ -229,36 +294,38 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
                                       QString::number(existant.erreur) + u") : rien n'a été importé."_s);
         return b;
     }
-    QSet<QString> connus;
-    connus.reserve(existant.lignes.Nombre() + l.enregistrements.size());
+    QSet<Cle_Doublon> connus;
+    // A record takes some 500 bytes of a file.
+    connus.reserve(existant.lignes.Nombre() + qMin<qsizetype>(contenu.size() / 400, Numero_Maximal));
     for (int i = 0; i < existant.lignes.Nombre(); ++i) {
-        connus.insert(Cle_Doublon(existant.lignes.Ligne_Log(i)));
+        connus.insert(Cle_Doublon(existant.lignes.Octets(i)));
     }
+    // Each record is checked and made into its log line as soon as it is read: only the new
+    // lines are kept.
     QList<QByteArray> nouvelles;
-    nouvelles.reserve(l.enregistrements.size());
-    for (qsizetype i = 0; i < l.enregistrements.size(); ++i) {
-        if (progression && i % 2000 == 0 &&
-            !progression(80 + static_cast<int>(i * 15 / qMax<qsizetype>(1, l.enregistrements.size())))) {
-            b.annule = true;
-            return b;
-        }
-        const Enregistrement_ADIF& e = l.enregistrements[i];
-        const Conversion_ADIF c = Ligne_De_Enregistrement(e);
+    const auto recoit = [&](const Enregistrement_ADIF& e) {
+        Conversion_ADIF c = Ligne_De_Enregistrement(e);
         if (!c.refus.isEmpty()) {
             b.refus.append({e.numero, c.refus});
-            continue;
+            return;
         }
-        const QString cle = Cle_Doublon(c.ligne);
+        const Cle_Doublon cle(c.octets);
         if (connus.contains(cle)) {
             ++b.deja_la;
-            continue;
+            return;
         }
         connus.insert(cle);
         b.modes_dig += c.mode_dig ? 1 : 0;
         b.textes_coupes += c.coupes;
-        nouvelles.append(c.octets);
-    }
-    if (progression && !progression(95)) {
+        nouvelles.append(std::move(c.octets));
+    };
+    const Progression lecture = [&progression](int p) { return !progression || progression(p * 95 / 100); };
+    const Lecture_ADIF l =
+        adx ? Parcourt_ADX(contenu, lecture, recoit) : Parcourt_ADI(contenu, lecture, recoit);
+    b.arret = l.arret;
+    b.arret_detail = l.detail;
+    if (l.annulee || (progression && !progression(95))) {
+        b = {};
         b.annule = true;
         return b;
     }

@@ -13,16 +13,12 @@ using namespace adif;
 
 namespace {
 
-QString Desechappe(const QString& texte) {
-    if (!texte.contains(u'%')) {
-        return texte;
-    }
+QString Desechappe(QStringView texte) {
     QString r;
     r.reserve(texte.size());
     for (qsizetype i = 0; i < texte.size(); ++i) {
         bool ok = false;
-        const int o =
-            texte[i] == u'%' && i + 2 < texte.size() ? QStringView(texte).sliced(i + 1, 2).toInt(&ok, 16) : 0;
+        const int o = texte[i] == u'%' && i + 2 < texte.size() ? texte.sliced(i + 1, 2).toInt(&ok, 16) : 0;
         if (ok) {
             r += Decode_1252(QByteArray(1, static_cast<char>(o)));
             i += 2;
@@ -35,23 +31,24 @@ QString Desechappe(const QString& texte) {
 
 } // namespace
 
-const QString* Enregistrement_ADIF::Trouve(QStringView nom) const {
+std::optional<QStringView> Enregistrement_ADIF::Trouve(QStringView nom) const {
     for (auto i = champs.crbegin(); i != champs.crend(); ++i) {
         if (i->first == nom) {
-            return &i->second;
+            return i->second;
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 void Enregistrement_ADIF::Fixe(const QString& nom, const QString& valeur) {
+    textes.append(valeur);
     for (auto& c : champs) {
         if (c.first == nom) {
-            c.second = valeur;
+            c.second = textes.last();
             return;
         }
     }
-    champs.append({nom, valeur});
+    champs.append({nom, textes.last()});
 }
 
 namespace {
@@ -98,34 +95,42 @@ QString Erreur_XML(const QXmlStreamReader& x) {
 
 } // namespace
 
-Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
+Lecture_ADIF adif::Parcourt_ADI(const QByteArray& octets, const Progression& progression,
+                                const Recoit_Enregistrement& recoit) {
     Lecture_ADIF l;
+    int lus = 0;
     const QString texte = Decode_Fichier(octets);
     Enregistrement_ADIF courant;
     courant.numero = 1;
     courant.champs.reserve(32);
-    // Lengths count characters: only a text with characters outside the BMP needs counting.
-    const bool paires = std::any_of(texte.begin(), texte.end(), [](QChar c) { return c.isHighSurrogate(); });
+    courant.textes = {texte};
+    // Lengths count characters: only a text with characters outside the BMP needs counting,
+    // and in UTF-8 those alone start with a byte from 0xF0.
+    const bool paires = std::any_of(octets.begin(), octets.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) >= 0xF0; }) &&
+                        std::any_of(texte.begin(), texte.end(), [](QChar c) { return c.isHighSurrogate(); });
     // The few field names of a file, each made once and shared by every record.
     // Records mostly repeat their fields in the same order: the name after the last one found
     // is tried first, as it is written, before all of them in any case.
     QList<QString> noms;
     QList<QString> ecrits;
+    QList<bool> propres; // one of our own fields
     qsizetype suivant = 0;
-    const auto nom_de = [&](QStringView n) {
+    const auto nom_de = [&](QStringView n) -> qsizetype {
         if (suivant < ecrits.size() && ecrits[suivant] == n) {
-            return noms[suivant++];
+            return suivant++;
         }
         for (qsizetype i = 0; i < noms.size(); ++i) {
             if (ecrits[i] == n || n.compare(noms[i], Qt::CaseInsensitive) == 0) {
                 suivant = i + 1;
-                return noms[i];
+                return i;
             }
         }
         noms.append(n.toString().toUpper());
         ecrits.append(n.toString());
+        propres.append(noms.last().startsWith(Prefixe_Propre));
         suivant = noms.size();
-        return noms.last();
+        return suivant - 1;
     };
     qsizetype pos = 0;
     qsizetype prochain_rapport = 0;
@@ -151,17 +156,23 @@ Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
         }
         const QStringView balise = QStringView(texte).sliced(ouvre + 1, ferme - ouvre - 1);
         const qsizetype deux_points = balise.indexOf(u':');
-        const QString nom = nom_de((deux_points < 0 ? balise : balise.first(deux_points)).trimmed());
+        const qsizetype index_nom = nom_de((deux_points < 0 ? balise : balise.first(deux_points)).trimmed());
+        const QString& nom = noms[index_nom];
         pos = ferme + 1;
         if (deux_points < 0) {
             if (nom == u"EOH") {
                 courant.champs.clear();
             } else if (nom == u"EOR") {
                 if (!courant.champs.isEmpty()) {
-                    l.enregistrements.append(std::exchange(courant, {}));
-                    courant.champs.reserve(32);
+                    ++lus;
+                    recoit(courant);
+                    // The same record takes the next one, its lists kept.
+                    courant.champs.clear();
+                    courant.refus.clear();
+                    courant.textes.resize(1);
+                    courant.textes[0] = texte;
                 }
-                courant.numero = static_cast<int>(l.enregistrements.size()) + 1;
+                courant.numero = lus + 1;
             }
             continue; // any other text between "<" and ">" is not a field
         }
@@ -196,23 +207,24 @@ Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
                                              u" » dépasse la fin du fichier"_s)
                                    : u"champ illisible « <"_s + Extrait_Visible(balise) + u"> »"_s;
             }
-            courant.champs.append({nom, QString()});
+            courant.Ajoute(nom, {});
             pos = eor;
             continue;
         }
         if (fin - pos > Longueur_Maximale_Champ) {
             // Never copied: no column of the log holds such a text.
             Refuse_Trop_Long(courant, nom, n);
-            courant.champs.append({nom, QString()});
+            courant.Ajoute(nom, {});
             pos = fin;
             continue;
         }
-        QString valeur = texte.sliced(pos, fin - pos);
+        const QStringView valeur = QStringView(texte).sliced(pos, fin - pos);
         pos = fin;
-        if (nom.startsWith(Prefixe_Propre)) {
-            valeur = Desechappe(valeur);
+        if (propres[index_nom] && valeur.contains(u'%')) {
+            courant.Fixe(nom, Desechappe(valeur));
+        } else {
+            courant.Ajoute(nom, valeur);
         }
-        courant.champs.append({nom, std::move(valeur)});
     }
     if (!courant.champs.isEmpty()) {
         l.arret = u"le dernier enregistrement (n° "_s + QString::number(courant.numero) +
@@ -221,8 +233,10 @@ Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
     return l;
 }
 
-Lecture_ADIF Lit_ADX(const QByteArray& octets, const Progression& progression) {
+Lecture_ADIF adif::Parcourt_ADX(const QByteArray& octets, const Progression& progression,
+                                const Recoit_Enregistrement& recoit) {
     Lecture_ADIF l;
+    int lus = 0;
     QXmlStreamReader x(octets);
     int numero = 0;
     int depuis_rapport = 0;
@@ -271,7 +285,8 @@ Lecture_ADIF Lit_ADX(const QByteArray& octets, const Progression& progression) {
         if (x.hasError()) {
             break;
         }
-        l.enregistrements.append(e);
+        ++lus;
+        recoit(e);
         if (progression && ++depuis_rapport >= 1000) {
             depuis_rapport = 0;
             if (!progression(
@@ -283,13 +298,28 @@ Lecture_ADIF Lit_ADX(const QByteArray& octets, const Progression& progression) {
     }
     if (x.hasError()) {
         l.arret = u"le fichier est illisible à la ligne "_s + QString::number(x.lineNumber()) +
-                  u", dans l'enregistrement n° "_s +
-                  QString::number(numero + (l.enregistrements.size() < numero ? 0 : 1)) + u" ("_s +
-                  Erreur_XML(x) + u')';
+                  u", dans l'enregistrement n° "_s + QString::number(numero + (lus < numero ? 0 : 1)) +
+                  u" ("_s + Erreur_XML(x) + u')';
         if (x.error() != QXmlStreamReader::CustomError) {
             l.detail = x.errorString();
         }
     }
+    return l;
+}
+
+Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
+    QList<Enregistrement_ADIF> enregistrements;
+    Lecture_ADIF l =
+        Parcourt_ADI(octets, progression, [&](Enregistrement_ADIF& e) { enregistrements.append(e); });
+    l.enregistrements = std::move(enregistrements);
+    return l;
+}
+
+Lecture_ADIF Lit_ADX(const QByteArray& octets, const Progression& progression) {
+    QList<Enregistrement_ADIF> enregistrements;
+    Lecture_ADIF l =
+        Parcourt_ADX(octets, progression, [&](Enregistrement_ADIF& e) { enregistrements.append(e); });
+    l.enregistrements = std::move(enregistrements);
     return l;
 }
 

@@ -131,8 +131,8 @@ QString Bande_Vers_ADIF(const QString& bande) {
     return Bande_ADIF(bande).toString();
 }
 
-QString Bande_De_ADIF(const QString& band) {
-    const QString b = band.trimmed();
+QString Bande_De_ADIF(QStringView band) {
+    const QStringView b = band.trimmed();
     for (const Paire_Bande& p : Bandes) {
         if (b.compare(QStringView(p.adif), Qt::CaseInsensitive) == 0) {
             return QString::fromUtf16(p.log);
@@ -146,9 +146,9 @@ Mode_ADIF Mode_Vers_ADIF(const QString& mode) {
     return p ? Mode_ADIF{QString::fromUtf16(p->mode), QString::fromUtf16(p->sous_mode)} : Mode_ADIF{};
 }
 
-QString Mode_De_ADIF(const QString& mode, const QString& sous_mode, bool* autre) {
-    const QString m = mode.trimmed().toUpper();
-    const QString s = sous_mode.trimmed().toUpper();
+QString Mode_De_ADIF(QStringView mode, QStringView sous_mode, bool* autre) {
+    const QString m = mode.trimmed().toString().toUpper();
+    const QString s = sous_mode.trimmed().toString().toUpper();
     if (autre) {
         *autre = false;
     }

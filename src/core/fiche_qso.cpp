@@ -68,7 +68,7 @@ namespace {
 void Ajoute_Champ(QString& ligne, QStringView texte, qsizetype largeur) {
     const qsizetype n = qMin(texte.size(), largeur);
     ligne.append(texte.first(n));
-    ligne.append(QString(largeur - n, u' '));
+    ligne.resize(ligne.size() + largeur - n, u' ');
 }
 
 struct Colonne {

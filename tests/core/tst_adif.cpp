@@ -319,18 +319,22 @@ private Q_SLOTS:
     // A record of another program: every field in its column.
     void enregistrementEtranger() {
         Enregistrement_ADIF e;
-        e.champs = {{u"CALL"_s, u"tk5ab"_s},
-                    {u"QSO_DATE"_s, u"19991231"_s},
-                    {u"TIME_ON"_s, u"2359"_s},
-                    {u"FREQ"_s, u"27.205"_s},
-                    {u"MODE"_s, u"JT65"_s},
-                    {u"RST_RCVD"_s, u"-15dB"_s},
-                    {u"NAME"_s, u"Ange-Marie Dominique"_s},
-                    {u"QTH_INTL"_s, u" Ajaccio, Corse du Sud, près de la mer "_s},
-                    {u"QTH"_s, u"Ajaccio"_s},
-                    {u"QSL_RCVD"_s, u"y"_s},
-                    {u"STATE"_s, u"2A"_s},
-                    {u"DXCC"_s, u"214"_s}};
+        const QList<std::pair<QString, QString>> champs = {
+            {u"CALL"_s, u"tk5ab"_s},
+            {u"QSO_DATE"_s, u"19991231"_s},
+            {u"TIME_ON"_s, u"2359"_s},
+            {u"FREQ"_s, u"27.205"_s},
+            {u"MODE"_s, u"JT65"_s},
+            {u"RST_RCVD"_s, u"-15dB"_s},
+            {u"NAME"_s, u"Ange-Marie Dominique"_s},
+            {u"QTH_INTL"_s, u" Ajaccio, Corse du Sud, près de la mer "_s},
+            {u"QTH"_s, u"Ajaccio"_s},
+            {u"QSL_RCVD"_s, u"y"_s},
+            {u"STATE"_s, u"2A"_s},
+            {u"DXCC"_s, u"214"_s}};
+        for (const auto& [nom, valeur] : champs) {
+            e.Fixe(nom, valeur);
+        }
         const Conversion_ADIF c = Ligne_De_Enregistrement(e);
         QCOMPARE(c.refus, QString());
         QVERIFY(c.mode_dig);
