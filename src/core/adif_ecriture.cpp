@@ -4,8 +4,6 @@
 #include "texte_1252.h"
 #include "textes_programme.h"
 
-#include <QXmlStreamWriter>
-
 #include <array>
 #include <functional>
 #include <string>
@@ -236,42 +234,91 @@ QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& e) {
     return QByteArray(o.data(), static_cast<qsizetype>(o.size()));
 }
 
+namespace {
+
+// XML text in UTF-8 into `o`: "&", "<", ">" and, in attribute values, '"' as entities; a
+// control character (a damaged line's) as a character reference.
+void Ecrit_XML(std::string& o, QStringView texte) {
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const char16_t c = texte[i].unicode();
+        switch (c) {
+        case u'&':
+            o += "&amp;";
+            break;
+        case u'<':
+            o += "&lt;";
+            break;
+        case u'>':
+            o += "&gt;";
+            break;
+        case u'"':
+            o += "&quot;";
+            break;
+        default:
+            if (c < 0x20) {
+                o += "&#";
+                o += std::to_string(c);
+                o += ';';
+            } else if (c < 0x80) {
+                o.push_back(static_cast<char>(c));
+            } else {
+                // The rest of the text as UTF-8, a surrogate pair kept whole.
+                qsizetype fin = i + 1;
+                while (fin < texte.size() && texte[fin].unicode() >= 0x80) {
+                    ++fin;
+                }
+                const QByteArray utf8 = texte.sliced(i, fin - i).toUtf8();
+                o.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+                i = fin - 1;
+            }
+        }
+    }
+}
+
+} // namespace
+
 QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& e) {
-    QByteArray octets;
-    QXmlStreamWriter x(&octets);
-    x.setAutoFormatting(true);
-    x.setAutoFormattingIndent(1);
-    x.writeStartDocument();
-    x.writeStartElement(u"ADX"_s);
-    x.writeStartElement(u"HEADER"_s);
-    x.writeTextElement(u"ADIF_VER"_s, u"3.1.6"_s);
-    x.writeTextElement(u"PROGRAMID"_s, Programme_ADIF);
-    x.writeTextElement(u"PROGRAMVERSION"_s, Revision().trimmed());
-    x.writeTextElement(u"CREATED_TIMESTAMP"_s, Horodatage(e.maintenant_utc));
-    x.writeEndElement();
-    x.writeStartElement(u"RECORDS"_s);
-    const Sortie_Champ sortie = [&x](QStringView nom, QStringView valeur, bool propre) {
+    // Written by hand, one record a line: as quick as the ADI export, and read back by any
+    // XML reader.
+    std::string o = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ADX>\n <HEADER>\n";
+    const auto element = [&o](QStringView nom, QStringView valeur) {
+        o.push_back('<');
+        Ecrit_XML(o, nom);
+        o.push_back('>');
+        Ecrit_XML(o, valeur);
+        o += "</";
+        Ecrit_XML(o, nom);
+        o.push_back('>');
+    };
+    for (const auto& [nom, valeur] : {std::pair<QString, QString>{u"ADIF_VER"_s, u"3.1.6"_s},
+                                      {u"PROGRAMID"_s, Programme_ADIF},
+                                      {u"PROGRAMVERSION"_s, Revision().trimmed()},
+                                      {u"CREATED_TIMESTAMP"_s, Horodatage(e.maintenant_utc)}}) {
+        o += "  ";
+        element(nom, valeur);
+        o.push_back('\n');
+    }
+    o += " </HEADER>\n <RECORDS>\n";
+    o.reserve(std::size_t(log.Nombre()) * 900 + o.size());
+    const Sortie_Champ sortie = [&](QStringView nom, QStringView valeur, bool propre) {
         if (propre) {
-            x.writeStartElement(u"APP"_s);
-            x.writeAttribute(u"PROGRAMID"_s, Programme_ADIF);
-            x.writeAttribute(u"FIELDNAME"_s, nom.toString());
-            x.writeAttribute(u"TYPE"_s, Ascii(valeur) ? u"S"_s : u"I"_s);
-            x.writeCharacters(valeur.toString());
-            x.writeEndElement();
+            o += "<APP PROGRAMID=\"ORBELSWL\" FIELDNAME=\"";
+            Ecrit_XML(o, nom);
+            o += Ascii(valeur) ? "\" TYPE=\"S\">" : "\" TYPE=\"I\">";
+            Ecrit_XML(o, valeur);
+            o += "</APP>";
         } else {
-            x.writeTextElement(nom.toString(), valeur.toString());
+            element(nom, valeur);
         }
     };
     for (int i = 0; i < log.Nombre(); ++i) {
-        x.writeStartElement(u"RECORD"_s);
+        o += "  <RECORD>";
         const QString ligne = log.Ligne_Log(i);
         Champs_Export(ligne, e, true, sortie);
-        x.writeEndElement();
+        o += "</RECORD>\n";
     }
-    x.writeEndElement();
-    x.writeEndElement();
-    x.writeEndDocument();
-    return octets;
+    o += " </RECORDS>\n</ADX>\n";
+    return QByteArray(o.data(), static_cast<qsizetype>(o.size()));
 }
 
 QByteArray Exporte_CSV(const Lignes_Log& log) {

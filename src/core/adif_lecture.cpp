@@ -2,7 +2,9 @@
 
 #include "texte_1252.h"
 
-#include <QXmlStreamReader>
+#include "lecteur_xml.h"
+
+#include <QStringDecoder>
 
 #include <utility>
 
@@ -61,6 +63,38 @@ QString Decode_Fichier(const QByteArray& octets) {
     return Decode_Utf8_Ou_1252(v);
 }
 
+// An XML file's text: the encoding its byte-order mark or its declaration gives, else UTF-8
+// or, failing that, Windows-1252. `inconnu` receives a declared encoding that cannot be read.
+QString Decode_XML(const QByteArray& octets, QString& inconnu) {
+    if (const auto bom = QStringConverter::encodingForData(octets, u'<');
+        bom && *bom != QStringConverter::Utf8) {
+        return QStringDecoder(*bom).decode(octets);
+    }
+    // <?xml version="1.0" encoding="ISO-8859-1"?>
+    const QByteArrayView debut = QByteArrayView(octets).first(qMin<qsizetype>(octets.size(), 200));
+    const qsizetype fin_declaration = debut.indexOf("?>");
+    const qsizetype attribut = fin_declaration < 0 ? -1 : debut.first(fin_declaration).indexOf("encoding");
+    if (attribut >= 0) {
+        const QByteArrayView reste = debut.sliced(attribut, fin_declaration - attribut);
+        const qsizetype ouvre = reste.indexOf('"') >= 0 ? reste.indexOf('"') : reste.indexOf('\'');
+        const qsizetype ferme = ouvre < 0 ? -1 : reste.indexOf(reste[ouvre], ouvre + 1);
+        const QByteArray nom =
+            ferme < 0 ? QByteArray() : reste.sliced(ouvre + 1, ferme - ouvre - 1).toByteArray().toLower();
+        if (nom == "windows-1252" || nom == "cp1252") {
+            return Decode_1252(octets);
+        }
+        if (!nom.isEmpty() && nom != "utf-8" && nom != "utf8") {
+            QStringDecoder decodeur(nom.constData());
+            if (!decodeur.isValid()) {
+                inconnu = QString::fromLatin1(nom);
+                return {};
+            }
+            return decodeur.decode(octets);
+        }
+    }
+    return Decode_Fichier(octets);
+}
+
 // `texte` from `debut`, `n` characters counted as such (a character outside the BMP is one).
 qsizetype Fin_Des_Caracteres(const QString& texte, qsizetype debut, qsizetype n) {
     qsizetype i = debut;
@@ -78,18 +112,6 @@ void Refuse_Trop_Long(Enregistrement_ADIF& e, const QString& nom, qsizetype long
         e.refus = u"champ "_s + Extrait_Visible(nom) + u" de "_s + Nombre_Francais(longueur) +
                   u" caractères, plus que les "_s + QString::number(Longueur_Maximale_Champ) +
                   u" qu'un champ peut avoir"_s;
-    }
-}
-
-// The French words of an XML error; the parser's own text goes to the report only.
-QString Erreur_XML(const QXmlStreamReader& x) {
-    switch (x.error()) {
-    case QXmlStreamReader::PrematureEndOfDocumentError:
-        return u"le document XML s'arrête avant sa fin"_s;
-    case QXmlStreamReader::CustomError:
-        return x.errorString();
-    default:
-        return u"le XML n'est pas bien formé"_s;
     }
 }
 
@@ -236,72 +258,108 @@ Lecture_ADIF adif::Parcourt_ADI(const QByteArray& octets, const Progression& pro
 Lecture_ADIF adif::Parcourt_ADX(const QByteArray& octets, const Progression& progression,
                                 const Recoit_Enregistrement& recoit) {
     Lecture_ADIF l;
-    int lus = 0;
-    QXmlStreamReader x(octets);
+    QString encodage_inconnu;
+    const QString texte = Decode_XML(octets, encodage_inconnu);
+    if (!encodage_inconnu.isEmpty()) {
+        l.arret = u"le fichier est écrit dans l'encodage « "_s + Extrait_Visible(encodage_inconnu) +
+                  u" », que ORBEL_SWL ne sait pas lire"_s;
+        return l;
+    }
+    Lecteur_XML x(texte);
+    Enregistrement_ADIF e;
+    e.textes = {texte};
     int numero = 0;
-    int depuis_rapport = 0;
-    // ADX has no DTD and no entity of its own: one would let a small file grow into a huge text.
-    const auto refuse_dtd = [&x] {
-        if (x.tokenType() == QXmlStreamReader::DTD) {
-            x.raiseError(u"le fichier déclare une DTD (<!DOCTYPE …>), ce qu'un fichier ADX ne fait pas"_s);
-        } else if (x.tokenType() == QXmlStreamReader::EntityReference) {
-            x.raiseError(u"le fichier utilise l'entité XML « &"_s + Extrait_Visible(x.name()) +
-                         u"; », ce qu'un fichier ADX ne fait pas"_s);
-        }
+    int lus = 0;
+    // Field names as written, and as kept: in capitals, ours with their prefix. Records mostly
+    // repeat their fields in the same order: the name after the last one found is tried first.
+    struct Nom {
+        QString ecrit;
+        bool propre;
+        QString garde;
     };
-    // The text of the element, never longer than a field may be.
-    const auto texte = [&x](Enregistrement_ADIF& e, const QString& nom) {
-        QString v = x.readElementText(QXmlStreamReader::IncludeChildElements);
-        if (v.size() > Longueur_Maximale_Champ) {
-            Refuse_Trop_Long(e, nom, v.size());
-            v.clear();
+    QList<Nom> noms;
+    qsizetype suivant = 0;
+    const auto nom_de = [&](QStringView ecrit, bool propre) -> const QString& {
+        const auto est = [&](const Nom& n) { return n.propre == propre && n.ecrit == ecrit; };
+        if (suivant < noms.size() && est(noms[suivant])) {
+            return noms[suivant++].garde;
         }
-        return v;
-    };
-    while (!x.atEnd()) {
-        x.readNext();
-        refuse_dtd();
-        if (x.hasError() || !x.isStartElement() || x.name() != u"RECORD") {
-            continue;
-        }
-        Enregistrement_ADIF e;
-        e.numero = ++numero;
-        while (x.readNextStartElement()) {
-            const QString nom = x.name().toString().toUpper();
-            if (nom == u"APP") {
-                const QString programme = x.attributes().value(u"PROGRAMID"_s).toString();
-                const QString champ =
-                    Prefixe_Propre + x.attributes().value(u"FIELDNAME"_s).toString().toUpper();
-                const QString valeur = texte(e, champ);
-                if (programme.compare(Programme_ADIF, Qt::CaseInsensitive) == 0) {
-                    e.Fixe(champ, valeur);
-                }
-            } else if (nom == u"USERDEF") {
-                x.skipCurrentElement();
-            } else {
-                e.Fixe(nom, texte(e, nom));
+        for (qsizetype i = 0; i < noms.size(); ++i) {
+            if (est(noms[i])) {
+                suivant = i + 1;
+                return noms[i].garde;
             }
         }
-        if (x.hasError()) {
+        noms.append({ecrit.toString(), propre, ((propre ? Prefixe_Propre : QString()) + ecrit).toUpper()});
+        suivant = noms.size();
+        return noms.last().garde;
+    };
+    const auto est_nom = [](QStringView nom, QStringView cherche) {
+        return nom.size() == cherche.size() && nom.compare(cherche, Qt::CaseInsensitive) == 0;
+    };
+    QString tampon;
+    QString tampon_attribut;
+    while (true) {
+        Lecteur_XML::Jeton j = x.Suivant();
+        if (j == Lecteur_XML::Jeton::Fin_Du_Document || j == Lecteur_XML::Jeton::Erreur) {
+            break;
+        }
+        if (j != Lecteur_XML::Jeton::Debut || x.Nom() != u"RECORD") {
+            continue;
+        }
+        e.champs.clear();
+        e.refus.clear();
+        e.textes.resize(1);
+        e.numero = ++numero;
+        while ((j = x.Suivant()) == Lecteur_XML::Jeton::Debut) {
+            const QString* nom = nullptr;
+            bool garde = true;
+            if (est_nom(x.Nom(), u"APP")) {
+                const auto programme = x.Attribut(u"PROGRAMID", tampon_attribut);
+                garde = programme && est_nom(*programme, Programme_ADIF);
+                nom = &nom_de(x.Attribut(u"FIELDNAME", tampon_attribut).value_or(QStringView()), true);
+            } else if (est_nom(x.Nom(), u"USERDEF")) {
+                x.Passe();
+                continue;
+            } else {
+                nom = &nom_de(x.Nom(), false);
+            }
+            qsizetype longueur = 0;
+            const QStringView valeur = x.Texte(Longueur_Maximale_Champ, longueur, tampon);
+            if (!garde) {
+                continue;
+            }
+            if (longueur > Longueur_Maximale_Champ) {
+                // Never kept: no column of the log holds such a text.
+                Refuse_Trop_Long(e, *nom, longueur);
+                e.Ajoute(*nom, {});
+            } else if (!valeur.isEmpty() && valeur.data() == tampon.constData()) {
+                e.Fixe(*nom, tampon);
+            } else {
+                e.Ajoute(*nom, valeur);
+            }
+        }
+        if (j == Lecteur_XML::Jeton::Erreur) {
             break;
         }
         ++lus;
         recoit(e);
-        if (progression && ++depuis_rapport >= 1000) {
-            depuis_rapport = 0;
-            if (!progression(
-                    static_cast<int>(x.characterOffset() * 100 / qMax<qsizetype>(1, octets.size())))) {
-                l.annulee = true;
-                return l;
-            }
+        if (progression && lus % 1000 == 0 &&
+            !progression(static_cast<int>(x.Position() * 100 / qMax<qsizetype>(1, texte.size())))) {
+            l.annulee = true;
+            return l;
         }
     }
-    if (x.hasError()) {
-        l.arret = u"le fichier est illisible à la ligne "_s + QString::number(x.lineNumber()) +
+    if (x.En_Erreur()) {
+        const QString raison = x.Sorte() == Lecteur_XML::Sorte_Erreur::Refus ? x.Erreur()
+                               : x.Sorte() == Lecteur_XML::Sorte_Erreur::Prematuree
+                                   ? u"le document XML s'arrête avant sa fin"_s
+                                   : u"le XML n'est pas bien formé"_s;
+        l.arret = u"le fichier est illisible à la ligne "_s + QString::number(x.Ligne()) +
                   u", dans l'enregistrement n° "_s + QString::number(numero + (lus < numero ? 0 : 1)) +
-                  u" ("_s + Erreur_XML(x) + u')';
-        if (x.error() != QXmlStreamReader::CustomError) {
-            l.detail = x.errorString();
+                  u" ("_s + raison + u')';
+        if (x.Sorte() != Lecteur_XML::Sorte_Erreur::Refus) {
+            l.detail = x.Erreur();
         }
     }
     return l;

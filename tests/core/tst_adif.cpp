@@ -4,6 +4,7 @@
 #include "support/fichiers_test.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace swl;
@@ -513,7 +514,16 @@ private Q_SLOTS:
         QTest::newRow("entité non déclarée")
             << QByteArray(
                    "<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>&x;</CALL></RECORD></RECORDS></ADX>")
+            << u"le fichier est illisible à la ligne 2, dans l'enregistrement n° 1 (le fichier utilise "
+               u"l'entité "
+               u"XML « &x; », ce qu'un fichier ADX ne fait pas)"_s;
+        QTest::newRow("balises croisées")
+            << QByteArray(
+                   "<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>F6A</RECORD></CALL></RECORDS></ADX>")
             << u"le fichier est illisible à la ligne 2, dans l'enregistrement n° 1 (le XML n'est pas bien formé)"_s;
+        QTest::newRow("encodage inconnu")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"x-klingon\"?>\n<ADX></ADX>")
+            << u"le fichier est écrit dans l'encodage « x-klingon », que ORBEL_SWL ne sait pas lire"_s;
         QTest::newRow("fin prématurée")
             << QByteArray("<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>F6A</CALL>")
             << u"le fichier est illisible à la ligne 2, dans l'enregistrement n° 1 (le document XML s'arrête "
@@ -534,6 +544,93 @@ private Q_SLOTS:
         if (!l.detail.isEmpty()) {
             QVERIFY(!Texte_Bilan(b, u"x.adx"_s, 20).contains(l.detail));
             QVERIFY(rapport.contains(u"(Message du lecteur XML : "_s + l.detail));
+        }
+    }
+
+    // ADX as other programs write it: entities, CDATA, comments, another encoding.
+    void adxDesAutresFormes_data() {
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::addColumn<QString>("nom");
+        const QByteArray fin = "<QSO_DATE>20080601</QSO_DATE><TIME_ON>1200</TIME_ON><BAND>40m</BAND>"
+                               "<MODE>SSB</MODE></RECORD></RECORDS></ADX>";
+        QTest::newRow("entités et référence de caractère")
+            << "<?xml version=\"1.0\"?><ADX><RECORDS><RECORD><CALL>F6A</CALL><NAME>Ren&#233; &amp; "
+               "Jo&#x00EB;l &lt;x&gt;</NAME>" +
+                   fin
+            << u"RENÉ & JOËL <X>"_s;
+        QTest::newRow("CDATA, commentaire, instruction")
+            << "<?xml version=\"1.0\"?><!-- journal --><ADX><RECORDS><RECORD><?pi x?><CALL>F6A</CALL>"
+               "<NAME><![CDATA[A<B]]></NAME><!-- <CALL>F6B</CALL> -->" +
+                   fin
+            << u"A<B"_s;
+        QTest::newRow("ISO-8859-1 déclaré")
+            << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><ADX><RECORDS><RECORD><CALL>F6A</CALL>"
+               "<NAME>J\xE9r\xF4me</NAME>" +
+                   fin
+            << u"JÉRÔME"_s;
+        QTest::newRow("élément vide et attributs entre apostrophes")
+            << "<?xml version='1.0'?><ADX><HEADER/><RECORDS><RECORD><CALL>F6A</CALL><NAME/>"
+               "<APP PROGRAMID='ORBELSWL' FIELDNAME='PRENOM' TYPE='S'>P&amp;Q</APP>" +
+                   fin
+            << u"P&Q"_s;
+        QByteArray utf16 = "\xFF\xFE";
+        const QString texte =
+            u"<?xml version=\"1.0\"?><ADX><RECORDS><RECORD><CALL>F6A</CALL><NAME>Zoé</NAME>"_s +
+            QString::fromLatin1(fin);
+        utf16 += QByteArray(reinterpret_cast<const char*>(texte.utf16()), texte.size() * 2);
+        QTest::newRow("UTF-16 avec marque d'ordre") << utf16 << u"ZOÉ"_s;
+    }
+    void adxDesAutresFormes() {
+        QFETCH(QByteArray, fichier);
+        QFETCH(QString, nom);
+        const Lecture_ADIF l = Lit_ADX(fichier);
+        QCOMPARE(l.arret, QString());
+        QCOMPARE(l.enregistrements.size(), 1);
+        const Conversion_ADIF c = Ligne_De_Enregistrement(l.enregistrements[0]);
+        QCOMPARE(c.refus, QString());
+        QCOMPARE(c.ligne.mid(31, 15).trimmed(), nom);
+    }
+
+    // Elements nested deeper than any ADX file are refused before they can fill the memory.
+    void adxTropImbrique() {
+        QByteArray adx = "<ADX><RECORDS><RECORD><CALL>";
+        for (int i = 0; i < 100000; ++i) {
+            adx += "<a>";
+        }
+        const Lecture_ADIF l = Lit_ADX(adx);
+        QVERIFY2(l.arret.endsWith(u"(le XML n'est pas bien formé)"_s), qPrintable(l.arret));
+        QCOMPARE(l.detail, u"éléments imbriqués sur plus de 64 niveaux"_s);
+    }
+
+    // Files damaged at random: never a crash, never a value longer than a field may be, and
+    // the same verdict twice (run under the sanitizers by the test script).
+    void fichiersAbimesAuHasard_data() {
+        QTest::addColumn<bool>("adx");
+        QTest::newRow("ADI") << false;
+        QTest::newRow("ADX") << true;
+    }
+    void fichiersAbimesAuHasard() {
+        QFETCH(bool, adx);
+        const Lignes_Log log(Octets_Log(Log_Complet()));
+        const QByteArray sain = adx ? Exporte_ADX(log, Entete()) : Exporte_ADI(log, Entete());
+        QRandomGenerator hasard(20261207);
+        const QByteArray pieges = adx ? QByteArray("<>&;/!?\"'#x9\xC3\xFF") : QByteArray("<>:9%\xC3\xFF\xF0");
+        for (int essai = 0; essai < 1500; ++essai) {
+            QByteArray f = sain.left(static_cast<qsizetype>(hasard.bounded(sain.size() + 1)));
+            for (int k = hasard.bounded(1, 8); k > 0 && !f.isEmpty(); --k) {
+                const auto i = static_cast<qsizetype>(hasard.bounded(f.size()));
+                f[i] = pieges[hasard.bounded(pieges.size())];
+            }
+            const Lecture_ADIF l = adx ? Lit_ADX(f) : Lit_ADI(f);
+            for (const Enregistrement_ADIF& e : l.enregistrements) {
+                for (const auto& [nom, valeur] : e.champs) {
+                    QVERIFY(valeur.size() <= Longueur_Maximale_Champ);
+                }
+                Ligne_De_Enregistrement(e);
+            }
+            const Lecture_ADIF encore = adx ? Lit_ADX(f) : Lit_ADI(f);
+            QCOMPARE(encore.arret, l.arret);
+            QCOMPARE(encore.enregistrements.size(), l.enregistrements.size());
         }
     }
 
