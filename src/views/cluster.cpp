@@ -84,10 +84,28 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
     Table_Spots->setSelectionMode(QAbstractItemView::SingleSelection);
     Table_Spots->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table_Spots->verticalHeader()->hide();
-    Table_Spots->horizontalHeader()->setStretchLastSection(false);
-    Table_Spots->horizontalHeader()->setSectionResizeMode(Modele_Spots::Commentaire, QHeaderView::Stretch);
-    Table_Spots->setToolTip(u"Double clique sur un spot pour le reprendre dans la saisie du QSO"_s);
+    // One line a spot; every column as wide as what it shows, the comment taking the rest.
+    Table_Spots->setWordWrap(false);
     Table_Spots->setFont(Police_Liste());
+    {
+        QHeaderView* entete = Table_Spots->horizontalHeader();
+        entete->setStretchLastSection(false);
+        const QFontMetrics texte(Table_Spots->font());
+        const QFontMetrics titres(entete->font());
+        const QStringList exemples = {u"00:00"_s,    u"144300000.0"_s, u"432 Mhz"_s, u"VP2/XX9XXX/P"_s,
+                                      u"XX9XXX-#"_s, QString(),        u"JN18XX"_s};
+        for (int c = 0; c < Modele_Spots::Nombre_Colonnes; ++c) {
+            if (c == Modele_Spots::Commentaire) {
+                entete->setSectionResizeMode(c, QHeaderView::Stretch);
+                continue;
+            }
+            const QString titre = spots_->headerData(c, Qt::Horizontal).toString();
+            entete->resizeSection(
+                c, qMax(texte.horizontalAdvance(exemples[c]), titres.horizontalAdvance(titre)) + 16);
+        }
+        Table_Spots->verticalHeader()->setDefaultSectionSize(texte.lineSpacing() + 6);
+    }
+    Table_Spots->setToolTip(u"Double clique sur un spot pour le reprendre dans la saisie du QSO"_s);
     Journal_Noeud = Nomme_Controle(new QPlainTextEdit(page_spots), u"Journal_Noeud"_s, u"Messages du nœud"_s);
     Journal_Noeud->setReadOnly(true);
     Journal_Noeud->setMaximumBlockCount(500);

@@ -311,7 +311,8 @@ private Q_SLOTS:
         dechet.Station_Avec_Log(u"F1ABC"_s, {});
         QFile ini(dechet.reglages->Fichier());
         QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(QByteArray("\x01\xFF[[[=\n\0\0garbage]]\n=\n", 24));
+        static constexpr char dechets[] = "\x01\xFF[[[=\n\0\0garbage]]\n=\n";
+        ini.write(dechets, sizeof dechets - 1);
         ini.close();
         {
             Reglages relus(dechet.reglages->Fichier());
