@@ -365,20 +365,26 @@ Lecture_ADIF adif::Parcourt_ADX(const QByteArray& octets, const Progression& pro
     return l;
 }
 
-Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
+namespace {
+
+// Every record of a file, kept.
+template <class Parcours>
+Lecture_ADIF Garde_Tout(const Parcours& parcourt, const QByteArray& octets, const Progression& progression) {
     QList<Enregistrement_ADIF> enregistrements;
     Lecture_ADIF l =
-        Parcourt_ADI(octets, progression, [&](Enregistrement_ADIF& e) { enregistrements.append(e); });
+        parcourt(octets, progression, [&](Enregistrement_ADIF& e) { enregistrements.append(e); });
     l.enregistrements = std::move(enregistrements);
     return l;
 }
 
+} // namespace
+
+Lecture_ADIF Lit_ADI(const QByteArray& octets, const Progression& progression) {
+    return Garde_Tout(Parcourt_ADI, octets, progression);
+}
+
 Lecture_ADIF Lit_ADX(const QByteArray& octets, const Progression& progression) {
-    QList<Enregistrement_ADIF> enregistrements;
-    Lecture_ADIF l =
-        Parcourt_ADX(octets, progression, [&](Enregistrement_ADIF& e) { enregistrements.append(e); });
-    l.enregistrements = std::move(enregistrements);
-    return l;
+    return Garde_Tout(Parcourt_ADX, octets, progression);
 }
 
 } // namespace swl

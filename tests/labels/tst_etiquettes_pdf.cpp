@@ -66,6 +66,34 @@ QStringList Seize_Entrees() {
     return l;
 }
 
+// The label window of a station's 16 QSOs, all chosen, on the real printer.
+struct Etiquettes_De_Seize {
+    Banc b;
+    Imprimante_Qt imprimante;
+    Services services{b.messages, b.horloge,     *b.reglages, b.programme,
+                      imprimante, b.navigateurs, b.fichiers,  b.repertoire};
+    QWidget principale;
+    QWidget* etiquettes = nullptr;
+
+    explicit Etiquettes_De_Seize(const QString& station) {
+        b.Station_Avec_Log(station, Seize_Entrees());
+        auto* selection = new Select_QSO(
+            services, Lignes_Log(b.Lit(station + u"_SWL.log"_s)), [station] { return station; }, &principale);
+        auto* liste = selection->findChild<QListView*>(u"Liste_QSO"_s);
+        for (int i = 0; i < 16; ++i) {
+            QTest::mousePress(liste->viewport(), Qt::LeftButton, {},
+                              liste->visualRect(liste->model()->index(0, 0)).center());
+        }
+        QTest::mouseClick(selection->findChild<QPushButton*>(u"Impression"_s), Qt::LeftButton);
+        etiquettes = principale.findChild<QWidget*>(u"Etiquettes"_s);
+    }
+    // "Enregistrer en PDF…", the file dialog answering `chemin`.
+    void Enregistre_Pdf(const QString& chemin) {
+        b.fichiers.reponses = {chemin};
+        QTest::mouseClick(etiquettes->findChild<QPushButton*>(u"Enregistre_Pdf"_s), Qt::LeftButton);
+    }
+};
+
 } // namespace
 
 class Tst_Etiquettes_Pdf : public QObject {
@@ -89,30 +117,15 @@ private Q_SLOTS:
         QFETCH(int, depart);
         QFETCH(double, dx);
         QFETCH(double, dy);
-        Banc b;
-        b.Station_Avec_Log(u"F1ABCDEFGH_P"_s, Seize_Entrees());
-        Imprimante_Qt imprimante;
-        Services services{b.messages, b.horloge,     *b.reglages, b.programme,
-                          imprimante, b.navigateurs, b.fichiers,  b.repertoire};
-        QWidget principale;
-        auto* selection = new Select_QSO(
-            services, Lignes_Log(b.Lit(u"F1ABCDEFGH_P_SWL.log"_s)), [] { return u"F1ABCDEFGH_P"_s; },
-            &principale);
-        auto* liste = selection->findChild<QListView*>(u"Liste_QSO"_s);
-        for (int i = 0; i < 16; ++i) {
-            QTest::mousePress(liste->viewport(), Qt::LeftButton, {},
-                              liste->visualRect(liste->model()->index(0, 0)).center());
-        }
-        QCOMPARE(selection->Lignes_Choisies().size(), 16);
-        QTest::mouseClick(selection->findChild<QPushButton*>(u"Impression"_s), Qt::LeftButton);
-        auto* etiquettes = principale.findChild<QWidget*>(u"Etiquettes"_s);
+        Etiquettes_De_Seize f(u"F1ABCDEFGH_P"_s);
+        QWidget* etiquettes = f.etiquettes;
+        Banc& b = f.b;
         etiquettes->findChild<QRadioButton*>(u"Type_E("_s + QString::number(stock) + u')')->click();
         etiquettes->findChild<QSpinBox*>(u"Depart"_s)->setValue(depart);
         etiquettes->findChild<QDoubleSpinBox*>(u"Decalage_X"_s)->setValue(dx);
         etiquettes->findChild<QDoubleSpinBox*>(u"Decalage_Y"_s)->setValue(dy);
         const QString pdf = b.dossier.filePath(u"etiquettes.pdf"_s);
-        b.fichiers.reponses = {pdf};
-        QTest::mouseClick(etiquettes->findChild<QPushButton*>(u"Enregistre_Pdf"_s), Qt::LeftButton);
+        f.Enregistre_Pdf(pdf);
         QCOMPARE(b.messages.textes,
                  QStringList({u"Étiquettes enregistrées dans le fichier : etiquettes.pdf"_s}));
 
@@ -162,24 +175,10 @@ private Q_SLOTS:
     void pdfQuiNePeutPasEtreEcrit() {
         QFETCH(QString, operation);
         QFETCH(long long, octets);
-        Banc b;
-        b.Station_Avec_Log(u"F1ABC"_s, Seize_Entrees());
-        Imprimante_Qt imprimante;
-        Services services{b.messages, b.horloge,     *b.reglages, b.programme,
-                          imprimante, b.navigateurs, b.fichiers,  b.repertoire};
-        QWidget principale;
-        auto* selection = new Select_QSO(
-            services, Lignes_Log(b.Lit(u"F1ABC_SWL.log"_s)), [] { return u"F1ABC"_s; }, &principale);
-        auto* liste = selection->findChild<QListView*>(u"Liste_QSO"_s);
-        for (int i = 0; i < 16; ++i) {
-            QTest::mousePress(liste->viewport(), Qt::LeftButton, {},
-                              liste->visualRect(liste->model()->index(0, 0)).center());
-        }
-        QTest::mouseClick(selection->findChild<QPushButton*>(u"Impression"_s), Qt::LeftButton);
-        auto* etiquettes = principale.findChild<QWidget*>(u"Etiquettes"_s);
+        Etiquettes_De_Seize f(u"F1ABC"_s);
+        Banc& b = f.b;
         const QString pdf = b.Chemin(u"etiquettes.pdf"_s);
-        b.fichiers.reponses = {pdf};
-        QTest::mouseClick(etiquettes->findChild<QPushButton*>(u"Enregistre_Pdf"_s), Qt::LeftButton);
+        f.Enregistre_Pdf(pdf);
         const QByteArray avant = b.Lit(u"etiquettes.pdf"_s);
         QVERIFY(avant.startsWith("%PDF-"));
         QVERIFY(avant.size() > 12288);
@@ -189,8 +188,7 @@ private Q_SLOTS:
             if (!operation.isEmpty()) {
                 disque.echecs[operation] = 1;
             }
-            b.fichiers.reponses = {pdf};
-            QTest::mouseClick(etiquettes->findChild<QPushButton*>(u"Enregistre_Pdf"_s), Qt::LeftButton);
+            f.Enregistre_Pdf(pdf);
         }
         QCOMPARE(b.messages.textes.size(), 2);
         QVERIFY2(b.messages.textes[1].startsWith(
