@@ -117,7 +117,8 @@ struct Bilan_Import {
     QString arret;
     QString arret_detail; // the parser's own words, for the report
     bool annule = false;
-    Resultat ecriture; // the log rewritten, or why not (then nothing changed)
+    Resultat ecriture;   // the log rewritten, or why not (then nothing changed)
+    Trace_Journal trace; // what the merge did to the log, when it wrote it
 };
 
 // Reads an ADI (or ADX) file and merges every record that can be taken into the log, in

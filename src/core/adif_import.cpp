@@ -330,7 +330,7 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
         return b;
     }
     if (!nouvelles.isEmpty()) {
-        b.ecriture = log.Fusionne_QSO_Log(existant.lignes, nouvelles);
+        b.ecriture = log.Fusionne_QSO_Log(existant.lignes, nouvelles, &b.trace);
         if (b.ecriture) {
             b.ajoutes = static_cast<int>(nouvelles.size());
         }

@@ -154,7 +154,7 @@ Resultat Fichier_Log::Cree_Log() const {
     return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), modele.contenu);
 }
 
-Resultat Fichier_Log::Ajoute_QSO_Log(const QString& ligne) const {
+Resultat Fichier_Log::Ajoute_QSO_Log(const QString& ligne, Trace_Journal* trace) const {
     Resultat echec;
     const auto octets = Encode_Ligne(ligne, echec);
     if (!octets) {
@@ -167,10 +167,19 @@ Resultat Fichier_Log::Ajoute_QSO_Log(const QString& ligne) const {
     if (log->lignes.size() >= Numero_Maximal) {
         return Resultat::Echec(Message_Plein());
     }
-    return Ajoute_Au_Fichier(Chemin(), *octets + "\r\n");
+    const Resultat r = Ajoute_Au_Fichier(Chemin(), *octets + "\r\n");
+    if (r && trace) {
+        // The file gains a line end first when its last line had none.
+        const bool fin = log->octets.isEmpty() || log->octets.endsWith('\n');
+        const QByteArray apres = log->octets + (fin ? "" : "\r\n") + *octets + "\r\n";
+        *trace = Trace_Journal::Entre(log->octets, apres);
+        trace->ligne_apres = static_cast<int>(log->lignes.size());
+        trace->ligne_avant = trace->ligne_apres - 1;
+    }
+    return r;
 }
 
-Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne) const {
+Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne, Trace_Journal* trace) const {
     Resultat echec;
     const auto octets = Encode_Ligne(ligne, echec);
     if (!octets) {
@@ -204,12 +213,13 @@ Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne) const {
         }
     }
     log->lignes.insert(position, *octets);
-    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire_Insertion, Nom_Log(indicatif_),
-                                  Joint_Lignes(log->lignes));
+    return Ecrit_Avec_Trace(Nom_Temporaire_Insertion, log->octets, Joint_Lignes(log->lignes), trace,
+                            static_cast<int>(qMin(position, log->lignes.size() - 2)),
+                            static_cast<int>(position));
 }
 
 Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& ancienne, int numero,
-                                       const QString& ligne_liste) const {
+                                       const QString& ligne_liste, Trace_Journal* trace) const {
     Resultat echec;
     const auto octets = Encode_Ligne(nouvelle, echec);
     if (!octets) {
@@ -220,21 +230,22 @@ Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& a
         return echec;
     }
     const QByteArray cible = Encode_1252(ancienne);
-    const qsizetype i = Trouve_Ligne(log->lignes, cible, numero, ligne_liste);
+    qsizetype i = Trouve_Ligne(log->lignes, cible, numero, ligne_liste);
     if (i >= 0) {
         log->lignes[i] = *octets;
     } else {
         if (log->lignes.size() >= Numero_Maximal) {
             return Resultat::Echec(Message_Plein());
         }
+        i = log->lignes.size();
         log->lignes.append(*octets);
     }
-    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_),
-                                  Joint_Lignes(log->lignes));
+    return Ecrit_Avec_Trace(Nom_Temporaire, log->octets, Joint_Lignes(log->lignes), trace,
+                            static_cast<int>(qMin(i, log->lignes.size() - 1)), static_cast<int>(i));
 }
 
-Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles,
-                                       const QList<QByteArray>& nouvelles) const {
+Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<QByteArray>& nouvelles,
+                                       Trace_Journal* trace) const {
     if (actuelles.Nombre() + nouvelles.size() > Numero_Maximal) {
         return Resultat::Echec(u"Le journal contiendrait "_s +
                                Nombre_Francais(actuelles.Nombre() + nouvelles.size()) +
@@ -263,6 +274,8 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles,
     // the running maximum of the moments reaches it. A damaged line before that place stops all.
     QList<QByteArrayView> resultat;
     resultat.reserve(actuelles.Nombre() + nouvelles.size());
+    QList<int> ajoutees; // where the new lines stand in the result
+    ajoutees.reserve(nouvelles.size());
     qsizetype n = 0;
     qint64 maximum = std::numeric_limits<qint64>::min();
     for (int i = 0; i < actuelles.Nombre(); ++i) {
@@ -275,18 +288,28 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles,
         }
         maximum = qMax(maximum, m.value_or(maximum));
         while (n < ordre.size() && ordre[n].moment <= maximum) {
+            ajoutees.append(static_cast<int>(resultat.size()));
             resultat.append(nouvelles[ordre[n++].index]);
         }
         resultat.append(actuelles.Octets(i));
     }
     while (n < ordre.size()) {
+        ajoutees.append(static_cast<int>(resultat.size()));
         resultat.append(nouvelles[ordre[n++].index]);
     }
-    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire_Insertion, Nom_Log(indicatif_),
-                                  Joint_Lignes(resultat));
+    const QByteArray octets = Joint_Lignes(resultat);
+    const Resultat r =
+        Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire_Insertion, Nom_Log(indicatif_), octets);
+    if (r && trace && !ajoutees.isEmpty()) {
+        *trace = Trace_Journal::Insertions(actuelles.Octets_Fichier(), octets, ajoutees);
+        trace->ligne_apres = ajoutees.first();
+        trace->ligne_avant = qMin(ajoutees.first(), actuelles.Nombre() - 1);
+    }
+    return r;
 }
 
-Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste) const {
+Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste,
+                                       Trace_Journal* trace) const {
     Resultat echec;
     auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
     if (!log) {
@@ -298,8 +321,46 @@ Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero, const Q
                                u" » : rien n'a été supprimé."_s);
     }
     log->lignes.removeAt(i);
-    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_),
-                                  Joint_Lignes(log->lignes));
+    return Ecrit_Avec_Trace(Nom_Temporaire, log->octets, Joint_Lignes(log->lignes), trace,
+                            static_cast<int>(i), static_cast<int>(qMin(i, log->lignes.size() - 1)));
+}
+
+Resultat Fichier_Log::Ecrit_Avec_Trace(const QString& temporaire, const QByteArray& avant,
+                                       const QByteArray& apres, Trace_Journal* trace, int ligne_avant,
+                                       int ligne_apres) const {
+    const Resultat r = Ecrit_Fichier_Atomique(repertoire_, temporaire, Nom_Log(indicatif_), apres);
+    if (r && trace) {
+        *trace = Trace_Journal::Entre(avant, apres);
+        trace->ligne_avant = ligne_avant;
+        trace->ligne_apres = ligne_apres;
+    }
+    return r;
+}
+
+Resultat Fichier_Log::Rejoue(const Trace_Journal& trace, bool refait, bool* change_ailleurs) const {
+    if (change_ailleurs) {
+        *change_ailleurs = false;
+    }
+    Lecture_Fichier l = Lit_Fichier(Chemin());
+    if (l.erreur == Fichier_Introuvable) {
+        l = {};
+    } else if (l.erreur != Lecture_Reussie) {
+        return Resultat::Echec(Message_Lecture(Nom_Log(indicatif_), l.erreur));
+    }
+    const std::optional<QByteArray> octets = refait ? trace.Refait(l.contenu) : trace.Defait(l.contenu);
+    if (!octets) {
+        if (change_ailleurs) {
+            *change_ailleurs = true;
+        }
+        return Resultat::Echec(u"Le journal « "_s + Nom_Log(indicatif_) +
+                               u" » a été modifié en dehors de ORBEL_SWL : il n'est plus tel que cette "
+                               u"opération l'a laissé.\r\nRien n'a été modifié."_s);
+    }
+    if (Decoupe_Lignes(*octets).size() > Numero_Maximal) {
+        return Resultat::Echec(u"Le journal contiendrait plus que les 99 999 QSO que ORBEL_SWL sait "
+                               u"numéroter.\r\nRien n'a été modifié."_s);
+    }
+    return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), *octets);
 }
 
 Resultat Prepare_Repertoire_Programme(const QString& repertoire) {

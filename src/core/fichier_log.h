@@ -1,6 +1,7 @@
 #pragma once
 
 #include "resultat.h"
+#include "trace_journal.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,8 @@ public:
     QString Ligne_Liste(int index) const;
     // Its bytes as the file holds them.
     QByteArrayView Octets(int index) const { return lignes_[index]; }
+    // The whole file these lines were read from.
+    const QByteArray& Octets_Fichier() const { return contenu_; }
 
 private:
     QByteArray contenu_;
@@ -51,26 +54,40 @@ public:
     // A new log from the template "FXXXX.txt", replacing any log of that name. A missing
     // template is made again (it is empty by design).
     Resultat Cree_Log() const;
+    // Each change below, when it succeeds and `trace` is given, records there what it did to
+    // the file, so that Rejoue can take it back and make it again.
+
     // Appends the line at the end of the log.
-    Resultat Ajoute_QSO_Log(const QString& ligne) const;
+    Resultat Ajoute_QSO_Log(const QString& ligne, Trace_Journal* trace = nullptr) const;
     // Puts the line before the first line of the same or a later date and time.
-    Resultat Insere_QSO_Log(const QString& ligne) const;
+    Resultat Insere_QSO_Log(const QString& ligne, Trace_Journal* trace = nullptr) const;
     // Writes `nouvelle` over the line numbered `numero` (from 1) when it still reads
     // `ancienne` or still shows as `ligne_liste`, else over the first line reading `ancienne`,
     // else at the end.
     Resultat Remplace_QSO_Log(const QString& nouvelle, const QString& ancienne, int numero,
-                              const QString& ligne_liste = {}) const;
+                              const QString& ligne_liste = {}, Trace_Journal* trace = nullptr) const;
     // Puts many lines into the log at once, each where the ordered insertion would put it
     // (before the first line of the same or a later date and time; lines of the same moment
     // keep their order), in one rewrite. `actuelles`: the log as just read by Lit_Log.
     // Refused, the log untouched, when the log would pass 99,999 lines or a damaged line
     // stands before an insertion point.
-    Resultat Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<QByteArray>& nouvelles) const;
+    Resultat Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<QByteArray>& nouvelles,
+                              Trace_Journal* trace = nullptr) const;
     // Removes the line numbered `numero` when it reads `ligne` or still shows as `ligne_liste`,
     // else the first line that reads `ligne`. A message when no line is removed.
-    Resultat Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste = {}) const;
+    Resultat Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste = {},
+                              Trace_Journal* trace = nullptr) const;
+    // Puts the log back as it was before the change `trace` records (`refait`: as the change
+    // left it), in one atomic rewrite. Refused, the log untouched, when the file is not what
+    // the change left (or found): then `change_ailleurs` is set. A log that would pass 99,999
+    // lines is refused as the changes refuse it.
+    Resultat Rejoue(const Trace_Journal& trace, bool refait, bool* change_ailleurs = nullptr) const;
 
 private:
+    // Writes the log and, when asked, the trace of the change from `avant` to `apres`.
+    Resultat Ecrit_Avec_Trace(const QString& temporaire, const QByteArray& avant, const QByteArray& apres,
+                              Trace_Journal* trace, int ligne_avant, int ligne_apres) const;
+
     QString repertoire_;
     QString indicatif_;
 };
