@@ -1,5 +1,7 @@
 #include "main.h"
 
+#include "core/adif.h"
+
 #include "core/fiche_qso.h"
 #include "core/fichier_texte.h"
 #include "core/indicatif.h"
@@ -71,12 +73,16 @@ QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& texte) {
 } // namespace
 
 Main::Main(const Services& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), modele_(new Modele_Liste_SWL(this)) {
+    : QMainWindow(parent), services_(services), modele_(new Modele_Liste_SWL(this)),
+      historique_(new Historique_Journal(services.messages, *this, this)) {
     setObjectName(u"Main"_s);
     setWindowTitle(u"ORBEL_SWL"_s);
     Construit_Controles();
     Construit_Menus();
     Installe_Regles_Saisie();
+    for (QLineEdit* champ : findChildren<QLineEdit*>()) {
+        historique_->Route_Raccourcis(champ);
+    }
 }
 
 Main::~Main() = default;
@@ -273,6 +279,9 @@ void Main::Construit_Menus() {
     Mnu_Importer = article(Mnu_Fichier, u"Mnu_Importer"_s, u"Importer un journal ADIF…"_s);
     Mnu_Fichier->addSeparator();
     Mnu_Quitter = article(Mnu_Fichier, u"Mnu_Quitter"_s, u"Quitter ORBEL_SWL"_s);
+    Mnu_Edition = menu(u"Mnu_Edition"_s, u"Edition"_s);
+    Mnu_Edition->addAction(historique_->Annuler());
+    Mnu_Edition->addAction(historique_->Retablir());
     Mnu_Date = menu(u"Mnu_Date"_s, u"Date"_s);
     Mnu_Date_Auto = article(Mnu_Date, u"Mnu_Date_Auto"_s, u"Automatique"_s);
     Mnu_Date_Man = article(Mnu_Date, u"Mnu_Date_Man"_s, u"Manuelle"_s);
@@ -423,6 +432,10 @@ QString Main::Indicatif_Stocke() {
 }
 
 void Main::Fixe_Indicatif_Station(const QString& indicatif) {
+    // The history is the log's: another station's log starts without one.
+    if (indicatif != indicatif_station_) {
+        historique_->Efface();
+    }
     indicatif_station_ = indicatif;
     Affiche_Valeur(I_Station, u"Indicatif de la station SWL"_s, Indicatif_Affiche(indicatif));
 }
@@ -493,6 +506,21 @@ bool Main::Saisie_Au_Repos() const {
     return !modif_en_cours_ && !insertion_en_cours_ && Ind_A->isEnabled() && !Dpt_A->isEnabled();
 }
 
+bool Main::Saisie_En_Cours() const {
+    // A line shown after a click is no QSO being typed.
+    return modif_en_cours_ || insertion_en_cours_ || Dpt_A->isEnabled() ||
+           (Ind_A->isEnabled() && !Ind_A->text().isEmpty());
+}
+
+void Main::Recharge_Et_Selectionne(int index) {
+    if (!Charge_Log()) {
+        return;
+    }
+    Init_Saisie();
+    Selectionne_Ligne(qMin(index, modele_->Nombre() - 1));
+    Liste_SWL->setFocus();
+}
+
 void Main::Mnu_Importer_Click() {
     if (indicatif_station_ == Aucune_Station) {
         services_.messages.Message(Message_Indicatif_Station_Absent());
@@ -504,7 +532,9 @@ void Main::Mnu_Importer_Click() {
             u"Enregistrez ou annulez le QSO en cours de saisie avant d'importer un journal."_s);
         return;
     }
-    if (Echange_Journal(services_, this).Importe(indicatif_station_) && Charge_Log()) {
+    Bilan_Import bilan = Echange_Journal(services_, this).Importe(indicatif_station_);
+    if (bilan.ajoutes > 0 && Charge_Log()) {
+        historique_->Ajoute(Nom_Etape_Import(bilan.ajoutes), std::move(bilan.trace));
         Selectionne_Derniere_Ligne();
         Init_Saisie();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main/historique_journal.h"
+
 #include "core/controles_saisie.h"
 #include "core/fiche_qso.h"
 #include "core/fichier_log.h"
@@ -35,7 +37,11 @@ class Station;
 
 // The main window: the entry form, the log list and the menus. It holds the program-wide
 // state for the whole run: the station callsign and the entry mode.
-class Main final : public QMainWindow, public Hote_Station, public Hote_Recherche, public Hote_Cluster {
+class Main final : public QMainWindow,
+                   public Hote_Station,
+                   public Hote_Recherche,
+                   public Hote_Cluster,
+                   public Historique_Journal::Hote {
     Q_OBJECT
 public:
     explicit Main(const Services& services, QWidget* parent = nullptr);
@@ -62,6 +68,12 @@ public:
     void Selectionne_Derniere_Ligne();
 
     const Modele_Liste_SWL& Modele() const { return *modele_; }
+    Historique_Journal& Historique_Changements() { return *historique_; }
+
+    // What the history of the log's changes asks.
+    Fichier_Log Journal() const override { return Log(); }
+    bool Saisie_En_Cours() const override;
+    void Recharge_Et_Selectionne(int index) override;
 
 private:
     void Construit_Controles();
@@ -126,6 +138,7 @@ private:
     QPointer<Liste_QSO> liste_qso_;
     QPointer<Select_QSO> select_qso_;
     Modele_Liste_SWL* modele_;
+    Historique_Journal* historique_;
 
     QGroupBox* Frame3;
     QLineEdit* Ind_A;
@@ -163,6 +176,7 @@ private:
     QTimer* Timer1;
 
     QMenu* Mnu_Fichier;
+    QMenu* Mnu_Edition;
     QAction* Mnu_Exporter;
     QAction* Mnu_Importer;
     QAction* Mnu_Quitter;

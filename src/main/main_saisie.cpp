@@ -271,18 +271,23 @@ bool Main::Enregistre() {
     const Fiche_QSO fiche = Fiche_Du_Formulaire();
     const QString ligne = Forme_Ligne_Log(fiche);
     Resultat ecrit;
+    Trace_Journal trace;
+    Sorte_Etape sorte = Sorte_Etape::Sauvegarde;
     if (modif_en_cours_) {
+        sorte = Sorte_Etape::Modification;
         ecrit = Log().Remplace_QSO_Log(ligne, Ligne_Log_De_Liste(ligne_selectionnee_),
-                                       Numero_Ligne_Liste(ligne_selectionnee_), ligne_selectionnee_);
+                                       Numero_Ligne_Liste(ligne_selectionnee_), ligne_selectionnee_, &trace);
     } else if (!Mnu_Date_Auto->isChecked() || insertion_en_cours_) {
-        ecrit = Log().Insere_QSO_Log(ligne);
+        sorte = insertion_en_cours_ ? Sorte_Etape::Insertion : Sorte_Etape::Sauvegarde;
+        ecrit = Log().Insere_QSO_Log(ligne, &trace);
     } else {
-        ecrit = Log().Ajoute_QSO_Log(ligne);
+        ecrit = Log().Ajoute_QSO_Log(ligne, &trace);
     }
     if (!ecrit) {
         services_.messages.Message(ecrit.message);
         return false;
     }
+    historique_->Ajoute(Nom_Etape(sorte, trace.ligne_apres + 1, fiche.Indicatif_A), std::move(trace));
     Prenom_A->setText(fiche.Prenom_A);
     const QString qth = QTH_Conserve(Rem_A->text());
     if (Rem_A->text().trimmed().size() > 30) {
@@ -395,8 +400,14 @@ void Main::Annule_Saisie_Click() {
     }
     const QString ligne = Ligne_Log_De_Liste(ligne_selectionnee_);
     if (services_.messages.Question(u"Voulez vous Supprimer ce QSO ?"_s)) {
-        Apres_Changement(
-            Log().Supprime_QSO_Log(ligne, Numero_Ligne_Liste(ligne_selectionnee_), ligne_selectionnee_));
+        Trace_Journal trace;
+        const Resultat r = Log().Supprime_QSO_Log(ligne, Numero_Ligne_Liste(ligne_selectionnee_),
+                                                  ligne_selectionnee_, &trace);
+        if (r) {
+            historique_->Ajoute(Nom_Etape(Sorte_Etape::Suppression, trace.ligne_avant + 1, ligne.left(12)),
+                                std::move(trace));
+        }
+        Apres_Changement(r);
     }
     Annule_Saisie->setEnabled(false);
     Init_Saisie();

@@ -74,19 +74,19 @@ void Echange_Journal::Exporte(const QString& indicatif) {
                                u" QSO dans le fichier « "_s + fichier.fileName() + u" »."_s);
 }
 
-bool Echange_Journal::Importe(const QString& indicatif) {
+Bilan_Import Echange_Journal::Importe(const QString& indicatif) {
     const QString chemin =
         services_.fichiers.Fichier_A_Ouvrir(fenetre_, u"Importer un journal ADIF"_s, services_.repertoire,
                                             u"Journaux ADIF (*.adi *.adif *.adx);;Tous les fichiers (*)"_s);
     if (chemin.isEmpty()) {
-        return false;
+        return {};
     }
     const QString nom = QFileInfo(chemin).fileName();
     const Lecture_Fichier fichier = Lit_Fichier(chemin);
     if (fichier.erreur != Lecture_Reussie) {
         services_.messages.Message(u"Le fichier « "_s + nom + u" » ne peut pas être lu (Erreur N° "_s +
                                    QString::number(fichier.erreur) + u") : rien n'a été importé."_s);
-        return false;
+        return {};
     }
     const bool adx = QFileInfo(chemin).suffix().compare(u"adx"_s, Qt::CaseInsensitive) == 0 ||
                      fichier.contenu.trimmed().startsWith("<?xml");
@@ -107,7 +107,7 @@ bool Echange_Journal::Importe(const QString& indicatif) {
         }
     }
     services_.messages.Message(texte);
-    return bilan.ajoutes > 0;
+    return bilan;
 }
 
 } // namespace swl

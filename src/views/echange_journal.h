@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/adif.h"
 #include "platform/services.h"
 
 #include <QString>
@@ -15,8 +16,8 @@ public:
     Echange_Journal(const Services& services, QWidget* fenetre);
 
     void Exporte(const QString& indicatif);
-    // True when QSOs were added: the main list is to be read again.
-    bool Importe(const QString& indicatif);
+    // What was added (the main list is then to be read again), and the merge's trace.
+    Bilan_Import Importe(const QString& indicatif);
 
 private:
     const Services& services_;

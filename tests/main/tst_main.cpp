@@ -436,8 +436,9 @@ private Q_SLOTS:
         for (QAction* a : w.menuBar()->actions()) {
             barre << a->text();
         }
-        QCOMPARE(barre, QStringList({u"Fichier"_s, u"Date"_s, u"Station"_s, u"Afficher"_s, u"Carte"_s,
-                                     u"Impression etiquettes QSL"_s, u"Aide"_s}));
+        // "Edition" (undo and redo) comes right after "Fichier".
+        QCOMPARE(barre, QStringList({u"Fichier"_s, u"Edition"_s, u"Date"_s, u"Station"_s, u"Afficher"_s,
+                                     u"Carte"_s, u"Impression etiquettes QSL"_s, u"Aide"_s}));
         QVERIFY(!Controle<QAction>(w, u"Mnu_Print_QSL"_s)->menu());
         QCOMPARE(Controle<QAction>(w, u"Mnu_Carte_HB"_s)->text(), u"des départements entendus"_s);
         QCOMPARE(Controle<QAction>(w, u"Mnu_Liste_QSO"_s)->text(), u"la liste des QSO"_s);
