@@ -1,7 +1,9 @@
 #include "sauvegardes.h"
 
+#include "fiche_qso.h"
 #include "fichier_log.h"
 #include "fichier_texte.h"
+#include "texte_1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -151,6 +153,46 @@ Resultat Sauvegardes::Copie_Avant(Sorte sorte, const QDateTime& moment, QString*
     const Resultat r = Ecrit_Copie(n);
     if (r) {
         Fait_Le_Menage(moment.date());
+    }
+    return r;
+}
+
+int Sauvegardes::Nombre_QSO(const QString& nom) const {
+    const Lecture_Fichier l = Lit_Fichier(QDir(Dossier()).filePath(nom));
+    return l.erreur == Lecture_Reussie ? static_cast<int>(Decoupe_Lignes(l.contenu).size()) : -1;
+}
+
+Resultat Sauvegardes::Restaure(const QString& nom, const QDateTime& moment, Trace_Journal* trace,
+                               QString* copie_avant) const {
+    const Lecture_Fichier copie = Lit_Fichier(QDir(Dossier()).filePath(nom));
+    if (copie.erreur != Lecture_Reussie) {
+        return Resultat::Echec(u"La sauvegarde « "_s + nom + u" » ne peut pas être lue (Erreur N° "_s +
+                               QString::number(copie.erreur) + u").\r\nLe journal n'a pas été modifié."_s);
+    }
+    const int lignes = static_cast<int>(Decoupe_Lignes(copie.contenu).size());
+    if (lignes > Numero_Maximal) {
+        return Resultat::Echec(u"La sauvegarde « "_s + nom +
+                               u" » contient plus de 99 999 QSO : ORBEL_SWL ne peut pas les numéroter.\r\nLe "
+                               u"journal n'a pas été modifié."_s);
+    }
+    const QString journal = Fichier_Log::Nom_Log(indicatif_);
+    Lecture_Fichier actuel = Lit_Fichier(QDir(repertoire_).filePath(journal));
+    if (actuel.erreur == Fichier_Introuvable) {
+        actuel = {};
+    } else if (actuel.erreur != Lecture_Reussie) {
+        return Resultat::Echec(u"Le journal « "_s + journal + u" » ne peut pas être lu (Erreur N° "_s +
+                               QString::number(actuel.erreur) + u").\r\nIl n'a pas été modifié."_s);
+    }
+    if (const Resultat mis_de_cote = Copie_Avant(Sorte::Avant_Restauration, moment, copie_avant);
+        !mis_de_cote) {
+        return Resultat::Echec(u"Le journal actuel n'a pas pu être mis de côté avant la restauration : "_s +
+                               mis_de_cote.message + u"\r\nLe journal n'a pas été modifié."_s);
+    }
+    const Resultat r = Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, journal, copie.contenu);
+    if (r && trace) {
+        *trace = Trace_Journal::Entre(actuel.contenu, copie.contenu);
+        trace->ligne_apres = lignes - 1;
+        trace->ligne_avant = static_cast<int>(Decoupe_Lignes(actuel.contenu).size()) - 1;
     }
     return r;
 }

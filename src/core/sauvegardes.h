@@ -1,6 +1,7 @@
 #pragma once
 
 #include "resultat.h"
+#include "trace_journal.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -28,6 +29,7 @@ public:
     Sauvegardes(QString repertoire, QString indicatif);
 
     static QString Nom_Dossier() { return QStringLiteral("Sauvegardes"); }
+    const QString& Indicatif() const { return indicatif_; }
     QString Dossier() const;
 
     // The copy of that name when it is one of this station's, by the program's own pattern.
@@ -40,6 +42,15 @@ public:
     Resultat Copie_Du_Jour(const QDate& jour, bool* faite = nullptr) const;
     // The copy before an import or a restore, named after `moment`.
     Resultat Copie_Avant(Sorte sorte, const QDateTime& moment, QString* nom = nullptr) const;
+
+    // The entries of a copy (its lines), or -1 when it cannot be read.
+    int Nombre_QSO(const QString& nom) const;
+    // Puts the copy `nom` in place of the log, in one atomic rewrite, after copying the log
+    // aside (named after `moment`, in `copie_avant`). Refused, the log untouched, when the copy
+    // cannot be read, would pass 99,999 entries, or the log cannot be copied aside first.
+    // `trace` records the change, to take it back.
+    Resultat Restaure(const QString& nom, const QDateTime& moment, Trace_Journal* trace = nullptr,
+                      QString* copie_avant = nullptr) const;
 
     // Which of these file names are to go: of this station's copies, the program keeps the
     // last 14 day copies, the first copy of each of the 12 months up to `aujourdhui`, and

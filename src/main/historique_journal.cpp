@@ -124,6 +124,7 @@ void Historique_Journal::Rejoue(bool refait) {
     }
     const auto* etape = static_cast<const Etape*>(pile_.command(refait ? pile_.index() : pile_.index() - 1));
     bool change_ailleurs = false;
+    hote_.Avant_Changement();
     const Resultat r = hote_.Journal().Rejoue(etape->trace, refait, &change_ailleurs);
     if (!r) {
         if (change_ailleurs) {

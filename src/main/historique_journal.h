@@ -30,6 +30,8 @@ public:
         virtual bool Saisie_En_Cours() const = 0;
         // The list read again from the log, the entry at `index` (from 0) selected.
         virtual void Recharge_Et_Selectionne(int index) = 0;
+        // Just before the log is written (the day's backup).
+        virtual void Avant_Changement() = 0;
     };
 
     Historique_Journal(Boites_Message& messages, Hote& hote, QWidget* fenetre);

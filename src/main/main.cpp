@@ -1,6 +1,9 @@
 #include "main.h"
 
 #include "core/adif.h"
+#include "core/horloge.h"
+#include "core/sauvegardes.h"
+#include "views/fenetre_sauvegardes.h"
 
 #include "core/fiche_qso.h"
 #include "core/fichier_texte.h"
@@ -277,6 +280,7 @@ void Main::Construit_Menus() {
     Mnu_Fichier = menu(u"Mnu_Fichier"_s, u"Fichier"_s);
     Mnu_Exporter = article(Mnu_Fichier, u"Mnu_Exporter"_s, u"Exporter le journal…"_s);
     Mnu_Importer = article(Mnu_Fichier, u"Mnu_Importer"_s, u"Importer un journal ADIF…"_s);
+    Mnu_Sauvegardes = article(Mnu_Fichier, u"Mnu_Sauvegardes"_s, u"Sauvegardes…"_s);
     Mnu_Fichier->addSeparator();
     Mnu_Quitter = article(Mnu_Fichier, u"Mnu_Quitter"_s, u"Quitter ORBEL_SWL"_s);
     Mnu_Edition = menu(u"Mnu_Edition"_s, u"Edition"_s);
@@ -312,6 +316,7 @@ void Main::Construit_Menus() {
         Echange_Journal(services_, this).Exporte(indicatif_station_);
     });
     connect(Mnu_Importer, &QAction::triggered, this, &Main::Mnu_Importer_Click);
+    connect(Mnu_Sauvegardes, &QAction::triggered, this, &Main::Mnu_Sauvegardes_Click);
     connect(Mnu_Liste_QSO, &QAction::triggered, this, [this] {
         Montre_Fenetre(liste_qso_, [this] {
             return new Liste_QSO(
@@ -532,12 +537,54 @@ void Main::Mnu_Importer_Click() {
             u"Enregistrez ou annulez le QSO en cours de saisie avant d'importer un journal."_s);
         return;
     }
-    Bilan_Import bilan = Echange_Journal(services_, this).Importe(indicatif_station_);
+    // The day's copy, then the copy before the import, once a file is chosen and read.
+    const auto avant_import = [this] {
+        Avant_Changement();
+        Sauvegarde_Impossible(
+            Sauvegardes(services_.repertoire, indicatif_station_)
+                .Copie_Avant(Sauvegardes::Sorte::Avant_Import, services_.horloge.Maintenant_Local()));
+    };
+    Bilan_Import bilan = Echange_Journal(services_, this).Importe(indicatif_station_, avant_import);
     if (bilan.ajoutes > 0 && Charge_Log()) {
         historique_->Ajoute(Nom_Etape_Import(bilan.ajoutes), std::move(bilan.trace));
         Selectionne_Derniere_Ligne();
         Init_Saisie();
     }
+}
+
+void Main::Avant_Changement() {
+    if (indicatif_station_ != Aucune_Station) {
+        Sauvegarde_Impossible(Sauvegardes(services_.repertoire, indicatif_station_)
+                                  .Copie_Du_Jour(services_.horloge.Maintenant_Local().date()));
+    }
+}
+
+void Main::Sauvegarde_Impossible(const Resultat& r) {
+    if (r || sauvegarde_impossible_dite_) {
+        return;
+    }
+    sauvegarde_impossible_dite_ = true;
+    services_.messages.Message(
+        u"Aucune sauvegarde du journal n'a pu être faite : "_s + r.message +
+        u"\r\nLes changements sont bien enregistrés dans le journal ; ce message ne sera "
+        u"plus montré jusqu'à la fermeture du programme."_s);
+}
+
+void Main::Mnu_Sauvegardes_Click() {
+    if (indicatif_station_ == Aucune_Station) {
+        services_.messages.Message(Message_Indicatif_Station_Absent());
+        return;
+    }
+    Montre_Fenetre(sauvegardes_, [this] {
+        return new Fenetre_Sauvegardes(
+            services_, indicatif_station_,
+            [this](const QString& nom, Trace_Journal trace) {
+                const int ligne = trace.ligne_apres;
+                historique_->Ajoute(nom, std::move(trace));
+                Recharge_Et_Selectionne(ligne);
+            },
+            this);
+    });
 }
 
 void Main::Montre_Station() {

@@ -34,6 +34,7 @@ class Recherche_Indicatif;
 class Select_QSO;
 class Modele_Liste_SWL;
 class Station;
+class Fenetre_Sauvegardes;
 
 // The main window: the entry form, the log list and the menus. It holds the program-wide
 // state for the whole run: the station callsign and the entry mode.
@@ -74,6 +75,9 @@ public:
     Fichier_Log Journal() const override { return Log(); }
     bool Saisie_En_Cours() const override;
     void Recharge_Et_Selectionne(int index) override;
+    // The day's backup of the log, before its first change of the day. A backup that cannot
+    // be made never stops the change: one message a run says so.
+    void Avant_Changement() override;
 
 private:
     void Construit_Controles();
@@ -84,6 +88,9 @@ private:
     QString Section_Station() const;
     void Montre_Station();
     void Mnu_Importer_Click();
+    void Mnu_Sauvegardes_Click();
+    // Says once a run that no backup could be made.
+    void Sauvegarde_Impossible(const Resultat& r);
     // The entry form waits for a new QSO: nothing typed, shown or being edited.
     bool Saisie_Au_Repos() const;
 
@@ -137,6 +144,8 @@ private:
     QPointer<Recherche_Indicatif> recherche_;
     QPointer<Liste_QSO> liste_qso_;
     QPointer<Select_QSO> select_qso_;
+    QPointer<Fenetre_Sauvegardes> sauvegardes_;
+    bool sauvegarde_impossible_dite_ = false;
     Modele_Liste_SWL* modele_;
     Historique_Journal* historique_;
 
@@ -179,6 +188,7 @@ private:
     QMenu* Mnu_Edition;
     QAction* Mnu_Exporter;
     QAction* Mnu_Importer;
+    QAction* Mnu_Sauvegardes;
     QAction* Mnu_Quitter;
     QMenu* Mnu_Date;
     QAction* Mnu_Date_Auto;

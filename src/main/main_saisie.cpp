@@ -270,6 +270,7 @@ bool Main::Enregistre() {
     }
     const Fiche_QSO fiche = Fiche_Du_Formulaire();
     const QString ligne = Forme_Ligne_Log(fiche);
+    Avant_Changement();
     Resultat ecrit;
     Trace_Journal trace;
     Sorte_Etape sorte = Sorte_Etape::Sauvegarde;
@@ -400,6 +401,7 @@ void Main::Annule_Saisie_Click() {
     }
     const QString ligne = Ligne_Log_De_Liste(ligne_selectionnee_);
     if (services_.messages.Question(u"Voulez vous Supprimer ce QSO ?"_s)) {
+        Avant_Changement();
         Trace_Journal trace;
         const Resultat r = Log().Supprime_QSO_Log(ligne, Numero_Ligne_Liste(ligne_selectionnee_),
                                                   ligne_selectionnee_, &trace);

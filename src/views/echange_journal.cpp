@@ -74,7 +74,7 @@ void Echange_Journal::Exporte(const QString& indicatif) {
                                u" QSO dans le fichier « "_s + fichier.fileName() + u" »."_s);
 }
 
-Bilan_Import Echange_Journal::Importe(const QString& indicatif) {
+Bilan_Import Echange_Journal::Importe(const QString& indicatif, const std::function<void()>& avant_import) {
     const QString chemin =
         services_.fichiers.Fichier_A_Ouvrir(fenetre_, u"Importer un journal ADIF"_s, services_.repertoire,
                                             u"Journaux ADIF (*.adi *.adif *.adx);;Tous les fichiers (*)"_s);
@@ -90,6 +90,9 @@ Bilan_Import Echange_Journal::Importe(const QString& indicatif) {
     }
     const bool adx = QFileInfo(chemin).suffix().compare(u"adx"_s, Qt::CaseInsensitive) == 0 ||
                      fichier.contenu.trimmed().startsWith("<?xml");
+    if (avant_import) {
+        avant_import();
+    }
     Bilan_Import bilan;
     services_.messages.Avec_Progression(
         u"Import du fichier « "_s + nom + u" »…"_s, [&](const Boites_Message::Avance& avance) {

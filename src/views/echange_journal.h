@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace swl {
@@ -17,7 +19,8 @@ public:
 
     void Exporte(const QString& indicatif);
     // What was added (the main list is then to be read again), and the merge's trace.
-    Bilan_Import Importe(const QString& indicatif);
+    // `avant_import` runs once the file is chosen and read, before the log is changed.
+    Bilan_Import Importe(const QString& indicatif, const std::function<void()>& avant_import = {});
 
 private:
     const Services& services_;

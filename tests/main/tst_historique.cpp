@@ -6,9 +6,12 @@
 #include "support/scene_main.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableWidget>
 
 using namespace swl;
 using namespace swl::test;
@@ -152,6 +155,77 @@ private Q_SLOTS:
         QVERIFY(s.b.messages.textes[0].contains(u"L'historique des changements est effacé"_s));
         QVERIFY(!Action(s, u"Mnu_Annuler"_s)->isEnabled());
         QVERIFY(!Action(s, u"Mnu_Retablir"_s)->isEnabled());
+    }
+
+    // The day's copy is made before the first change of the day, the log as it was.
+    void copieDuJourAvantLePremierChangement() {
+        Scene s(Trois_Lignes());
+        const QByteArray avant = s.Log();
+        Supprime(s, 0);
+        const QString copie = s.b.Chemin(u"Sauvegardes/F1ABC_SWL_2009-03-05.log"_s);
+        QFile f(copie);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), avant);
+        // Undone the same day: no second copy, the first one kept.
+        QTest::keyClick(s.Focus(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(QDir(s.b.Chemin(u"Sauvegardes"_s)).entryList(QDir::Files),
+                 QStringList{u"F1ABC_SWL_2009-03-05.log"_s});
+    }
+
+    // A backup that cannot be made never stops the change: one message a run says why.
+    void sauvegardeImpossible() {
+        Scene s(Trois_Lignes());
+        s.b.Ecrit(u"Sauvegardes"_s, "un fichier, pas un dossier");
+        Supprime(s, 0);
+        QCOMPARE(s.w->Modele().Nombre(), 2);
+        QCOMPARE(s.b.messages.textes.size(), 2);
+        QVERIFY2(s.b.messages.textes[1].startsWith(u"Aucune sauvegarde du journal n'a pu être faite : "_s),
+                 qPrintable(s.b.messages.textes[1]));
+        Supprime(s, 0);
+        QCOMPARE(s.w->Modele().Nombre(), 1);
+        QCOMPARE(s.b.messages.textes.size(), 3); // the second deletion's question only
+    }
+
+    // "Fichier → Sauvegardes…": a copy put back in place of the log, asked first, the log
+    // set aside, and the restore itself undone.
+    void restauration() {
+        Scene s(Trois_Lignes());
+        const QByteArray trois = s.Log();
+        Supprime(s, 0);
+        Supprime(s, 0);
+        const QByteArray un = s.Log();
+        Action(s, u"Mnu_Sauvegardes"_s)->trigger();
+        QWidget* f = s.w->findChild<QWidget*>(u"Fenetre_Sauvegardes"_s);
+        QVERIFY(f);
+        auto* liste = f->findChild<QTableWidget*>(u"Liste_Sauvegardes"_s);
+        QCOMPARE(liste->rowCount(), 1);
+        QCOMPARE(liste->item(0, 0)->text(), u"05/03/2009"_s);
+        QCOMPARE(liste->item(0, 1)->text(), u"copie du jour"_s);
+        QCOMPARE(liste->item(0, 2)->text(), u"3"_s);
+        s.b.messages.textes.clear();
+        s.b.messages.reponses = {true};
+        QTest::mouseClick(f->findChild<QPushButton*>(u"Restaurer"_s), Qt::LeftButton);
+        QCOMPARE(s.b.messages.textes,
+                 QStringList{
+                     u"Remplacer le journal actuel (1 QSO) par la sauvegarde du 05/03/2009 (copie du jour, 3 "
+                     u"QSO) ?\r\nLe journal actuel sera d'abord mis de côté dans les sauvegardes, et la "
+                     u"restauration pourra être annulée (Edition, Annuler)."_s});
+        QCOMPARE(s.Log(), trois);
+        QCOMPARE(s.w->Modele().Nombre(), 3);
+        QFile mise_de_cote(s.b.Chemin(u"Sauvegardes/F1ABC_SWL_2009-03-05_100507_avant_restauration.log"_s));
+        QVERIFY(mise_de_cote.open(QIODevice::ReadOnly));
+        QCOMPARE(mise_de_cote.readAll(), un);
+        QCOMPARE(liste->rowCount(), 2);
+        QCOMPARE(Action(s, u"Mnu_Annuler"_s)->text(),
+                 u"Annuler la restauration de la sauvegarde du 05/03/2009"_s);
+        Action(s, u"Mnu_Annuler"_s)->trigger();
+        QCOMPARE(s.Log(), un);
+        // "Non" changes nothing; the folder opens in the file manager.
+        s.b.messages.reponses = {false};
+        QTest::mouseClick(f->findChild<QPushButton*>(u"Restaurer"_s), Qt::LeftButton);
+        QCOMPARE(s.Log(), un);
+        QTest::mouseClick(f->findChild<QPushButton*>(u"Ouvrir_Dossier"_s), Qt::LeftButton);
+        QCOMPARE(s.b.programme.dossiers_ouverts, QStringList{s.b.Chemin(u"Sauvegardes"_s)});
     }
 
     // Another station's log starts without a history.

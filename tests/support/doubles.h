@@ -99,7 +99,9 @@ public:
 class Programme_Test final : public Programme {
 public:
     int fins = 0;
+    QStringList dossiers_ouverts;
     void Termine() override { ++fins; }
+    void Ouvre_Dossier(const QString& chemin) override { dossiers_ouverts << chemin; }
 };
 
 // A program directory and settings file of its own, and every service as a double.

@@ -125,6 +125,15 @@ private Q_SLOTS:
         QCOMPARE(s.w->Modele().Nombre(), 3);
         QVERIFY(s.w->Modele().Ligne(1).startsWith(u"    2  F6CCC"_s));
         QCOMPARE(s.w->findChild<QLineEdit*>(u"Ind_A"_s)->text(), QString());
+        // The log as it was is copied aside first, and the whole import is one step to undo.
+        const QByteArray avant = s.b.Lit(u"Sauvegardes/F1ABC_SWL_2026-12-07_123015_avant_import.log"_s);
+        QCOMPARE(Decoupe_Lignes(avant).size(), 2);
+        QCOMPARE(s.b.Lit(u"Sauvegardes/F1ABC_SWL_2026-12-07.log"_s), avant);
+        QAction* annuler = s.w->findChild<QAction*>(u"Mnu_Annuler"_s);
+        QCOMPARE(annuler->text(), u"Annuler l'import de 1 QSO"_s);
+        annuler->trigger();
+        QCOMPARE(s.b.Lit(u"F1ABC_SWL.log"_s), avant);
+        QCOMPARE(s.w->Modele().Nombre(), 2);
     }
 
     void importRefusePendantUneSaisie() {
