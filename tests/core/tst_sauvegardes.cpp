@@ -1,4 +1,5 @@
 // The copies of the log kept aside: when they are made, what they hold, which ones stay.
+#include "core/fiche_qso.h"
 #include "core/fichier_log.h"
 #include "core/sauvegardes.h"
 #include "support/fichiers_test.h"
@@ -103,6 +104,30 @@ private Q_SLOTS:
                               QDateTime(QDate(2026, 12, 7), QTime(9, 8, 7)), &nom));
         QCOMPARE(nom, u"F1ABC_SWL_2026-12-07_090807_avant_restauration.log"_s);
         QVERIFY(QFile::exists(QDir(s.Dossier()).filePath(nom)));
+    }
+
+    // A copy of more entries than the log can number is refused as the changes refuse it.
+    void restaurationTropLongue() {
+        Dossier_Test d;
+        const QByteArray log = Octets_Log({Ligne_Test(u"F6A"_s, u"01/06/08"_s, u"10:00"_s)});
+        d.Ecrit(Fichier_Log::Nom_Log(Indicatif), log);
+        const Sauvegardes s(d.repertoire, Indicatif);
+        QVERIFY(QDir().mkpath(s.Dossier()));
+        QByteArray enorme;
+        const QByteArray ligne = log;
+        for (int i = 0; i <= Numero_Maximal; ++i) {
+            enorme += ligne;
+        }
+        QFile f(QDir(s.Dossier()).filePath(u"F1ABC_SWL_2026-01-01.log"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(enorme);
+        f.close();
+        const Resultat r =
+            s.Restaure(u"F1ABC_SWL_2026-01-01.log"_s, QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+        QVERIFY(!r);
+        QVERIFY(r.message.contains(u"plus de 99 999 QSO"_s));
+        QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)), log);
+        QCOMPARE(Fichiers(s), QStringList{u"F1ABC_SWL_2026-01-01.log"_s});
     }
 
     // A copy that cannot be written says why, leaves no temporary, and never the log touched.
