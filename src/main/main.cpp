@@ -583,7 +583,7 @@ void Main::Mnu_Sauvegardes_Click() {
                 historique_->Ajoute(nom, std::move(trace));
                 Recharge_Et_Selectionne(ligne);
             },
-            this);
+            [this] { return Saisie_En_Cours(); }, this);
     });
 }
 

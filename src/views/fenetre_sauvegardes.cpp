@@ -48,9 +48,10 @@ QString Taille_En_Texte(qint64 octets) {
 } // namespace
 
 Fenetre_Sauvegardes::Fenetre_Sauvegardes(const Services& services, const QString& indicatif,
-                                         Restauree restauree, QWidget* parent)
+                                         Restauree restauree, std::function<bool()> saisie_en_cours,
+                                         QWidget* parent)
     : QWidget(parent, Qt::Window), services_(services), sauvegardes_(services.repertoire, indicatif),
-      restauree_(std::move(restauree)) {
+      restauree_(std::move(restauree)), saisie_en_cours_(std::move(saisie_en_cours)) {
     setObjectName(u"Fenetre_Sauvegardes"_s);
     setWindowTitle(u"Sauvegardes du journal"_s);
     Label1 = Nomme_Controle(new QLabel(this), u"Label1"_s, QString());
@@ -119,6 +120,12 @@ void Fenetre_Sauvegardes::Remplit() {
 void Fenetre_Sauvegardes::Restaurer_Click() {
     const int rangee = Liste_Sauvegardes->currentRow();
     if (rangee < 0 || rangee >= copies_.size()) {
+        return;
+    }
+    if (saisie_en_cours_()) {
+        services_.messages.Message(
+            u"Un QSO est en cours de saisie ou de modification : enregistrez-le ou cliquez "
+            u"sur « Annuler saisie en cours » avant de restaurer une sauvegarde."_s);
         return;
     }
     const Sauvegardes::Copie copie = copies_[rangee];

@@ -19,9 +19,10 @@ class Fenetre_Sauvegardes final : public QWidget {
     Q_OBJECT
 public:
     // `restauree`: called once a copy replaced the log, with the name of the step and its trace.
+    // `saisie_en_cours`: a QSO is being typed or edited, which a restore would lose.
     using Restauree = std::function<void(const QString& nom, Trace_Journal trace)>;
     Fenetre_Sauvegardes(const Services& services, const QString& indicatif, Restauree restauree,
-                        QWidget* parent = nullptr);
+                        std::function<bool()> saisie_en_cours, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(Fenetre_Sauvegardes)
 
     // The list read again from the folder.
@@ -33,6 +34,7 @@ private:
     const Services& services_;
     Sauvegardes sauvegardes_;
     Restauree restauree_;
+    std::function<bool()> saisie_en_cours_;
     QList<Sauvegardes::Copie> copies_;
 
     QLabel* Label1;

@@ -202,6 +202,14 @@ private Q_SLOTS:
         QCOMPARE(liste->item(0, 0)->text(), u"05/03/2009"_s);
         QCOMPARE(liste->item(0, 1)->text(), u"copie du jour"_s);
         QCOMPARE(liste->item(0, 2)->text(), u"3"_s);
+        // Not while a QSO is typed: it would be lost.
+        QTest::keyClicks(s.C(u"Ind_A"_s), u"f5"_s);
+        s.b.messages.textes.clear();
+        QTest::mouseClick(f->findChild<QPushButton*>(u"Restaurer"_s), Qt::LeftButton);
+        QCOMPARE(s.b.messages.textes.size(), 1);
+        QVERIFY(s.b.messages.textes[0].startsWith(u"Un QSO est en cours de saisie"_s));
+        QCOMPARE(s.Log(), un);
+        s.C(u"Ind_A"_s)->clear();
         s.b.messages.textes.clear();
         s.b.messages.reponses = {true};
         QTest::mouseClick(f->findChild<QPushButton*>(u"Restaurer"_s), Qt::LeftButton);

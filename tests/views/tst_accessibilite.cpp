@@ -6,6 +6,7 @@
 #include "support/doubles.h"
 #include "views/carte.h"
 #include "views/cluster.h"
+#include "views/fenetre_sauvegardes.h"
 #include "views/hote_cluster.h"
 #include "views/liste_qso.h"
 #include "views/recherche_indicatif.h"
@@ -153,6 +154,11 @@ private Q_SLOTS:
         Cluster cluster(b.services, indicatif, hote);
         QCOMPARE(Sans_Nom(&cluster), QStringList());
         QVERIFY2(Valeurs_Cachees(&cluster).isEmpty(), qPrintable(Valeurs_Cachees(&cluster).join(u" | "_s)));
+        Fenetre_Sauvegardes sauvegardes(
+            b.services, u"F1ABC"_s, [](const QString&, Trace_Journal) {}, [] { return false; });
+        QCOMPARE(Sans_Nom(&sauvegardes), QStringList());
+        QVERIFY2(Valeurs_Cachees(&sauvegardes).isEmpty(),
+                 qPrintable(Valeurs_Cachees(&sauvegardes).join(u" | "_s)));
         QWidget principale;
         auto* selection = new Select_QSO(b.services, w.Lignes_Liste(), indicatif, &principale);
         QCOMPARE(Sans_Nom(selection), QStringList());
