@@ -1,6 +1,8 @@
 #include "emplacements.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace swl {
@@ -15,6 +17,28 @@ QString Chemin_Repertoire_Programme() {
 QString Chemin_Fichier_Reglages() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
         .filePath(u"ORBEL_SWL/SWL.ini"_s);
+}
+
+QStringList Dossiers_Ressources() {
+    const QDir programme(QCoreApplication::applicationDirPath());
+    return {QDir::cleanPath(programme.filePath(u"../share/orbel-swl"_s)),
+            QDir::cleanPath(programme.filePath(u"../../../assets"_s))};
+}
+
+Ressource Trouve_Ressource(const QString& nom, const QStringList& dossiers) {
+    for (const QString& d : dossiers) {
+        const QString chemin = QDir(d).filePath(nom);
+        if (QFileInfo(chemin).isFile()) {
+            return {chemin, {}};
+        }
+    }
+    QString ou;
+    for (const QString& d : dossiers) {
+        ou += u"\n  "_s + QDir::toNativeSeparators(d);
+    }
+    return {{},
+            u"Le fichier « "_s + nom + u" » est introuvable. ORBEL_SWL l'a cherché dans :"_s + ou +
+                u"\nRéinstallez le programme pour le retrouver."_s};
 }
 
 } // namespace swl

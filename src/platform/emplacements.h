@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace swl {
 
@@ -8,5 +9,16 @@ namespace swl {
 QString Chemin_Repertoire_Programme();
 // The settings file: $XDG_CONFIG_HOME/ORBEL_SWL/SWL.ini.
 QString Chemin_Fichier_Reglages();
+
+// Where the program's pictures and tables (the map, its markers) are looked for, in order:
+// share/orbel-swl beside the installed program (../share/orbel-swl from the executable),
+// then the assets of the source tree the program was built in (three folders up).
+QStringList Dossiers_Ressources();
+
+struct Ressource {
+    QString chemin;  // the file found, or empty
+    QString message; // when missing: which file, and where it was looked for, in French
+};
+Ressource Trouve_Ressource(const QString& nom, const QStringList& dossiers);
 
 } // namespace swl

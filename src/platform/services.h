@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace swl {
 
@@ -22,6 +23,8 @@ struct Services {
     Fabrique_Navigateur& navigateurs;
     Choix_Fichier& fichiers;
     QString repertoire; // the program directory
+    // Where the map and its markers are looked for; empty: Dossiers_Ressources().
+    QStringList ressources = {};
 };
 
 } // namespace swl

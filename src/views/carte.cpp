@@ -4,6 +4,7 @@
 #include "core/fichier_texte.h"
 #include "core/reglages.h"
 #include "platform/boites_message.h"
+#include "platform/emplacements.h"
 #include "platform/fenetres.h"
 
 #include <QComboBox>
@@ -54,12 +55,28 @@ Carte::Carte(const Services& services, std::function<QString()> indicatif, QWidg
 
     Picture1 = Etiquette(u"Picture1"_s, {}, this);
     Picture1->setAccessibleName(u"Carte des départements"_s);
-    const QPixmap image(u":/carte/carte_departements.png"_s);
-    Picture1->setPixmap(image);
-    Picture1->setFixedSize(image.size());
-
-    QFile table(u":/carte/marqueurs_departements.csv"_s);
-    table.open(QIODevice::ReadOnly);
+    // The picture and the marker table lie beside the installed program.
+    const QStringList dossiers =
+        services_.ressources.isEmpty() ? Dossiers_Ressources() : services_.ressources;
+    const Ressource carte = Trouve_Ressource(u"carte_departements.png"_s, dossiers);
+    const Ressource marqueurs = Trouve_Ressource(u"marqueurs_departements.csv"_s, dossiers);
+    const QPixmap image(carte.chemin);
+    if (image.isNull() || marqueurs.chemin.isEmpty()) {
+        // Said in the window, instead of an empty map.
+        const QString message = !carte.message.isEmpty() ? carte.message
+                                : image.isNull() ? u"L'image « "_s + carte.chemin + u" » est illisible."_s
+                                                 : marqueurs.message;
+        Affiche_Valeur(Picture1, u"Carte des départements :"_s, message);
+        Picture1->setWordWrap(true);
+        Picture1->setFixedSize(560, 200);
+    } else {
+        Picture1->setPixmap(image);
+        Picture1->setFixedSize(image.size());
+    }
+    QFile table(marqueurs.chemin);
+    if (!marqueurs.chemin.isEmpty()) {
+        table.open(QIODevice::ReadOnly);
+    }
     QFont police(u"Arial"_s);
     police.setPointSizeF(9.75);
     police.setBold(true);

@@ -4,11 +4,13 @@
 #include "views/carte.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace swl;
@@ -51,6 +53,44 @@ class Tst_Carte_Fenetre : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // The picture and the markers found from an installed layout; a missing one named in the
+    // window, with where it was looked for.
+    void fichiersDeLaCarte_data() {
+        QTest::addColumn<QStringList>("presents");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("tous les deux")
+            << QStringList{u"carte_departements.png"_s, u"marqueurs_departements.csv"_s} << QString();
+        QTest::newRow("sans l'image") << QStringList{u"marqueurs_departements.csv"_s}
+                                      << u"Le fichier « carte_departements.png » est introuvable."_s;
+        QTest::newRow("sans les marqueurs")
+            << QStringList{u"carte_departements.png"_s}
+            << u"Le fichier « marqueurs_departements.csv » est introuvable."_s;
+    }
+    void fichiersDeLaCarte() {
+        QFETCH(QStringList, presents);
+        QFETCH(QString, message);
+        QTemporaryDir installe;
+        const QString partage = installe.filePath(u"share/orbel-swl"_s);
+        QVERIFY(QDir().mkpath(partage));
+        for (const QString& nom : presents) {
+            QVERIFY(QFile::copy(QFINDTESTDATA(u"../../assets/"_s + nom), QDir(partage).filePath(nom)));
+        }
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {Ligne(u"75"_s, u"50 Mhz"_s)});
+        b.services.ressources = {partage, installe.filePath(u"ailleurs"_s)};
+        Carte carte(b.services, [] { return u"F1ABC"_s; });
+        auto* picture = carte.findChild<QLabel*>(u"Picture1"_s);
+        if (message.isEmpty()) {
+            QVERIFY(!picture->pixmap().isNull());
+            QVERIFY(carte.findChild<QLabel*>(u"Dep(75)"_s)->isVisibleTo(&carte));
+        } else {
+            QVERIFY2(picture->text().startsWith(message), qPrintable(picture->text()));
+            QVERIFY(picture->text().contains(partage));
+            QVERIFY(picture->text().contains(installe.filePath(u"ailleurs"_s)));
+            QVERIFY(picture->accessibleName().contains(message));
+        }
+    }
 
     void ouvreSurLaBandeRetenue() {
         Scene s(u"10"_s);
