@@ -143,6 +143,27 @@ void Sauvegarde_Du_Jour(benchmark::State& etat) {
 }
 BENCHMARK(Sauvegarde_Du_Jour)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// What the backups window reads when it opens: 26 copies of a 99,999-entry log (the most
+// the keeping rule leaves of day copies), listed and counted.
+void Liste_Des_Sauvegardes(benchmark::State& etat) {
+    const Log_Test t(Numero_Maximal);
+    const Sauvegardes sauvegardes(t.dossier.path(), Indicatif);
+    QDate jour(2026, 1, 1);
+    for (int i = 0; i < 26; ++i, jour = jour.addDays(14)) {
+        sauvegardes.Copie_Du_Jour(jour);
+    }
+    qsizetype qso = 0;
+    for (auto _ : etat) {
+        qso = 0;
+        for (const Sauvegardes::Copie& c : sauvegardes.Liste()) {
+            qso += sauvegardes.Nombre_QSO(c.nom);
+        }
+    }
+    etat.counters["copies"] = double(sauvegardes.Liste().size());
+    etat.counters["qso"] = double(qso);
+}
+BENCHMARK(Liste_Des_Sauvegardes)->Unit(benchmark::kMillisecond);
+
 // What 1,000 steps keep on a log that grows to 99,000 entries.
 void Memoire_Mille_Etapes(benchmark::State& etat) {
     const Log_Test t(Numero_Maximal - 1000);

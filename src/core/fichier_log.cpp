@@ -356,7 +356,7 @@ Resultat Fichier_Log::Rejoue(const Trace_Journal& trace, bool refait, bool* chan
                                u" » a été modifié en dehors de ORBEL_SWL : il n'est plus tel que cette "
                                u"opération l'a laissé.\r\nRien n'a été modifié."_s);
     }
-    if (Decoupe_Lignes(*octets).size() > Numero_Maximal) {
+    if (Nombre_Lignes(*octets) > Numero_Maximal) {
         return Resultat::Echec(u"Le journal contiendrait plus que les 99 999 QSO que ORBEL_SWL sait "
                                u"numéroter.\r\nRien n'a été modifié."_s);
     }

@@ -159,7 +159,7 @@ Resultat Sauvegardes::Copie_Avant(Sorte sorte, const QDateTime& moment, QString*
 
 int Sauvegardes::Nombre_QSO(const QString& nom) const {
     const Lecture_Fichier l = Lit_Fichier(QDir(Dossier()).filePath(nom));
-    return l.erreur == Lecture_Reussie ? static_cast<int>(Decoupe_Lignes(l.contenu).size()) : -1;
+    return l.erreur == Lecture_Reussie ? static_cast<int>(Nombre_Lignes(l.contenu)) : -1;
 }
 
 Resultat Sauvegardes::Restaure(const QString& nom, const QDateTime& moment, Trace_Journal* trace,
@@ -169,7 +169,7 @@ Resultat Sauvegardes::Restaure(const QString& nom, const QDateTime& moment, Trac
         return Resultat::Echec(u"La sauvegarde « "_s + nom + u" » ne peut pas être lue (Erreur N° "_s +
                                QString::number(copie.erreur) + u").\r\nLe journal n'a pas été modifié."_s);
     }
-    const int lignes = static_cast<int>(Decoupe_Lignes(copie.contenu).size());
+    const int lignes = static_cast<int>(Nombre_Lignes(copie.contenu));
     if (lignes > Numero_Maximal) {
         return Resultat::Echec(u"La sauvegarde « "_s + nom +
                                u" » contient plus de 99 999 QSO : ORBEL_SWL ne peut pas les numéroter.\r\nLe "
@@ -192,7 +192,7 @@ Resultat Sauvegardes::Restaure(const QString& nom, const QDateTime& moment, Trac
     if (r && trace) {
         *trace = Trace_Journal::Entre(actuel.contenu, copie.contenu);
         trace->ligne_apres = lignes - 1;
-        trace->ligne_avant = static_cast<int>(Decoupe_Lignes(actuel.contenu).size()) - 1;
+        trace->ligne_avant = static_cast<int>(Nombre_Lignes(actuel.contenu)) - 1;
     }
     return r;
 }

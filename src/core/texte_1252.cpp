@@ -211,6 +211,11 @@ QList<QByteArrayView> Decoupe_Lignes(QByteArrayView contenu) {
     return lignes;
 }
 
+qsizetype Nombre_Lignes(QByteArrayView contenu) {
+    const qsizetype fins = std::count(contenu.begin(), contenu.end(), '\n');
+    return fins + (!contenu.isEmpty() && !contenu.endsWith('\n') ? 1 : 0);
+}
+
 QByteArray Joint_Lignes(const QList<QByteArrayView>& lignes) {
     qsizetype taille = 0;
     for (const auto& l : lignes) {

@@ -55,6 +55,9 @@ QString Nombre_Francais(qint64 n);
 // keeps it legibly in the program's 8-bit files.
 QString Marque_Hors_1252(QStringView texte);
 
+// How many lines Decoupe_Lignes would find, without making them.
+qsizetype Nombre_Lignes(QByteArrayView contenu);
+
 // Joins lines, each followed by CR LF.
 QByteArray Joint_Lignes(const QList<QByteArrayView>& lignes);
 

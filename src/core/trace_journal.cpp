@@ -1,10 +1,26 @@
 #include "trace_journal.h"
 
+#include "texte_1252.h"
+
 #include <QHashFunctions>
 
 #include <algorithm>
 
 namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString Nom_Etape(Sorte_Etape sorte, int numero, QStringView indicatif) {
+    static const QString debuts[] = {u"la sauvegarde"_s, u"la modification"_s, u"l'insertion"_s,
+                                     u"la suppression"_s};
+    const QStringView a = indicatif.trimmed();
+    return debuts[static_cast<int>(sorte)] + u" du QSO "_s + QString::number(numero) +
+           (a.isEmpty() ? QString() : u" ("_s + a + u')');
+}
+
+QString Nom_Etape_Import(int nombre) {
+    return u"l'import de "_s + Nombre_Francais(nombre) + u" QSO"_s;
+}
 
 Empreinte Empreinte_De(QByteArrayView octets) {
     // A fixed seed: the same bytes give the same hash in every run.

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 #include <optional>
 
@@ -65,5 +66,11 @@ private:
     Empreinte empreinte_avant_;
     Empreinte empreinte_apres_;
 };
+
+// The French name of a step, as the menu items show it after "Annuler" or "Rétablir":
+// "la suppression du QSO 12 (F5ABC)", "l'import de 1 000 QSO".
+enum class Sorte_Etape { Sauvegarde, Modification, Insertion, Suppression };
+QString Nom_Etape(Sorte_Etape sorte, int numero, QStringView indicatif);
+QString Nom_Etape_Import(int nombre);
 
 } // namespace swl

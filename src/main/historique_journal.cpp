@@ -1,6 +1,5 @@
 #include "historique_journal.h"
 
-#include "core/texte_1252.h"
 #include "platform/boites_message.h"
 
 #include <QAction>
@@ -27,30 +26,6 @@ public:
 };
 
 } // namespace
-
-QString Nom_Etape(Sorte_Etape sorte, int numero, const QString& indicatif) {
-    QString debut;
-    switch (sorte) {
-    case Sorte_Etape::Sauvegarde:
-        debut = u"la sauvegarde"_s;
-        break;
-    case Sorte_Etape::Modification:
-        debut = u"la modification"_s;
-        break;
-    case Sorte_Etape::Insertion:
-        debut = u"l'insertion"_s;
-        break;
-    case Sorte_Etape::Suppression:
-        debut = u"la suppression"_s;
-        break;
-    }
-    const QString a = indicatif.trimmed();
-    return debut + u" du QSO "_s + QString::number(numero) + (a.isEmpty() ? QString() : u" ("_s + a + u')');
-}
-
-QString Nom_Etape_Import(int nombre) {
-    return u"l'import de "_s + Nombre_Francais(nombre) + u" QSO"_s;
-}
 
 Historique_Journal::Historique_Journal(Boites_Message& messages, Hote& hote, QWidget* fenetre)
     : QObject(fenetre), messages_(messages), hote_(hote), annuler_(new QAction(u"Annuler"_s, fenetre)),

@@ -69,9 +69,4 @@ private:
     QAction* retablir_;
 };
 
-// The French name of a step, as the menu items show it after "Annuler" or "Rétablir".
-enum class Sorte_Etape { Sauvegarde, Modification, Insertion, Suppression };
-QString Nom_Etape(Sorte_Etape sorte, int numero, const QString& indicatif);
-QString Nom_Etape_Import(int nombre);
-
 } // namespace swl

@@ -96,10 +96,12 @@ Fenetre_Sauvegardes::Fenetre_Sauvegardes(const Services& services, const QString
 
 void Fenetre_Sauvegardes::Remplit() {
     copies_ = sauvegardes_.Liste();
+    qso_.clear();
     Liste_Sauvegardes->setRowCount(static_cast<int>(copies_.size()));
     for (int i = 0; i < copies_.size(); ++i) {
         const Sauvegardes::Copie& c = copies_[i];
         const int qso = sauvegardes_.Nombre_QSO(c.nom);
+        qso_.append(qso);
         const QStringList cellules = {
             Moment_En_Texte(c), Sorte_En_Texte(c.sorte), qso < 0 ? u"illisible"_s : Nombre_Francais(qso),
             Taille_En_Texte(QFileInfo(QDir(sauvegardes_.Dossier()).filePath(c.nom)).size())};
@@ -129,7 +131,7 @@ void Fenetre_Sauvegardes::Restaurer_Click() {
         return;
     }
     const Sauvegardes::Copie copie = copies_[rangee];
-    const int qso_copie = sauvegardes_.Nombre_QSO(copie.nom);
+    const int qso_copie = qso_[rangee];
     const Fichier_Log::Lecture actuel = Fichier_Log(services_.repertoire, sauvegardes_.Indicatif()).Lit_Log();
     const QString question =
         u"Remplacer le journal actuel ("_s + Nombre_Francais(actuel.lignes.Nombre()) +

@@ -36,6 +36,7 @@ private:
     Restauree restauree_;
     std::function<bool()> saisie_en_cours_;
     QList<Sauvegardes::Copie> copies_;
+    QList<int> qso_; // entries of each copy, read once per listing
 
     QLabel* Label1;
     QTableWidget* Liste_Sauvegardes;
