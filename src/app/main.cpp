@@ -1,6 +1,7 @@
 // The composition root: builds the real services and starts the main window.
 #include "main/main.h"
 #include "core/fichier_log.h"
+#include "core/ligne_commande.h"
 #include "core/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
@@ -17,11 +18,22 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer before any window, so they work without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    if (const swl::Reponse_Ligne_Commande r = swl::Lit_Ligne_Commande(arguments); r.quitter) {
+        std::fputs(r.texte.toLocal8Bit().constData(), r.code == 0 ? stdout : stderr);
+        return r.code;
+    }
+
     // The web engine of the cluster window will not start as root inside its sandbox.
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

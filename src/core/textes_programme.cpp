@@ -4,8 +4,12 @@ namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
 
+QString Version() {
+    return QStringLiteral(SWL_VERSION);
+}
+
 QString Revision() {
-    return u" 1.0.5"_s;
+    return u" "_s + Version();
 }
 
 QString Titre_Fenetre_Principale() {

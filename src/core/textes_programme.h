@@ -5,6 +5,8 @@
 
 namespace swl {
 
+// "1.0.5": the program's version, one value in the build, shared by the package.
+QString Version();
 // " 1.0.5", with its leading space: shown in the caption and the About box.
 QString Revision();
 // "  ORBEL_SWL    Revision  1.0.5"
