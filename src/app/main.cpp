@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -22,6 +24,25 @@
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The program's icon when the desktop's icon theme does not have it (started from the tree it
+// was built in).
+QIcon Icone_Du_Programme() {
+    QIcon icone;
+    for (const QString& dossier : swl::Dossiers_Ressources()) {
+        for (const int taille : {16, 32, 48, 64, 128, 256}) {
+            const QString chemin = dossier + u"/icones/orbel_swl_"_s + QString::number(taille) + u".png"_s;
+            if (QFile::exists(chemin)) {
+                icone.addFile(chemin);
+            }
+        }
+    }
+    return icone;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // --help and --version answer before any window, so they work without a display.
@@ -48,6 +69,14 @@ int main(int argc, char* argv[]) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&traduction);
     }
+
+    // A file missing from the installation is named at once, for whoever started the program
+    // from a terminal; the window that needs it says so again when it opens.
+    for (const QString& manque : swl::Ressources_Manquantes(swl::Dossiers_Ressources())) {
+        std::fputs(qPrintable(u"orbel_swl : "_s + manque + u'\n'), stderr);
+    }
+    QApplication::setDesktopFileName(u"fr.orbel.swl"_s);
+    QApplication::setWindowIcon(QIcon::fromTheme(u"fr.orbel.swl"_s, Icone_Du_Programme()));
 
     swl::Boites_Message_Qt messages;
     const QString repertoire = swl::Chemin_Repertoire_Programme();

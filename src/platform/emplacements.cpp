@@ -19,10 +19,24 @@ QString Chemin_Fichier_Reglages() {
         .filePath(u"ORBEL_SWL/SWL.ini"_s);
 }
 
-QStringList Dossiers_Ressources() {
-    const QDir programme(QCoreApplication::applicationDirPath());
+QStringList Dossiers_Ressources(const QString& dossier_programme) {
+    const QDir programme(dossier_programme);
     return {QDir::cleanPath(programme.filePath(u"../share/orbel-swl"_s)),
             QDir::cleanPath(programme.filePath(u"../../../assets"_s))};
+}
+
+QStringList Dossiers_Ressources() {
+    return Dossiers_Ressources(QCoreApplication::applicationDirPath());
+}
+
+QStringList Ressources_Manquantes(const QStringList& dossiers) {
+    QStringList messages;
+    for (const QString& nom : {Fichier_Carte, Fichier_Marqueurs}) {
+        if (const Ressource r = Trouve_Ressource(nom, dossiers); r.chemin.isEmpty()) {
+            messages.append(r.message);
+        }
+    }
+    return messages;
 }
 
 Ressource Trouve_Ressource(const QString& nom, const QStringList& dossiers) {

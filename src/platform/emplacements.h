@@ -12,13 +12,21 @@ QString Chemin_Fichier_Reglages();
 
 // Where the program's pictures and tables (the map, its markers) are looked for, in order:
 // share/orbel-swl beside the installed program (../share/orbel-swl from the executable),
-// then the assets of the source tree the program was built in (three folders up).
+// then the assets of the source tree the program was built in (three folders up:
+// build/<preset>/src). `dossier_programme` is the executable's folder.
+QStringList Dossiers_Ressources(const QString& dossier_programme);
 QStringList Dossiers_Ressources();
+
+// The files the program reads from those folders.
+inline const QString Fichier_Carte = QStringLiteral("carte_departements.png");
+inline const QString Fichier_Marqueurs = QStringLiteral("marqueurs_departements.csv");
 
 struct Ressource {
     QString chemin;  // the file found, or empty
     QString message; // when missing: which file, and where it was looked for, in French
 };
 Ressource Trouve_Ressource(const QString& nom, const QStringList& dossiers);
+// The message of each of the program's files found in none of `dossiers`, in their order.
+QStringList Ressources_Manquantes(const QStringList& dossiers);
 
 } // namespace swl

@@ -58,8 +58,8 @@ Carte::Carte(const Services& services, std::function<QString()> indicatif, QWidg
     // The picture and the marker table lie beside the installed program.
     const QStringList dossiers =
         services_.ressources.isEmpty() ? Dossiers_Ressources() : services_.ressources;
-    const Ressource carte = Trouve_Ressource(u"carte_departements.png"_s, dossiers);
-    const Ressource marqueurs = Trouve_Ressource(u"marqueurs_departements.csv"_s, dossiers);
+    const Ressource carte = Trouve_Ressource(Fichier_Carte, dossiers);
+    const Ressource marqueurs = Trouve_Ressource(Fichier_Marqueurs, dossiers);
     const QPixmap image(carte.chemin);
     if (image.isNull() || marqueurs.chemin.isEmpty()) {
         // Said in the window, instead of an empty map.
