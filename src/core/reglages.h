@@ -57,6 +57,16 @@ inline const QString Type_Etiquette = QStringLiteral("Type Etiquette");
 inline const QString Adresse_Cluster = QStringLiteral("Adresse Cluster");
 inline const QString Noeud_Cluster = QStringLiteral("Noeud Cluster");
 inline const QString Port_Cluster = QStringLiteral("Port Cluster");
+// The receiver, in the common section: how it is reached (aucun, modele, rigctld), Hamlib's
+// model number, serial port and speed, the host and port of a rigctld already running, and
+// how often it is read.
+inline const QString Recepteur_Sorte = QStringLiteral("Recepteur Sorte");
+inline const QString Recepteur_Modele = QStringLiteral("Recepteur Modele");
+inline const QString Recepteur_Peripherique = QStringLiteral("Recepteur Peripherique");
+inline const QString Recepteur_Vitesse = QStringLiteral("Recepteur Vitesse");
+inline const QString Recepteur_Hote = QStringLiteral("Recepteur Hote");
+inline const QString Recepteur_Port = QStringLiteral("Recepteur Port");
+inline const QString Recepteur_Intervalle = QStringLiteral("Recepteur Intervalle ms");
 // The label sheet beyond the stock: first label used, offsets of the layout in mm.
 inline const QString Etiquette_Depart = QStringLiteral("Etiquette Depart");
 inline const QString Decalage_X = QStringLiteral("Decalage X");
