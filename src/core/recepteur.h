@@ -38,11 +38,11 @@ public:
     enum class Demande { Frequence, Mode, Accord };
     struct Reponse {
         Demande demande = Demande::Frequence;
-        bool lisible = true;  // false: not an answer to that request (the stream is lost)
-        int erreur = 0;       // the n of "RPRT -n" (0: none)
-        qint64 hz = 0;        // Frequence
-        QString mode;         // Mode
-        qint64 passband = 0;  // Mode
+        bool lisible = true; // false: not an answer to that request (the stream is lost)
+        int erreur = 0;      // the n of "RPRT -n" (0: none)
+        qint64 hz = 0;       // Frequence
+        QString mode;        // Mode
+        qint64 passband = 0; // Mode
     };
     static constexpr qsizetype Longueur_Ligne_Maximale = 64;
 
@@ -75,12 +75,12 @@ QList<Modele_Hamlib> Lit_Liste_Modeles(QByteArrayView sortie);
 struct Reglage_Recepteur {
     enum class Sorte { Aucun, Modele, Rigctld };
     Sorte sorte = Sorte::Aucun;
-    int modele = 1;                  // Hamlib's model number (1: its dummy receiver)
-    QString peripherique;            // serial port, "/dev/ttyUSB0"; empty: the model's own
-    int vitesse = 0;                 // serial speed; 0: the model's own
+    int modele = 1;                             // Hamlib's model number (1: its dummy receiver)
+    QString peripherique;                       // serial port, "/dev/ttyUSB0"; empty: the model's own
+    int vitesse = 0;                            // serial speed; 0: the model's own
     QString hote = QStringLiteral("127.0.0.1"); // a rigctld already running
     int port = 4532;
-    int intervalle_ms = 1000;        // 200 to 5,000
+    int intervalle_ms = 1000; // 200 to 5,000
     bool operator==(const Reglage_Recepteur&) const = default;
 };
 inline constexpr int Intervalle_Minimal_Ms = 200;

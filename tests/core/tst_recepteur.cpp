@@ -45,41 +45,38 @@ private Q_SLOTS:
         QTest::addColumn<int>("restantes");
 
         const QList<Demande> fm = {Demande::Frequence, Demande::Mode};
-        QTest::newRow("fréquence et mode") << fm << QList<QByteArray>{"14074000\nUSB\n2400\n"}
-                                           << u"f 14074000 ; m USB 2400"_s << 0;
-        QTest::newRow("par morceaux")
-            << fm << QList<QByteArray>{"1407", "4000\nPK", "TUSB\n30", "00\n"}
-            << u"f 14074000 ; m PKTUSB 3000"_s << 0;
-        QTest::newRow("fin de ligne CR LF") << fm << QList<QByteArray>{"7074000\r\nCW\r\n500\r\n"}
-                                            << u"f 7074000 ; m CW 500"_s << 0;
+        QTest::newRow("fréquence et mode")
+            << fm << QList<QByteArray>{"14074000\nUSB\n2400\n"} << u"f 14074000 ; m USB 2400"_s << 0;
+        QTest::newRow("par morceaux") << fm << QList<QByteArray>{"1407", "4000\nPK", "TUSB\n30", "00\n"}
+                                      << u"f 14074000 ; m PKTUSB 3000"_s << 0;
+        QTest::newRow("fin de ligne CR LF")
+            << fm << QList<QByteArray>{"7074000\r\nCW\r\n500\r\n"} << u"f 7074000 ; m CW 500"_s << 0;
         QTest::newRow("mode en attente de sa largeur")
             << fm << QList<QByteArray>{"7074000\nLSB\n"} << u"f 7074000"_s << 1;
-        QTest::newRow("erreurs") << fm << QList<QByteArray>{"RPRT -11\nRPRT -5\n"}
-                                 << u"e11 ; e5"_s << 0;
+        QTest::newRow("erreurs") << fm << QList<QByteArray>{"RPRT -11\nRPRT -5\n"} << u"e11 ; e5"_s << 0;
         QTest::newRow("accord") << QList<Demande>{Demande::Accord, Demande::Accord}
                                 << QList<QByteArray>{"RPRT 0\nRPRT -9\n"} << u"F ; e9"_s << 0;
         QTest::newRow("accord puis lecture")
-            << QList<Demande>{Demande::Accord, Demande::Frequence}
-            << QList<QByteArray>{"RPRT 0\n7010000\n"} << u"F ; f 7010000"_s << 0;
-        QTest::newRow("fréquence illisible") << fm << QList<QByteArray>{"quatorze\nUSB\n2400\n"}
-                                             << u"? ; m USB 2400"_s << 0;
-        QTest::newRow("fréquence démesurée")
-            << QList<Demande>{Demande::Frequence}
-            << QList<QByteArray>{"99999999999999999999999\n"} << u"?"_s << 0;
-        QTest::newRow("mode illisible") << fm << QList<QByteArray>{"7074000\nusb bas\n"}
-                                        << u"f 7074000 ; ?"_s << 0;
-        QTest::newRow("largeur illisible") << fm << QList<QByteArray>{"7074000\nUSB\nlarge\n"}
-                                           << u"f 7074000 ; ?"_s << 0;
-        QTest::newRow("réponse sans demande") << QList<Demande>{} << QList<QByteArray>{"145000000\n"}
-                                              << u"?"_s << 0;
-        QTest::newRow("RPRT positif") << QList<Demande>{Demande::Frequence}
-                                      << QList<QByteArray>{"RPRT 3\n"} << u"?"_s << 0;
+            << QList<Demande>{Demande::Accord, Demande::Frequence} << QList<QByteArray>{"RPRT 0\n7010000\n"}
+            << u"F ; f 7010000"_s << 0;
+        QTest::newRow("fréquence illisible")
+            << fm << QList<QByteArray>{"quatorze\nUSB\n2400\n"} << u"? ; m USB 2400"_s << 0;
+        QTest::newRow("fréquence démesurée") << QList<Demande>{Demande::Frequence}
+                                             << QList<QByteArray>{"99999999999999999999999\n"} << u"?"_s << 0;
+        QTest::newRow("mode illisible")
+            << fm << QList<QByteArray>{"7074000\nusb bas\n"} << u"f 7074000 ; ?"_s << 0;
+        QTest::newRow("largeur illisible")
+            << fm << QList<QByteArray>{"7074000\nUSB\nlarge\n"} << u"f 7074000 ; ?"_s << 0;
+        QTest::newRow("réponse sans demande")
+            << QList<Demande>{} << QList<QByteArray>{"145000000\n"} << u"?"_s << 0;
+        QTest::newRow("RPRT positif")
+            << QList<Demande>{Demande::Frequence} << QList<QByteArray>{"RPRT 3\n"} << u"?"_s << 0;
         // A line of a megabyte is never kept: one unreadable answer, then the stream goes on.
         QTest::newRow("ligne d'un mégaoctet")
             << fm << QList<QByteArray>{QByteArray(1 << 20, '7'), QByteArray(1 << 20, '7') + "\nUSB\n2400\n"}
             << u"? ; m USB 2400"_s << 0;
-        QTest::newRow("ligne sans fin") << fm << QList<QByteArray>{QByteArray(1 << 20, 'x')}
-                                        << QString() << 2;
+        QTest::newRow("ligne sans fin")
+            << fm << QList<QByteArray>{QByteArray(1 << 20, 'x')} << QString() << 2;
     }
     void reponses() {
         QFETCH(QList<Demande>, demandes);
@@ -116,12 +113,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("bande");
         // Every edge of the logbook's bands, just inside and just outside.
         const QList<std::tuple<qint64, qint64, QString>> bandes = {
-            {1'800'000, 2'000'000, u"1.8 Mhz"_s},   {3'500'000, 4'000'000, u"3.5 Mhz"_s},
-            {7'000'000, 7'300'000, u"7.0 Mhz"_s},   {10'100'000, 10'150'000, u"10 Mhz"_s},
-            {14'000'000, 14'350'000, u"14 Mhz"_s},  {18'068'000, 18'168'000, u"18 Mhz"_s},
-            {21'000'000, 21'450'000, u"21 Mhz"_s},  {24'890'000, 24'990'000, u"24 Mhz"_s},
-            {26'065'000, 27'995'000, u"27 Mhz"_s},  {28'000'000, 29'700'000, u"28 Mhz"_s},
-            {50'000'000, 54'000'000, u"50 Mhz"_s},  {144'000'000, 148'000'000, u"144 Mhz"_s},
+            {1'800'000, 2'000'000, u"1.8 Mhz"_s},    {3'500'000, 4'000'000, u"3.5 Mhz"_s},
+            {7'000'000, 7'300'000, u"7.0 Mhz"_s},    {10'100'000, 10'150'000, u"10 Mhz"_s},
+            {14'000'000, 14'350'000, u"14 Mhz"_s},   {18'068'000, 18'168'000, u"18 Mhz"_s},
+            {21'000'000, 21'450'000, u"21 Mhz"_s},   {24'890'000, 24'990'000, u"24 Mhz"_s},
+            {26'065'000, 27'995'000, u"27 Mhz"_s},   {28'000'000, 29'700'000, u"28 Mhz"_s},
+            {50'000'000, 54'000'000, u"50 Mhz"_s},   {144'000'000, 148'000'000, u"144 Mhz"_s},
             {430'000'000, 440'000'000, u"432 Mhz"_s}};
         for (const auto& [de, a, bande] : bandes) {
             QTest::addRow("%s bas", qPrintable(bande)) << de << QString() << bande;
@@ -153,13 +150,22 @@ private Q_SLOTS:
     void modes_data() {
         QTest::addColumn<QString>("hamlib");
         QTest::addColumn<QString>("journal");
-        for (const auto& [h, j] : QList<std::pair<QString, QString>>{
-                 {u"USB"_s, u"SSB"_s},   {u"LSB"_s, u"SSB"_s},    {u"CW"_s, u"CW"_s},
-                 {u"CWR"_s, u"CW"_s},    {u"FM"_s, u"FM"_s},      {u"WFM"_s, u"FM"_s},
-                 {u"AM"_s, u"AM"_s},     {u"SAM"_s, u"AM"_s},     {u"RTTY"_s, u"DIG"_s},
-                 {u"RTTYR"_s, u"DIG"_s}, {u"PKTUSB"_s, u"DIG"_s}, {u"PKTLSB"_s, u"DIG"_s},
-                 {u"PKTFM"_s, u"DIG"_s}, {u"DIGI"_s, u"DIG"_s},   {u"FAX"_s, u"DIG"_s},
-                 {QString(), QString()}}) {
+        for (const auto& [h, j] : QList<std::pair<QString, QString>>{{u"USB"_s, u"SSB"_s},
+                                                                     {u"LSB"_s, u"SSB"_s},
+                                                                     {u"CW"_s, u"CW"_s},
+                                                                     {u"CWR"_s, u"CW"_s},
+                                                                     {u"FM"_s, u"FM"_s},
+                                                                     {u"WFM"_s, u"FM"_s},
+                                                                     {u"AM"_s, u"AM"_s},
+                                                                     {u"SAM"_s, u"AM"_s},
+                                                                     {u"RTTY"_s, u"DIG"_s},
+                                                                     {u"RTTYR"_s, u"DIG"_s},
+                                                                     {u"PKTUSB"_s, u"DIG"_s},
+                                                                     {u"PKTLSB"_s, u"DIG"_s},
+                                                                     {u"PKTFM"_s, u"DIG"_s},
+                                                                     {u"DIGI"_s, u"DIG"_s},
+                                                                     {u"FAX"_s, u"DIG"_s},
+                                                                     {QString(), QString()}}) {
             QTest::newRow(qPrintable(h.isEmpty() ? u"vide"_s : h)) << h << j;
         }
     }
@@ -179,11 +185,15 @@ private Q_SLOTS:
     void listeDesModeles() {
         const QByteArray sortie =
             " Rig #  Mfg                    Model                   Version         Status      Macro\n"
-            "     1  Hamlib                 Dummy                   20221128.0      Stable      RIG_MODEL_DUMMY\n"
-            "     2  Hamlib                 NET rigctl              20230106.0      Stable      RIG_MODEL_NETRIGCTL\n"
+            "     1  Hamlib                 Dummy                   20221128.0      Stable      "
+            "RIG_MODEL_DUMMY\n"
+            "     2  Hamlib                 NET rigctl              20230106.0      Stable      "
+            "RIG_MODEL_NETRIGCTL\n"
             "initrigs4_dummy: _init called\n"
-            "  3071  Icom                   IC-R75                  20221011.0      Stable      RIG_MODEL_ICR75\n"
-            "  5006  AOR                    AR7030 Plus             20221009.0      Beta        RIG_MODEL_AR7030P\n"
+            "  3071  Icom                   IC-R75                  20221011.0      Stable      "
+            "RIG_MODEL_ICR75\n"
+            "  5006  AOR                    AR7030 Plus             20221009.0      Beta        "
+            "RIG_MODEL_AR7030P\n"
             "  junk\n";
         const QList<swl::Modele_Hamlib> m = swl::Lit_Liste_Modeles(sortie);
         QCOMPARE(m.size(), 4);
@@ -227,8 +237,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("debut");
         QTest::newRow("port série") << 1 << u"/dev/ttyUSB0"_s << QString();
         QTest::newRow("port série vide") << 1 << QString() << QString();
-        QTest::newRow("port série avec espace") << 1 << u"/dev/tty USB0"_s << u"Le port série « /dev/tty USB0 »"_s;
-        QTest::newRow("port série avec retour") << 1 << u"/dev/ttyUSB0\n"_s << u"Le port série « /dev/ttyUSB0\\x0A »"_s;
+        QTest::newRow("port série avec espace")
+            << 1 << u"/dev/tty USB0"_s << u"Le port série « /dev/tty USB0 »"_s;
+        QTest::newRow("port série avec retour")
+            << 1 << u"/dev/ttyUSB0\n"_s << u"Le port série « /dev/ttyUSB0\\x0A »"_s;
         QTest::newRow("hôte") << 2 << u"radio.local"_s << QString();
         QTest::newRow("hôte vide") << 2 << QString() << u"L'adresse «  » n'est pas"_s;
         QTest::newRow("hôte avec ;") << 2 << u"a; rm -rf ~"_s << u"L'adresse « a; rm -rf ~ »"_s;
