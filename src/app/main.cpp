@@ -10,6 +10,7 @@
 #include "platform/imprimante.h"
 #include "platform/navigateur_web.h"
 #include "platform/programme.h"
+#include "platform/recepteur.h"
 #include "platform/verrou_programme.h"
 
 #include <QApplication>
@@ -99,8 +100,11 @@ int main(int argc, char* argv[]) {
     swl::Imprimante_Qt imprimante;
     swl::Fabrique_Navigateur_Web navigateurs;
     swl::Choix_Fichier_Qt fichiers;
-    const swl::Services services{messages,   horloge,     reglages, programme,
-                                 imprimante, navigateurs, fichiers, repertoire};
+    // The receiver chosen in "Station → Récepteur…"; none by default.
+    swl::Recepteur recepteur;
+    recepteur.Configure(swl::Lit_Reglage_Recepteur(reglages));
+    const swl::Services services{messages,   horloge,     reglages, programme, imprimante,
+                                 navigateurs, fichiers,    repertoire, {},       &recepteur};
 
     swl::Main fenetre(services);
     // Started from the event loop, so that ending the program during start-up ends it.

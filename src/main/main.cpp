@@ -14,6 +14,7 @@
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
+#include "platform/recepteur.h"
 #include "platform/libelle_colonnes.h"
 #include "platform/programme.h"
 #include "station/gestion_erreur.h"
@@ -86,6 +87,12 @@ Main::Main(const Services& services, QWidget* parent)
     for (QLineEdit* champ : findChildren<QLineEdit*>()) {
         historique_->Route_Raccourcis(champ);
     }
+    if (services_.recepteur) {
+        connect(services_.recepteur, &Recepteur::Lecture, this, &Main::Suit_Recepteur);
+        connect(services_.recepteur, &Recepteur::Statut_Change, this, &Main::Statut_Recepteur);
+        Statut_Recepteur(services_.recepteur->Statut());
+        Suit_Recepteur(services_.recepteur->Derniere_Lecture());
+    }
 }
 
 Main::~Main() = default;
@@ -112,10 +119,15 @@ void Main::Construit_Controles() {
     Label34 = Nomme(new QLabel(u"00:00 Loc"_s, Frame2), u"Label34"_s);
     Label37->setFont(gras);
     Label34->setFont(gras);
+    // The receiver's frequency, shown only when a receiver is chosen.
+    Frequence_Recepteur = Nomme(new QLabel(Frame2), u"Frequence_Recepteur"_s);
+    Frequence_Recepteur->setFont(gras);
+    Frequence_Recepteur->setVisible(false);
     auto* l2 = new QHBoxLayout(Frame2);
     l2->addWidget(Label37);
     l2->addSpacing(16);
     l2->addWidget(Label34);
+    l2->addWidget(Frequence_Recepteur);
 
     Frame7 = Nomme(new QGroupBox(centre), u"Frame7"_s);
     Label33 = Nomme(new QLabel(u"00/00/00"_s, Frame7), u"Label33"_s);
@@ -294,6 +306,7 @@ void Main::Construit_Menus() {
     Mnu_Date_Auto->setChecked(true);
     Mnu_Station = menu(u"Mnu_Station"_s, u"Station"_s);
     Mnu_New_Indicatif = article(Mnu_Station, u"Mnu_New_Indicatif"_s, u"Nouvel Indicatif"_s);
+    Mnu_Recepteur = article(Mnu_Station, u"Mnu_Recepteur"_s, u"Récepteur…"_s);
     Mnu_Afficher = menu(u"Mnu_Afficher"_s, u"Afficher"_s);
     Mnu_Liste_QSO = article(Mnu_Afficher, u"Mnu_Liste_QSO"_s, u"la liste des QSO"_s);
     Mnu_Carte = menu(u"Mnu_Carte"_s, u"Carte"_s);
@@ -308,6 +321,7 @@ void Main::Construit_Menus() {
             [this] { services_.messages.Message(Texte_A_Propos()); });
     connect(Mnu_Historique, &QAction::triggered, this, [this] { services_.messages.Message(Historique()); });
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Montre_Station);
+    connect(Mnu_Recepteur, &QAction::triggered, this, &Main::Mnu_Recepteur_Click);
     connect(Mnu_Exporter, &QAction::triggered, this, [this] {
         if (indicatif_station_ == Aucune_Station) {
             services_.messages.Message(Message_Indicatif_Station_Absent());
@@ -482,6 +496,8 @@ void Main::Init_Saisie() {
     RST_B->setText(u"59"_s);
     Au_Repos({Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Mode_A, RST_A, RST_B, Rem_A});
     Selectionne_Bande_Mode();
+    // A new QSO starts on the band and mode the receiver is on.
+    Applique_Recepteur(true, true);
     Bande_A->setEnabled(false);
     QSL_A->setChecked(false);
     Attend_Ind_A();

@@ -5,6 +5,7 @@
 #include "core/controles_saisie.h"
 #include "core/fiche_qso.h"
 #include "core/fichier_log.h"
+#include "core/recepteur.h"
 #include "platform/services.h"
 #include "station/hote_station.h"
 #include "views/hote_cluster.h"
@@ -35,6 +36,7 @@ class Select_QSO;
 class Modele_Liste_SWL;
 class Station;
 class Fenetre_Sauvegardes;
+class Fenetre_Recepteur;
 
 // The main window: the entry form, the log list and the menus. It holds the program-wide
 // state for the whole run: the station callsign and the entry mode.
@@ -66,6 +68,7 @@ public:
     void Selectionne_Ligne(int index) override;
     const Lignes_Log& Lignes_Liste() const override;
     bool Prend_Spot(const QString& indicatif, const QString& bande) override;
+    bool Accorde_Recepteur(double khz) override;
     void Selectionne_Derniere_Ligne();
 
     const Modele_Liste_SWL& Modele() const { return *modele_; }
@@ -93,6 +96,13 @@ private:
     void Sauvegarde_Impossible(const Resultat& r);
     // The entry form waits for a new QSO: nothing typed, shown or being edited.
     bool Saisie_Au_Repos() const;
+
+    // The receiver: its frequency beside the clock; band and mode follow it while a new QSO
+    // is typed or awaited, each when the receiver's own value changes.
+    void Suit_Recepteur(const Lecture_Recepteur& lecture);
+    void Applique_Recepteur(bool bande, bool mode);
+    void Statut_Recepteur(const QString& statut);
+    void Mnu_Recepteur_Click();
 
     // Clock and date mode.
     void Timer1_Timer();
@@ -145,6 +155,8 @@ private:
     QPointer<Liste_QSO> liste_qso_;
     QPointer<Select_QSO> select_qso_;
     QPointer<Fenetre_Sauvegardes> sauvegardes_;
+    QPointer<Fenetre_Recepteur> fenetre_recepteur_;
+    Lecture_Recepteur recepteur_suivi_; // the receiver's last frequency and mode
     bool sauvegarde_impossible_dite_ = false;
     Modele_Liste_SWL* modele_;
     Historique_Journal* historique_;
@@ -180,6 +192,7 @@ private:
     QGroupBox* Frame2;
     QLabel* Label37;
     QLabel* Label34;
+    QLabel* Frequence_Recepteur;
     QGroupBox* Frame7;
     QLabel* Label33;
     QTimer* Timer1;
@@ -195,6 +208,7 @@ private:
     QAction* Mnu_Date_Man;
     QMenu* Mnu_Station;
     QAction* Mnu_New_Indicatif;
+    QAction* Mnu_Recepteur;
     QMenu* Mnu_Afficher;
     QAction* Mnu_Liste_QSO;
     QMenu* Mnu_Carte;

@@ -11,6 +11,7 @@ class Horloge;
 class Imprimante;
 class Fabrique_Navigateur;
 class Programme;
+class Recepteur;
 class Reglages;
 
 // What every window is given at construction: the platform, and where the files lie.
@@ -25,6 +26,8 @@ struct Services {
     QString repertoire; // the program directory
     // Where the map and its markers are looked for; empty: Dossiers_Ressources().
     QStringList ressources = {};
+    // The receiver read through Hamlib, or none.
+    Recepteur* recepteur = nullptr;
 };
 
 } // namespace swl

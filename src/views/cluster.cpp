@@ -1,5 +1,7 @@
 #include "cluster.h"
 
+#include "core/recepteur.h"
+
 #include "core/cluster.h"
 #include "core/reglages.h"
 #include "core/textes_programme.h"
@@ -246,6 +248,12 @@ void Cluster::Spot_DblClick(const QModelIndex& index) {
     }
     const Spot& spot = spots_->Spot_Affiche(index.row());
     if (hote_.Prend_Spot(spot.indicatif, spot.bande)) {
+        // The receiver goes to the spot too, once the form took it.
+        if (hote_.Accorde_Recepteur(spot.khz)) {
+            Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s,
+                           u"Récepteur accordé sur le spot de "_s + spot.indicatif + u" : "_s +
+                               Texte_Frequence(qRound64(spot.khz * 1000.0), {}) + u'.');
+        }
         if (spot.bande.isEmpty()) {
             Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s,
                            u"Spot de "_s + spot.indicatif + u" sur "_s + spot.frequence +

@@ -85,6 +85,7 @@ QStringList Valeurs_Cachees(QWidget* fenetre) {
 
 struct Hote_Nul final : Hote_Cluster {
     bool Prend_Spot(const QString&, const QString&) override { return true; }
+    bool Accorde_Recepteur(double) override { return false; }
 };
 
 } // namespace

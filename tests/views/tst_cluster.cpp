@@ -34,6 +34,12 @@ struct Hote_Test final : Hote_Cluster {
         pris << indicatif + u" "_s + bande;
         return accepte;
     }
+    QList<double> accords;
+    bool recepteur = false;
+    bool Accorde_Recepteur(double khz) override {
+        accords << khz;
+        return recepteur;
+    }
 };
 
 struct Scene {

@@ -1,0 +1,76 @@
+// The receiver in the main window: its frequency beside the clock, the band and mode of a new
+// QSO following it, a cluster spot tuning it, and its window.
+#include "main/main.h"
+
+#include "core/reglages.h"
+#include "platform/fenetres.h"
+#include "platform/recepteur.h"
+#include "radio/fenetre_recepteur.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+void Main::Suit_Recepteur(const Lecture_Recepteur& lecture) {
+    Affiche_Valeur(Frequence_Recepteur, u"Fréquence du récepteur"_s, Texte_Frequence(lecture.hz, lecture.mode));
+    // An unknown frequency changes nothing in the form.
+    if (!Frequence_Valide(lecture.hz)) {
+        return;
+    }
+    const bool bande = lecture.hz != recepteur_suivi_.hz;
+    const bool mode = lecture.mode != recepteur_suivi_.mode;
+    recepteur_suivi_ = lecture;
+    Applique_Recepteur(bande, mode);
+}
+
+void Main::Applique_Recepteur(bool bande, bool mode) {
+    // Not while an entry is edited or inserted, nor over a QSO shown after a click.
+    if (modif_en_cours_ || insertion_en_cours_ || !Ind_A->isEnabled() ||
+        !Frequence_Valide(recepteur_suivi_.hz) || !services_.recepteur || !services_.recepteur->Connecte()) {
+        return;
+    }
+    // Out of every band, the band stays as it is.
+    if (const QString b = Bande_Recepteur(recepteur_suivi_.hz); bande && !b.isEmpty()) {
+        Bande_A->setCurrentIndex(Position_Dans_Liste(Bande_A, b));
+        Ecrit_Position(Bande_A, cle::Bande_Utilisee);
+    }
+    if (const QString m = Mode_Journal(recepteur_suivi_.mode); mode && !m.isEmpty()) {
+        const int index = Position_Dans_Liste(Mode_A, m);
+        Mode_A->setCurrentIndex(index);
+        if (index < 0) {
+            // "AM" is no mode of the list: typed as the user would type it, never remembered.
+            Mode_A->setEditText(m);
+        } else {
+            Ecrit_Position(Mode_A, cle::Mode_Utilise);
+        }
+    }
+}
+
+void Main::Statut_Recepteur(const QString& statut) {
+    const bool choisi =
+        services_.recepteur && services_.recepteur->Reglage().sorte != Reglage_Recepteur::Sorte::Aucun;
+    Frequence_Recepteur->setVisible(choisi);
+    Frequence_Recepteur->setToolTip(u"Récepteur : "_s + statut);
+    Frequence_Recepteur->setAccessibleDescription(u"Récepteur : "_s + statut);
+    if (!choisi || !services_.recepteur->Connecte()) {
+        recepteur_suivi_ = {};
+        Affiche_Valeur(Frequence_Recepteur, u"Fréquence du récepteur"_s, Texte_Frequence(0, {}));
+    }
+}
+
+bool Main::Accorde_Recepteur(double khz) {
+    return services_.recepteur && services_.recepteur->Accorde(qRound64(khz * 1000.0));
+}
+
+void Main::Mnu_Recepteur_Click() {
+    if (!services_.recepteur) {
+        return;
+    }
+    Montre_Fenetre(fenetre_recepteur_, [this] { return new Fenetre_Recepteur(services_, *services_.recepteur, this); });
+}
+
+} // namespace swl
