@@ -103,8 +103,8 @@ int main(int argc, char* argv[]) {
     // The receiver chosen in "Station → Récepteur…"; none by default.
     swl::Recepteur recepteur;
     recepteur.Configure(swl::Lit_Reglage_Recepteur(reglages));
-    const swl::Services services{messages,   horloge,     reglages, programme, imprimante,
-                                 navigateurs, fichiers,    repertoire, {},       &recepteur};
+    const swl::Services services{messages,    horloge,  reglages,   programme, imprimante,
+                                 navigateurs, fichiers, repertoire, {},        &recepteur};
 
     swl::Main fenetre(services);
     // Started from the event loop, so that ending the program during start-up ends it.

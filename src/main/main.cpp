@@ -14,9 +14,9 @@
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
-#include "platform/recepteur.h"
 #include "platform/libelle_colonnes.h"
 #include "platform/programme.h"
+#include "platform/recepteur.h"
 #include "station/gestion_erreur.h"
 #include "station/station.h"
 #include "views/carte.h"
@@ -496,8 +496,6 @@ void Main::Init_Saisie() {
     RST_B->setText(u"59"_s);
     Au_Repos({Dpt_A, Dpt_B, Prenom_A, Ind_B, Date_A, Heure_A, Mode_A, RST_A, RST_B, Rem_A});
     Selectionne_Bande_Mode();
-    // A new QSO starts on the band and mode the receiver is on.
-    Applique_Recepteur(true, true);
     Bande_A->setEnabled(false);
     QSL_A->setChecked(false);
     Attend_Ind_A();
@@ -507,6 +505,8 @@ void Main::Init_Saisie() {
     Annule_Saisie->setEnabled(false);
     Valide_A->setEnabled(false);
     Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Saisie QSO"_s);
+    // A new QSO starts on the band and mode the receiver is on.
+    Applique_Recepteur(true, true);
 }
 
 void Main::Au_Repos(std::initializer_list<QWidget*> champs) {

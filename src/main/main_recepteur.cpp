@@ -16,7 +16,8 @@ namespace swl {
 using namespace Qt::Literals::StringLiterals;
 
 void Main::Suit_Recepteur(const Lecture_Recepteur& lecture) {
-    Affiche_Valeur(Frequence_Recepteur, u"Fréquence du récepteur"_s, Texte_Frequence(lecture.hz, lecture.mode));
+    Affiche_Valeur(Frequence_Recepteur, u"Fréquence du récepteur"_s,
+                   Texte_Frequence(lecture.hz, lecture.mode));
     // An unknown frequency changes nothing in the form.
     if (!Frequence_Valide(lecture.hz)) {
         return;
@@ -70,7 +71,8 @@ void Main::Mnu_Recepteur_Click() {
     if (!services_.recepteur) {
         return;
     }
-    Montre_Fenetre(fenetre_recepteur_, [this] { return new Fenetre_Recepteur(services_, *services_.recepteur, this); });
+    Montre_Fenetre(fenetre_recepteur_,
+                   [this] { return new Fenetre_Recepteur(services_, *services_.recepteur, this); });
 }
 
 } // namespace swl

@@ -38,8 +38,8 @@ Fenetre_Recepteur::Fenetre_Recepteur(const Services& services, Recepteur& recept
     setObjectName(u"Fenetre_Recepteur"_s);
     setWindowTitle(u"Récepteur"_s);
 
-    Sorte_Aucun = Nomme_Controle(new QRadioButton(u"Aucun récepteur"_s, this), u"Sorte_Aucun"_s,
-                                 u"Aucun récepteur"_s);
+    Sorte_Aucun =
+        Nomme_Controle(new QRadioButton(u"Aucun récepteur"_s, this), u"Sorte_Aucun"_s, u"Aucun récepteur"_s);
     Sorte_Modele = Nomme_Controle(new QRadioButton(u"Un récepteur de la liste de Hamlib"_s, this),
                                   u"Sorte_Modele"_s, u"Un récepteur de la liste de Hamlib"_s);
     Sorte_Rigctld = Nomme_Controle(new QRadioButton(u"Un rigctld déjà lancé"_s, this), u"Sorte_Rigctld"_s,
@@ -183,7 +183,8 @@ Reglage_Recepteur Fenetre_Recepteur::Reglage_Affiche() const {
 void Fenetre_Recepteur::Met_A_Jour_Controles() {
     const bool modele = Sorte_Modele->isChecked();
     const bool distant = Sorte_Rigctld->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{Recherche_Modele, Liste_Modeles, Peripherique, Vitesse}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Recherche_Modele, Liste_Modeles, Peripherique, Vitesse}) {
         w->setEnabled(modele);
     }
     Hote->setEnabled(distant);
@@ -202,7 +203,8 @@ void Fenetre_Recepteur::Modeles_Lus() {
     const QList<Modele_Hamlib> modeles = Lit_Liste_Modeles(liste_.readAllStandardOutput());
     modeles_->clear();
     for (const Modele_Hamlib& m : modeles) {
-        auto* article = new QStandardItem(m.fabricant + u' ' + m.modele + u" ("_s + QString::number(m.numero) + u')');
+        auto* article =
+            new QStandardItem(m.fabricant + u' ' + m.modele + u" ("_s + QString::number(m.numero) + u')');
         article->setData(m.numero, Role_Numero);
         modeles_->appendRow(article);
     }

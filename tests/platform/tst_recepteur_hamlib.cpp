@@ -1,6 +1,7 @@
 // The receiver through Hamlib's own rigctld (its dummy receiver, model 1), and through servers
 // that answer badly: the window is never blocked and nothing wrong is ever read.
 #include "platform/recepteur.h"
+#include "support/rigctld_factice.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,49 +19,10 @@ using swl::Reglage_Recepteur;
 
 Q_DECLARE_METATYPE(swl::Lecture_Recepteur)
 
+using swl::test::Port_Libre;
+using swl::test::Rigctld_Factice;
+
 namespace {
-
-quint16 Port_Libre() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
-// Hamlib's dummy receiver on `port`, as a listener may have started it.
-class Rigctld_Factice final {
-public:
-    explicit Rigctld_Factice(quint16 port) : port_(port) { Demarre(); }
-    ~Rigctld_Factice() { Arrete(); }
-    void Demarre() {
-        p_.start(u"rigctld"_s, {u"-m"_s, u"1"_s, u"-T"_s, u"127.0.0.1"_s, u"-t"_s, QString::number(port_)});
-        QVERIFY(p_.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(!Commande("f").isEmpty(), 10000);
-    }
-    void Arrete() {
-        p_.kill();
-        p_.waitForFinished();
-    }
-    // A command through a connection of its own, as another program would send it.
-    QByteArray Commande(const QByteArray& commande) const {
-        QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, port_);
-        if (!s.waitForConnected(1000)) {
-            return {};
-        }
-        s.write(commande + '\n');
-        s.waitForBytesWritten(1000);
-        QByteArray reponse;
-        while (s.waitForReadyRead(300)) {
-            reponse += s.readAll();
-        }
-        return reponse.trimmed();
-    }
-    quint16 port() const { return port_; }
-
-private:
-    quint16 port_;
-    QProcess p_;
-};
 
 // A server that answers each request line from a script: "f" and "m" get their answer, or
 // nothing.
@@ -146,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(r.Derniere_Lecture().hz, 0);
         QTRY_VERIFY(r.Statut().startsWith(u"rigctld ne répond pas à 127.0.0.1:"_s));
         rigctld.Demarre();
-        QTRY_COMPARE_WITH_TIMEOUT(r.Statut(), u"connecté"_s, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(r.Statut(), u"connecté"_s, 30000);
         QTRY_COMPARE(r.Derniere_Lecture().hz, 145'000'000);
     }
 

@@ -208,9 +208,20 @@ private Q_SLOTS:
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(s.hote.pris, QStringList({u"JA1AAA 7.0 Mhz"_s}));
         QVERIFY(s.b.messages.textes.isEmpty());
+        // No receiver connected: the status stays the node's.
+        QCOMPARE(s.hote.accords, QList<double>({7012.5}));
+        QVERIFY(s.C<QLabel>(u"Etat_Cluster"_s)->text().startsWith(u"Connecté à"_s));
+        s.hote.recepteur = true;
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(s.hote.accords, QList<double>({7012.5, 7012.5}));
+        QCOMPARE(s.C<QLabel>(u"Etat_Cluster"_s)->text(),
+                 u"Récepteur accordé sur le spot de JA1AAA : 7\u00A0012,5 kHz."_s);
+        // A form that refuses the spot: the receiver stays where the QSO being typed is.
         s.hote.accepte = false;
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(s.hote.accords.size(), 2);
         QCOMPARE(s.b.messages.textes.size(), 1);
         QVERIFY(s.b.messages.textes[0].startsWith(u"La saisie n'attend pas un nouveau QSO"_s));
         // A command of the user, and nothing else, goes to the node.
