@@ -19,6 +19,7 @@
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QStandardItemModel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace swl {
@@ -52,6 +53,9 @@ Fenetre_Recepteur::Fenetre_Recepteur(const Services& services, Recepteur& recept
     Recherche_Modele = Nomme_Controle(new QLineEdit(this), u"Recherche_Modele"_s, u"Rechercher un modèle"_s);
     Recherche_Modele->setPlaceholderText(u"Rechercher : fabricant, modèle ou numéro"_s);
     Recherche_Modele->setClearButtonEnabled(true);
+    for (QToolButton* effacer : Recherche_Modele->findChildren<QToolButton*>()) {
+        effacer->setAccessibleName(u"Effacer la recherche"_s);
+    }
     modeles_ = new QStandardItemModel(this);
     filtre_ = new QSortFilterProxyModel(this);
     filtre_->setSourceModel(modeles_);

@@ -80,7 +80,8 @@ class Paquet(unittest.TestCase):
                        for d in champs["Depends"].split(",")}
         # From the libraries the program links, and what it needs that no link shows.
         for d in ("libqt6widgets6", "libqt6webenginewidgets6", "libqt6printsupport6",
-                  "qt6-qpa-plugins", "qt6-translations-l10n", "fonts-liberation"):
+                  "qt6-qpa-plugins", "qt6-translations-l10n", "fonts-liberation",
+                  "libhamlib-utils"):
             self.assertIn(d, dependances)
         self.assertTrue(champs["Maintainer"])
 

@@ -2,6 +2,8 @@
 #include "core/reglages.h"
 #include "labels/select_qso.h"
 #include "main/main.h"
+#include "platform/recepteur.h"
+#include "radio/fenetre_recepteur.h"
 #include "platform/connexion_cluster.h"
 #include "support/doubles.h"
 #include "views/carte.h"
@@ -160,6 +162,12 @@ private Q_SLOTS:
         QCOMPARE(Sans_Nom(&sauvegardes), QStringList());
         QVERIFY2(Valeurs_Cachees(&sauvegardes).isEmpty(),
                  qPrintable(Valeurs_Cachees(&sauvegardes).join(u" | "_s)));
+        Recepteur recepteur;
+        recepteur.programme = u"rigctld-absent"_s;
+        Fenetre_Recepteur fenetre_recepteur(b.services, recepteur);
+        QVERIFY2(Sans_Nom(&fenetre_recepteur).isEmpty(), qPrintable(Sans_Nom(&fenetre_recepteur).join(u" "_s)));
+        QVERIFY2(Valeurs_Cachees(&fenetre_recepteur).isEmpty(),
+                 qPrintable(Valeurs_Cachees(&fenetre_recepteur).join(u" | "_s)));
         QWidget principale;
         auto* selection = new Select_QSO(b.services, w.Lignes_Liste(), indicatif, &principale);
         QCOMPARE(Sans_Nom(selection), QStringList());
