@@ -45,6 +45,15 @@ void Reglages::Ecrire_Reglage(const QString& section, const QString& cle, const 
     store_.sync();
 }
 
+void Reglages::Ecrire_Reglages(const QString& section, const QList<std::pair<QString, QString>>& valeurs) {
+    store_.beginGroup(section);
+    for (const auto& [cle, valeur] : valeurs) {
+        store_.setValue(cle, valeur);
+    }
+    store_.endGroup();
+    store_.sync();
+}
+
 void Reglages::Ecrire_Reglage(const QString& section, const QString& cle, int valeur) {
     Ecrire_Reglage(section, cle, QString::number(valeur));
 }

@@ -22,6 +22,8 @@ public:
     QString Lire_Reglage(const QString& section, const QString& cle, bool defaut) const;
     void Ecrire_Reglage(const QString& section, const QString& cle, const QString& valeur);
     void Ecrire_Reglage(const QString& section, const QString& cle, int valeur);
+    // Several keys of a section, the file written once.
+    void Ecrire_Reglages(const QString& section, const QList<std::pair<QString, QString>>& valeurs);
 
     // Why the last change could not be written to the file (a read-only file or disk, a folder
     // in its place), in French; empty when it was. Then the choices would be forgotten when

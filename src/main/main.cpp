@@ -127,6 +127,7 @@ void Main::Construit_Controles() {
     l2->addWidget(Label37);
     l2->addSpacing(16);
     l2->addWidget(Label34);
+    l2->addSpacing(16);
     l2->addWidget(Frequence_Recepteur);
 
     Frame7 = Nomme(new QGroupBox(centre), u"Frame7"_s);

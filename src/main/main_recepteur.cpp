@@ -34,10 +34,18 @@ void Main::Applique_Recepteur(bool bande, bool mode) {
         !Frequence_Valide(recepteur_suivi_.hz) || !services_.recepteur || !services_.recepteur->Connecte()) {
         return;
     }
+    // Remembered as when the user chooses them, the settings file written once for both.
+    QList<std::pair<QString, QString>> a_retenir;
+    const auto retient = [&](QComboBox* combo, const QString& cle) {
+        const QString position = QString::number(Position_Dans_Liste(combo, combo->currentText()));
+        if (services_.reglages.Lire_Reglage(Section_Station(), cle, QString()) != position) {
+            a_retenir.append({cle, position});
+        }
+    };
     // Out of every band, the band stays as it is.
     if (const QString b = Bande_Recepteur(recepteur_suivi_.hz); bande && !b.isEmpty()) {
         Bande_A->setCurrentIndex(Position_Dans_Liste(Bande_A, b));
-        Ecrit_Position(Bande_A, cle::Bande_Utilisee);
+        retient(Bande_A, cle::Bande_Utilisee);
     }
     if (const QString m = Mode_Journal(recepteur_suivi_.mode); mode && !m.isEmpty()) {
         const int index = Position_Dans_Liste(Mode_A, m);
@@ -46,8 +54,11 @@ void Main::Applique_Recepteur(bool bande, bool mode) {
             // "AM" is no mode of the list: typed as the user would type it, never remembered.
             Mode_A->setEditText(m);
         } else {
-            Ecrit_Position(Mode_A, cle::Mode_Utilise);
+            retient(Mode_A, cle::Mode_Utilise);
         }
+    }
+    if (!a_retenir.isEmpty()) {
+        services_.reglages.Ecrire_Reglages(Section_Station(), a_retenir);
     }
 }
 

@@ -147,8 +147,11 @@ void Main::Ecrit_Position(QComboBox* combo, const QString& cle) {
     if (modif_en_cours_) {
         return;
     }
-    services_.reglages.Ecrire_Reglage(Section_Station(), cle,
-                                      Position_Dans_Liste(combo, combo->currentText()));
+    // Rewriting the settings file for the value it holds would be wasted.
+    const QString position = QString::number(Position_Dans_Liste(combo, combo->currentText()));
+    if (services_.reglages.Lire_Reglage(Section_Station(), cle, QString()) != position) {
+        services_.reglages.Ecrire_Reglage(Section_Station(), cle, position);
+    }
 }
 
 void Main::Entree(QWidget* champ) {

@@ -2,6 +2,9 @@
 
 #include <QTcpServer>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
@@ -34,6 +37,7 @@ Recepteur::Recepteur(QObject* parent) : QObject(parent) {
     statut_ = u"non configuré"_s;
     reessai_.setSingleShot(true);
     socket_.setReadBufferSize(Octets_Par_Lecture);
+    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(&reessai_, &QTimer::timeout, this, &Recepteur::Demarre);
     connect(&sondage_, &QTimer::timeout, this, &Recepteur::Sonde);
     connect(&socket_, &QTcpSocket::connected, this, [this] {
@@ -133,6 +137,8 @@ void Recepteur::Lance_Rigctld() {
     }
     arguments << u"-T"_s << u"127.0.0.1"_s << u"-t"_s << QString::number(port_);
     rigctld_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A program ended by a signal still stops its rigctld, which would keep the serial port.
+    rigctld_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     rigctld_.setStandardOutputFile(QProcess::nullDevice());
     rigctld_.start(programme, arguments);
 }
@@ -199,10 +205,11 @@ void Recepteur::Sonde() {
         }
         return;
     }
+    // The mode is asked once the frequency is answered: rigctld writes each answer apart, and
+    // two requests at once would leave the second answer waiting for an acknowledgement.
     lecteur_.Attend(Lecteur_Rigctl::Demande::Frequence);
-    lecteur_.Attend(Lecteur_Rigctl::Demande::Mode);
     depuis_demande_.start();
-    socket_.write("f\nm\n");
+    socket_.write("f\n");
 }
 
 bool Recepteur::Accorde(qint64 hz) {
@@ -233,9 +240,12 @@ void Recepteur::Lit() {
             switch (r.demande) {
             case Lecteur_Rigctl::Demande::Frequence:
                 en_cours_.hz = r.erreur == 0 && Frequence_Valide(r.hz) ? r.hz : 0;
+                lecteur_.Attend(Lecteur_Rigctl::Demande::Mode);
+                socket_.write("m\n");
                 break;
             case Lecteur_Rigctl::Demande::Mode:
                 // The round is complete: its frequency and mode together.
+                ++tours_;
                 en_cours_.mode = r.erreur == 0 ? r.mode : QString();
                 en_cours_.passband = r.erreur == 0 ? r.passband : 0;
                 Change_Statut(erreur_tour_.isEmpty() ? u"connecté"_s : erreur_tour_);

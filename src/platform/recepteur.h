@@ -31,6 +31,8 @@ public:
     QString Statut() const { return statut_; }
     // What the receiver said last (frequency 0 when unknown or not valid).
     const Lecture_Recepteur& Derniere_Lecture() const { return lecture_; }
+    // How many readings (frequency and mode) were answered since the program started.
+    qint64 Tours() const { return tours_; }
 
     // The program started as rigctld (tests give another).
     QString programme = QStringLiteral("rigctld");
@@ -70,6 +72,7 @@ private:
     QString erreur_tour_; // a Hamlib error of this round's answers
     quint16 port_ = 0;
     int delai_ms_ = 0;
+    qint64 tours_ = 0;
     int essais_connexion_ = 0;
     bool connecte_ = false;
     bool arret_voulu_ = false;

@@ -121,6 +121,7 @@ Fenetre_Recepteur::Fenetre_Recepteur(const Services& services, Recepteur& recept
     colonne->addWidget(Etat_Recepteur);
     colonne->addLayout(boutons);
     resize(520, 640);
+    Centre_Fenetre(*this);
 
     connect(Sortes, &QButtonGroup::idClicked, this, &Fenetre_Recepteur::Met_A_Jour_Controles);
     connect(Recherche_Modele, &QLineEdit::textChanged, filtre_, &QSortFilterProxyModel::setFilterFixedString);

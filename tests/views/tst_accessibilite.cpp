@@ -2,9 +2,9 @@
 #include "core/reglages.h"
 #include "labels/select_qso.h"
 #include "main/main.h"
+#include "platform/connexion_cluster.h"
 #include "platform/recepteur.h"
 #include "radio/fenetre_recepteur.h"
-#include "platform/connexion_cluster.h"
 #include "support/doubles.h"
 #include "views/carte.h"
 #include "views/cluster.h"
@@ -165,7 +165,8 @@ private Q_SLOTS:
         Recepteur recepteur;
         recepteur.programme = u"rigctld-absent"_s;
         Fenetre_Recepteur fenetre_recepteur(b.services, recepteur);
-        QVERIFY2(Sans_Nom(&fenetre_recepteur).isEmpty(), qPrintable(Sans_Nom(&fenetre_recepteur).join(u" "_s)));
+        QVERIFY2(Sans_Nom(&fenetre_recepteur).isEmpty(),
+                 qPrintable(Sans_Nom(&fenetre_recepteur).join(u" "_s)));
         QVERIFY2(Valeurs_Cachees(&fenetre_recepteur).isEmpty(),
                  qPrintable(Valeurs_Cachees(&fenetre_recepteur).join(u" | "_s)));
         QWidget principale;
