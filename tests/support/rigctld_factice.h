@@ -2,6 +2,7 @@
 
 // Hamlib's dummy receiver (rigctld -m 1) for the tests of the receiver, as a listener may have
 // started it, and a second connection to change it as another program would.
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -26,8 +27,14 @@ public:
                  {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"),
                   QStringLiteral("127.0.0.1"), QStringLiteral("-t"), QString::number(port_)});
         QVERIFY(p_.waitForStarted());
-        // A rigctld started again on the same port may take some seconds to answer.
-        QTRY_VERIFY_WITH_TIMEOUT(!Commande("f").isEmpty(), 30000);
+        // rigctld may take some seconds before it answers (more when started again on the same
+        // port): waited for in real time, each try patient.
+        QElapsedTimer depuis;
+        depuis.start();
+        while (Commande("f").isEmpty() && depuis.elapsed() < 30000) {
+            QTest::qWait(100);
+        }
+        QVERIFY2(!Commande("f").isEmpty(), "rigctld -m 1 does not answer");
     }
     void Arrete() {
         p_.kill();
@@ -43,8 +50,11 @@ public:
         s.write(commande + '\n');
         s.waitForBytesWritten(1000);
         QByteArray reponse;
-        while (s.waitForReadyRead(300)) {
-            reponse += s.readAll();
+        if (s.waitForReadyRead(3000)) {
+            reponse = s.readAll();
+            while (s.waitForReadyRead(100)) {
+                reponse += s.readAll();
+            }
         }
         return reponse.trimmed();
     }
