@@ -123,11 +123,12 @@ void Main::Construit_Controles() {
     Frequence_Recepteur = Nomme(new QLabel(Frame2), u"Frequence_Recepteur"_s);
     Frequence_Recepteur->setFont(gras);
     Frequence_Recepteur->setVisible(false);
+    // Its gap from the local time is its own: hidden, it takes no room.
+    Frequence_Recepteur->setContentsMargins(16, 0, 0, 0);
     auto* l2 = new QHBoxLayout(Frame2);
     l2->addWidget(Label37);
     l2->addSpacing(16);
     l2->addWidget(Label34);
-    l2->addSpacing(16);
     l2->addWidget(Frequence_Recepteur);
 
     Frame7 = Nomme(new QGroupBox(centre), u"Frame7"_s);
