@@ -14,25 +14,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-
 namespace {
 
 using namespace swl;
 using namespace Qt::Literals::StringLiterals;
-
-long Memoire_Ko() {
-    std::ifstream status("/proc/self/status");
-    std::string mot;
-    while (status >> mot) {
-        if (mot == "VmRSS:") {
-            long ko = 0;
-            status >> ko;
-            return ko;
-        }
-    }
-    return 0;
-}
 
 // Hamlib's dummy receiver on a free port, for the length of a benchmark.
 struct Rigctld {
@@ -116,12 +101,12 @@ void Dix_Mille_Lectures(benchmark::State& etat) {
     for (auto _ : etat) {
         recepteur.Configure(rigctld.Reglage(1));
         Attend([&] { return recepteur.Tours() >= 1000; }, 60000);
-        const long avant = Memoire_Ko();
+        const long avant = bench::Memoire_Ko();
         const qint64 depart = recepteur.Tours();
         Attend([&] { return recepteur.Tours() >= depart + 10000; }, 300000);
         etat.counters["tours"] = double(recepteur.Tours() - depart);
         etat.counters["memoire_avant_Ko"] = double(avant);
-        etat.counters["memoire_apres_Ko"] = double(Memoire_Ko());
+        etat.counters["memoire_apres_Ko"] = double(bench::Memoire_Ko());
         recepteur.Configure({});
     }
 }

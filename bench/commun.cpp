@@ -87,17 +87,30 @@ int Lance_Benchmarks(int argc, char** argv) {
     return 0;
 }
 
-long Pic_Memoire_Ko() {
+namespace {
+
+// A value in kB of /proc/self/status ("VmHWM:", "VmRSS:").
+long Valeur_Status_Ko(const std::string& cle) {
     std::ifstream status("/proc/self/status");
     std::string mot;
     while (status >> mot) {
-        if (mot == "VmHWM:") {
+        if (mot == cle) {
             long ko = 0;
             status >> ko;
             return ko;
         }
     }
     return 0;
+}
+
+} // namespace
+
+long Pic_Memoire_Ko() {
+    return Valeur_Status_Ko("VmHWM:");
+}
+
+long Memoire_Ko() {
+    return Valeur_Status_Ko("VmRSS:");
 }
 
 } // namespace swl::bench

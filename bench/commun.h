@@ -73,7 +73,9 @@ struct Services_Bench {
     explicit Services_Bench(const QString& repertoire, const QString& pdf = {});
 };
 
+// The peak and the present memory of the process, in kB.
 long Pic_Memoire_Ko();
+long Memoire_Ko();
 
 // Runs the benchmarks of the program, windows drawn off screen.
 int Lance_Benchmarks(int argc, char** argv);

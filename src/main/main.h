@@ -14,6 +14,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -116,6 +118,8 @@ private:
     bool Refuse(Champ_Saisie champ, const QString& texte);
     void Passe_A(QWidget* champ, QWidget* suivant);
     void Ecrit_Position(QComboBox* combo, const QString& cle);
+    // The list position of the combo box to remember under `cle`, unless it is stored already.
+    std::optional<QString> Position_A_Retenir(const QComboBox* combo, const QString& cle) const;
     void Cherche_Prenom_A();
     void Cherche_Dpt_B();
 

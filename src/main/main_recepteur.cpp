@@ -36,10 +36,9 @@ void Main::Applique_Recepteur(bool bande, bool mode) {
     }
     // Remembered as when the user chooses them, the settings file written once for both.
     QList<std::pair<QString, QString>> a_retenir;
-    const auto retient = [&](QComboBox* combo, const QString& cle) {
-        const QString position = QString::number(Position_Dans_Liste(combo, combo->currentText()));
-        if (services_.reglages.Lire_Reglage(Section_Station(), cle, QString()) != position) {
-            a_retenir.append({cle, position});
+    const auto retient = [&](const QComboBox* combo, const QString& cle) {
+        if (const auto position = Position_A_Retenir(combo, cle)) {
+            a_retenir.append({cle, *position});
         }
     };
     // Out of every band, the band stays as it is.

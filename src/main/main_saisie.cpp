@@ -147,11 +147,18 @@ void Main::Ecrit_Position(QComboBox* combo, const QString& cle) {
     if (modif_en_cours_) {
         return;
     }
+    if (const auto position = Position_A_Retenir(combo, cle)) {
+        services_.reglages.Ecrire_Reglage(Section_Station(), cle, *position);
+    }
+}
+
+std::optional<QString> Main::Position_A_Retenir(const QComboBox* combo, const QString& cle) const {
     // Rewriting the settings file for the value it holds would be wasted.
     const QString position = QString::number(Position_Dans_Liste(combo, combo->currentText()));
-    if (services_.reglages.Lire_Reglage(Section_Station(), cle, QString()) != position) {
-        services_.reglages.Ecrire_Reglage(Section_Station(), cle, position);
+    if (services_.reglages.Lire_Reglage(Section_Station(), cle, QString()) == position) {
+        return std::nullopt;
     }
+    return position;
 }
 
 void Main::Entree(QWidget* champ) {

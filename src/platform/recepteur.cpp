@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <sys/prctl.h>
+#include <utility>
 
 namespace swl {
 
@@ -55,27 +56,16 @@ Recepteur::Recepteur(QObject* parent) : QObject(parent) {
         }
         // The rigctld just started is not listening yet.
         if (!connecte_ && erreur == QAbstractSocket::ConnectionRefusedError &&
-            reglage_.sorte == Reglage_Recepteur::Sorte::Modele && rigctld_.state() == QProcess::Running &&
+            reglage_.sorte == Reglage_Recepteur::Sorte::Modele && Rigctld_En_Marche() &&
             ++essais_connexion_ < Essais_Connexion_Maximum) {
             QTimer::singleShot(Attente_Entre_Essais_Ms, this, [this] {
-                if (!connecte_ && rigctld_.state() == QProcess::Running) {
+                if (!connecte_ && Rigctld_En_Marche()) {
                     Ouvre_Socket();
                 }
             });
             return;
         }
         Echec(Raison_Socket(erreur));
-    });
-    connect(&rigctld_, &QProcess::started, this, &Recepteur::Ouvre_Socket);
-    connect(&rigctld_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError erreur) {
-        if (!arret_voulu_ && erreur == QProcess::FailedToStart) {
-            Echec(u"rigctld n'a pas pu être lancé (paquet libhamlib-utils installé ?)"_s);
-        }
-    });
-    connect(&rigctld_, &QProcess::finished, this, [this] {
-        if (!arret_voulu_) {
-            Echec(u"rigctld s'est arrêté"_s);
-        }
     });
 }
 
@@ -103,13 +93,7 @@ void Recepteur::Arrete() {
     sondage_.stop();
     reessai_.stop();
     socket_.abort();
-    if (rigctld_.state() != QProcess::NotRunning) {
-        rigctld_.terminate();
-        if (!rigctld_.waitForFinished(2000)) {
-            rigctld_.kill();
-            rigctld_.waitForFinished(2000);
-        }
-    }
+    Arrete_Rigctld();
     lecteur_.Oublie();
     connecte_ = false;
     arret_voulu_ = false;
@@ -136,11 +120,39 @@ void Recepteur::Lance_Rigctld() {
         arguments << u"-s"_s << QString::number(reglage_.vitesse);
     }
     arguments << u"-T"_s << u"127.0.0.1"_s << u"-t"_s << QString::number(port_);
-    rigctld_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    rigctld_ = new QProcess;
+    rigctld_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // A program ended by a signal still stops its rigctld, which would keep the serial port.
-    rigctld_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    rigctld_.setStandardOutputFile(QProcess::nullDevice());
-    rigctld_.start(programme, arguments);
+    rigctld_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    rigctld_->setStandardOutputFile(QProcess::nullDevice());
+    connect(rigctld_, &QProcess::started, this, &Recepteur::Ouvre_Socket);
+    connect(rigctld_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError erreur) {
+        if (erreur == QProcess::FailedToStart) {
+            Echec(u"rigctld n'a pas pu être lancé (paquet libhamlib-utils installé ?)"_s);
+        }
+    });
+    connect(rigctld_, &QProcess::finished, this, [this] { Echec(u"rigctld s'est arrêté"_s); });
+    rigctld_->start(programme, arguments);
+}
+
+bool Recepteur::Rigctld_En_Marche() const {
+    return rigctld_ && rigctld_->state() == QProcess::Running;
+}
+
+void Recepteur::Arrete_Rigctld() {
+    QProcess* p = std::exchange(rigctld_, nullptr);
+    if (!p) {
+        return;
+    }
+    disconnect(p, nullptr, this, nullptr);
+    if (p->state() == QProcess::NotRunning) {
+        p->deleteLater();
+        return;
+    }
+    // Left to end on its own: the window never waits for a rigctld stuck on its serial port.
+    connect(p, &QProcess::finished, p, &QObject::deleteLater);
+    p->terminate();
+    QTimer::singleShot(2000, p, [p] { p->kill(); });
 }
 
 void Recepteur::Ouvre_Socket() {
@@ -176,12 +188,7 @@ void Recepteur::Echec(const QString& raison) {
     socket_.abort();
     connecte_ = false;
     lecteur_.Oublie();
-    if (reglage_.sorte == Reglage_Recepteur::Sorte::Modele && rigctld_.state() != QProcess::NotRunning) {
-        arret_voulu_ = true;
-        rigctld_.kill();
-        rigctld_.waitForFinished(2000);
-        arret_voulu_ = false;
-    }
+    Arrete_Rigctld();
     if (etait_connecte && lecture_ != Lecture_Recepteur{}) {
         lecture_ = {};
         Q_EMIT Lecture(lecture_);

@@ -52,6 +52,9 @@ private:
     void Arrete();
     void Demarre();
     void Lance_Rigctld();
+    bool Rigctld_En_Marche() const;
+    // Asks the program's rigctld to end, without waiting for it.
+    void Arrete_Rigctld();
     void Ouvre_Socket();
     void Echec(const QString& raison);
     void Sonde();
@@ -60,7 +63,7 @@ private:
     QString Raison_Socket(QAbstractSocket::SocketError erreur) const;
 
     Reglage_Recepteur reglage_;
-    QProcess rigctld_;
+    QProcess* rigctld_ = nullptr; // the one the program started, while it runs
     QTcpSocket socket_;
     QTimer sondage_;
     QTimer reessai_;
