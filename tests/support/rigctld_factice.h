@@ -31,17 +31,30 @@ public:
         // port): waited for in real time, each try patient.
         QElapsedTimer depuis;
         depuis.start();
-        while (Commande("f").isEmpty() && depuis.elapsed() < 30000) {
+        QByteArray reponse;
+        while ((reponse = Commande("f")).isEmpty() && depuis.elapsed() < 30000) {
             QTest::qWait(100);
         }
-        QVERIFY2(!Commande("f").isEmpty(), "rigctld -m 1 does not answer");
+        QVERIFY2(!reponse.isEmpty(), "rigctld -m 1 does not answer");
     }
     void Arrete() {
         p_.kill();
         p_.waitForFinished();
     }
-    // A command through a connection of its own, as another program would send it.
+    // A command through a connection of its own, as another program would send it. Hamlib's
+    // rigctld now and then leaves a new connection unanswered: the command is sent again on
+    // another one (each command here may be sent twice without harm).
     QByteArray Commande(const QByteArray& commande) const {
+        QByteArray reponse;
+        for (int essai = 0; essai < 3 && reponse.isEmpty(); ++essai) {
+            reponse = Une_Commande(commande);
+        }
+        return reponse;
+    }
+    quint16 port() const { return port_; }
+
+private:
+    QByteArray Une_Commande(const QByteArray& commande) const {
         QTcpSocket s;
         s.connectToHost(QHostAddress::LocalHost, port_);
         if (!s.waitForConnected(1000)) {
@@ -58,9 +71,7 @@ public:
         }
         return reponse.trimmed();
     }
-    quint16 port() const { return port_; }
 
-private:
     quint16 port_;
     QProcess p_;
 };
