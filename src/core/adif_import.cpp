@@ -1,4 +1,5 @@
 #include "adif_commun.h"
+#include "doublons.h"
 
 #include "fiche_qso.h"
 #include "fichier_texte.h"
@@ -254,34 +255,6 @@ Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e) {
     return r;
 }
 
-namespace {
-
-// What makes two QSOs the same: stations A and B (columns 1-25), date, time, mode and band
-// (columns 48-73), as the log file holds them. Kept in place, without an allocation per line.
-struct Cle_Doublon {
-    std::array<char, 51> octets{};
-    quint8 debut = 0; // how many of columns 1-25 the line has
-    quint8 fin = 0;   // how many of columns 48-73
-
-    explicit Cle_Doublon(QByteArrayView ligne) {
-        const QByteArrayView a = ligne.first(qMin<qsizetype>(ligne.size(), 25));
-        const QByteArrayView b =
-            ligne.size() > 47 ? ligne.sliced(47, qMin<qsizetype>(ligne.size() - 47, 26)) : QByteArrayView();
-        std::copy(a.begin(), a.end(), octets.begin());
-        std::copy(b.begin(), b.end(), octets.begin() + 25);
-        debut = static_cast<quint8>(a.size());
-        fin = static_cast<quint8>(b.size());
-    }
-    friend bool operator==(const Cle_Doublon& x, const Cle_Doublon& y) {
-        return x.debut == y.debut && x.fin == y.fin && x.octets == y.octets;
-    }
-    friend size_t qHash(const Cle_Doublon& c, size_t graine = 0) {
-        return qHashBits(c.octets.data(), c.octets.size(), graine ^ (c.debut * 31u + c.fin));
-    }
-};
-
-} // namespace
-
 Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, bool adx,
                           const Progression& progression) {
     Bilan_Import b;
@@ -294,12 +267,9 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
                                       QString::number(existant.erreur) + u") : rien n'a été importé."_s);
         return b;
     }
-    QSet<Cle_Doublon> connus;
     // A record takes some 500 bytes of a file.
-    connus.reserve(existant.lignes.Nombre() + qMin<qsizetype>(contenu.size() / 400, Numero_Maximal));
-    for (int i = 0; i < existant.lignes.Nombre(); ++i) {
-        connus.insert(Cle_Doublon(existant.lignes.Octets(i)));
-    }
+    QSet<Cle_Doublon> connus =
+        Cles_Doublons(existant.lignes, qMin<qsizetype>(contenu.size() / 400, Numero_Maximal));
     // Each record is checked and made into its log line as soon as it is read: only the new
     // lines are kept.
     QList<QByteArray> nouvelles;

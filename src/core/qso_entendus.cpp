@@ -1,0 +1,182 @@
+#include "qso_entendus.h"
+
+#include "recepteur.h"
+
+
+#include <algorithm>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A decode carries its time of day: its date is the one that puts it nearest the clock (a
+// decode of 23:59:45 read at 00:00:02 is of the day before).
+QDateTime Moment_Decode(QTime heure, const QDateTime& maintenant) {
+    const QDateTime utc = maintenant.toUTC();
+    QDateTime m(utc.date(), heure, Qt::UTC);
+    const qint64 ecart = utc.msecsTo(m);
+    constexpr qint64 demi_jour = 12LL * 3600 * 1000;
+    if (ecart > demi_jour) {
+        m = m.addDays(-1);
+    } else if (ecart < -demi_jour) {
+        m = m.addDays(1);
+    }
+    return m;
+}
+
+QString Cle_Station(const QString& indicatif, const QString& bande) {
+    return indicatif + u'|' + bande;
+}
+
+QString Cle_Paire(const QString& x, const QString& y, const QString& bande) {
+    return x < y ? x + u'|' + y + u'|' + bande : y + u'|' + x + u'|' + bande;
+}
+
+bool Proche(const QDateTime& x, const QDateTime& y) {
+    return qAbs(x.msecsTo(y)) <= Assemblage_QSO::Ecart_Maximal_Ms;
+}
+
+} // namespace
+
+Fiche_QSO Fiche_De_QSO_Entendu(const QSO_Entendu& q) {
+    Fiche_QSO f;
+    f.Indicatif_A = q.indicatif_a;
+    f.RST_A = Texte_Rapport_FT8(q.snr_a);
+    f.Indicatif_B = q.indicatif_b;
+    f.RST_B = Texte_Rapport_FT8(q.snr_b);
+    f.Date = q.debut.toString(u"dd/MM/yy"_s);
+    f.Heure = q.debut.toString(u"HH:mm"_s);
+    f.Mode = q.mode == u"FT8" || q.mode == u"FT4" ? q.mode : u"DIG"_s;
+    f.Bande = q.bande;
+    return f;
+}
+
+QList<quint64> Assemblage_QSO::Prend_Changes() {
+    QList<quint64> c;
+    c.swap(changes_);
+    std::sort(c.begin(), c.end());
+    c.erase(std::unique(c.begin(), c.end()), c.end());
+    // Those no longer kept are gone from the list anyway.
+    c.erase(c.begin(), std::lower_bound(c.begin(), c.end(), premier_));
+    return c;
+}
+
+void Assemblage_QSO::Recoit(const Message_WSJTX& m, const QDateTime& maintenant) {
+    switch (m.sorte) {
+    case Message_WSJTX::Sorte::Etat:
+        etats_.insert(m.client, {m.frequence_hz, m.mode});
+        break;
+    case Message_WSJTX::Sorte::Decode:
+        Decode(m, maintenant);
+        break;
+    default:
+        break;
+    }
+}
+
+QString Assemblage_QSO::Partenaire_De(const QString& autre, const QString& bande, const QDateTime& moment) const {
+    const auto p = partenaires_.constFind(Cle_Station(autre, bande));
+    return p != partenaires_.cend() && Proche(p->moment, moment) ? p->indicatif : QString();
+}
+
+void Assemblage_QSO::Decode(const Message_WSJTX& d, const QDateTime& maintenant) {
+    // Replays and doubtful decodes are no signal heard.
+    if (d.faible_confiance || d.hors_antenne) {
+        return;
+    }
+    auto lu = Lit_Message_FT8(d.texte);
+    if (!lu) {
+        return;
+    }
+    const QDateTime moment = Moment_Decode(d.heure, maintenant);
+    const QPair<quint64, QString> etat = etats_.value(d.client);
+    const QString bande = Bande_Recepteur(static_cast<qint64>(qMin<quint64>(etat.first, 1ULL << 62)));
+    ++decodes_lus_;
+    if (++depuis_balayage_ >= 4096) {
+        Balaie(moment);
+    }
+    if (lu->sorte == Message_FT8::Sorte::Appel) {
+        appels_.insert(Cle_Station(lu->emetteur, bande), moment);
+        return;
+    }
+    if (lu->destinataire_inconnu) {
+        lu->destinataire = lu->emetteur_inconnu ? QString() : Partenaire_De(lu->emetteur, bande, moment);
+    }
+    if (lu->emetteur_inconnu) {
+        lu->emetteur = lu->destinataire_inconnu ? QString() : Partenaire_De(lu->destinataire, bande, moment);
+    }
+    if (lu->destinataire.isEmpty() || lu->emetteur.isEmpty()) {
+        ++mis_de_cote_;
+        return;
+    }
+    if (lu->destinataire == lu->emetteur) {
+        return;
+    }
+    partenaires_.insert(Cle_Station(lu->emetteur, bande), {lu->destinataire, moment});
+    partenaires_.insert(Cle_Station(lu->destinataire, bande), {lu->emetteur, moment});
+
+    Candidat& c = candidats_[Cle_Paire(lu->destinataire, lu->emetteur, bande)];
+    if (c.qso.indicatif_a.isEmpty() || !Proche(c.qso.dernier, moment)) {
+        // A new QSO of this pair: station A called CQ, else sends first.
+        c = {};
+        const auto appel = [&](const QString& indicatif) {
+            const auto a = appels_.constFind(Cle_Station(indicatif, bande));
+            return a != appels_.cend() && Proche(*a, moment);
+        };
+        const bool destinataire_a = appel(lu->destinataire);
+        c.qso.indicatif_a = destinataire_a ? lu->destinataire : lu->emetteur;
+        c.qso.indicatif_b = destinataire_a ? lu->emetteur : lu->destinataire;
+        c.qso.debut = moment;
+        c.qso.bande = bande;
+    }
+    QSO_Entendu& q = c.qso;
+    q.debut = std::min(q.debut, moment);
+    q.dernier = std::max(q.dernier, moment);
+    const bool par_a = lu->emetteur == q.indicatif_a;
+    bool& emet = par_a ? q.a_emet : q.b_emet;
+    int& snr = par_a ? q.snr_a : q.snr_b;
+    snr = emet ? std::max(snr, static_cast<int>(d.snr)) : static_cast<int>(d.snr);
+    emet = true;
+    (par_a ? q.a_rapport : q.b_rapport) |= lu->Avec_Rapport();
+    q.cloture |= lu->Cloture();
+    if (d.marque_mode == u"~") {
+        q.mode = u"FT8"_s;
+    } else if (d.marque_mode == u"+") {
+        q.mode = u"FT4"_s;
+    } else if (q.mode.isEmpty()) {
+        q.mode = etat.second;
+    }
+    if (!q.Entendu()) {
+        return;
+    }
+    if (!c.entendu) {
+        c.entendu = true;
+        q.numero = Fin();
+        entendus_.push_back(q);
+        Taille(maintenant);
+    } else if (q.numero >= premier_) {
+        entendus_[q.numero - premier_] = q;
+    }
+    changes_.append(q.numero);
+}
+
+void Assemblage_QSO::Taille(const QDateTime& maintenant) {
+    const QDateTime limite = maintenant.addMSecs(-Duree_Gardee_Ms);
+    while (!entendus_.empty() &&
+           (entendus_.size() > static_cast<std::size_t>(Nombre_Maximal) || entendus_.front().dernier < limite)) {
+        entendus_.pop_front();
+        ++premier_;
+    }
+}
+
+void Assemblage_QSO::Balaie(const QDateTime& moment) {
+    depuis_balayage_ = 0;
+    const auto vieux = [&](const QDateTime& t) { return !Proche(t, moment); };
+    candidats_.removeIf([&](const auto& c) { return vieux(c.value().qso.dernier); });
+    appels_.removeIf([&](const auto& a) { return vieux(a.value()); });
+    partenaires_.removeIf([&](const auto& p) { return vieux(p.value().moment); });
+}
+
+} // namespace swl
