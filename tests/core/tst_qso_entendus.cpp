@@ -254,7 +254,7 @@ private Q_SLOTS:
         QCOMPARE(b.ajoutes, 1);
         QCOMPARE(b.deja_la, 1);
         const QString nouvelle =
-            u"9A1A         F1AAA                             07/12/26 12:10 FT8 14 Mhz  -05 -04"_s +
+            u"9A1A         F1AAA                             07/12/26 12:10 FT8 14 Mhz  -03 -04"_s +
             QString(114 - 81, u' ');
         QCOMPARE(entendue, u"F5ABC        DL1XYZ                            07/12/26 12:00 FT8 14 Mhz  -08 -15"_s +
                                QString(114 - 81, u' '));
