@@ -5,6 +5,7 @@
 #include "core/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
+#include "platform/ecoute_wsjtx.h"
 #include "platform/emplacements.h"
 #include "platform/horloge_systeme.h"
 #include "platform/imprimante.h"
@@ -103,8 +104,12 @@ int main(int argc, char* argv[]) {
     // The receiver chosen in "Station → Récepteur…"; none by default.
     swl::Recepteur recepteur;
     recepteur.Configure(swl::Lit_Reglage_Recepteur(reglages));
-    const swl::Services services{messages,    horloge,  reglages,   programme, imprimante,
-                                 navigateurs, fichiers, repertoire, {},        &recepteur};
+    // The decodes of WSJT-X or JTDX, listened to when "Afficher → les QSO entendus en FT8/FT4"
+    // turned it on.
+    swl::Ecoute_WSJTX ecoute(horloge);
+    ecoute.Configure(swl::Lit_Reglage_Ecoute(reglages));
+    const swl::Services services{messages, horloge,    reglages, programme,  imprimante, navigateurs,
+                                 fichiers, repertoire, {},       &recepteur, &ecoute};
 
     swl::Main fenetre(services);
     // Started from the event loop, so that ending the program during start-up ends it.

@@ -31,10 +31,11 @@ Bilan_Ajout Ajoute_Sans_Doublon(const Fichier_Log& log, const QList<QByteArray>&
     Bilan_Ajout b;
     const Fichier_Log::Lecture existant = log.Lit_Log();
     if (existant.erreur != Lecture_Reussie || !existant.message.isEmpty()) {
-        b.ecriture = Resultat::Echec(!existant.message.isEmpty()
-                                         ? existant.message
-                                         : u"Le journal ne peut pas être lu (Erreur N° "_s +
-                                               QString::number(existant.erreur) + u") : rien n'a été ajouté."_s);
+        b.ecriture =
+            Resultat::Echec(!existant.message.isEmpty()
+                                ? existant.message
+                                : u"Le journal ne peut pas être lu (Erreur N° "_s +
+                                      QString::number(existant.erreur) + u") : rien n'a été ajouté."_s);
         return b;
     }
     QSet<Cle_Doublon> connus = Cles_Doublons(existant.lignes, lignes.size());

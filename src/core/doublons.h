@@ -31,7 +31,7 @@ QSet<Cle_Doublon> Cles_Doublons(const Lignes_Log& lignes, qsizetype reserve = 0)
 
 struct Bilan_Ajout {
     int ajoutes = 0;
-    int deja_la = 0; // already in the log, or earlier in the same batch
+    int deja_la = 0;     // already in the log, or earlier in the same batch
     Resultat ecriture;   // the log rewritten, or why not (then nothing changed)
     Trace_Journal trace; // what the merge did to the log, when it wrote it
 };

@@ -116,7 +116,7 @@ std::optional<Message_FT8> Lit_Message_FT8(QStringView texte) {
     QList<QStringView> mots = texte.split(u' ', Qt::SkipEmptyParts);
     // The decoder's marks of an uncertain or assisted decode.
     while (!mots.isEmpty() && (mots.back() == u"?" || (mots.back().size() == 2 && mots.back()[0] == u'a' &&
-                                                        mots.back()[1] >= u'1' && mots.back()[1] <= u'7'))) {
+                                                       mots.back()[1] >= u'1' && mots.back()[1] <= u'7'))) {
         mots.removeLast();
     }
     if (mots.size() < 2 || mots.size() > 4) {

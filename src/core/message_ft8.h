@@ -23,8 +23,8 @@ struct Message_FT8 {
         Soixante_Treize // "73"
     };
     Sorte sorte = Sorte::Appel;
-    QString destinataire; // CALL1; empty for a CQ or a hashed callsign the decoder did not know
-    QString emetteur;     // CALL2; empty for a hashed callsign the decoder did not know
+    QString destinataire;              // CALL1; empty for a CQ or a hashed callsign the decoder did not know
+    QString emetteur;                  // CALL2; empty for a hashed callsign the decoder did not know
     bool destinataire_inconnu = false; // "<...>"
     bool emetteur_inconnu = false;
     int rapport = 0; // Rapport, R_Rapport: the report sent, in dB

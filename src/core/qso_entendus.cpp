@@ -1,7 +1,7 @@
 #include "qso_entendus.h"
 
 #include "recepteur.h"
-
+#include "texte_1252.h"
 
 #include <algorithm>
 
@@ -53,6 +53,27 @@ Fiche_QSO Fiche_De_QSO_Entendu(const QSO_Entendu& q) {
     return f;
 }
 
+QString Texte_Bilan_QSO_Entendus(const Bilan_Ajout& b, int sans_bande) {
+    if (!b.ecriture) {
+        return u"Aucun QSO n'a été enregistré : "_s + b.ecriture.message;
+    }
+    const auto nombre = [](int n, const QString& singulier, const QString& pluriel) -> QString {
+        return Nombre_Francais(n) + u' ' + (n > 1 ? pluriel : singulier);
+    };
+    QStringList t;
+    t << nombre(b.ajoutes, u"QSO ajouté au journal."_s, u"QSO ajoutés au journal."_s);
+    if (b.deja_la > 0) {
+        t << nombre(b.deja_la, u"QSO déjà dans le journal, laissé de côté."_s,
+                    u"QSO déjà dans le journal, laissés de côté."_s);
+    }
+    if (sans_bande > 0) {
+        t << nombre(sans_bande,
+                    u"QSO sans bande connue, laissé de côté (WSJT-X n'a pas donné sa fréquence)."_s,
+                    u"QSO sans bande connue, laissés de côté (WSJT-X n'a pas donné sa fréquence)."_s);
+    }
+    return t.join(u"\r\n"_s);
+}
+
 QList<quint64> Assemblage_QSO::Prend_Changes() {
     QList<quint64> c;
     c.swap(changes_);
@@ -76,7 +97,8 @@ void Assemblage_QSO::Recoit(const Message_WSJTX& m, const QDateTime& maintenant)
     }
 }
 
-QString Assemblage_QSO::Partenaire_De(const QString& autre, const QString& bande, const QDateTime& moment) const {
+QString Assemblage_QSO::Partenaire_De(const QString& autre, const QString& bande,
+                                      const QDateTime& moment) const {
     const auto p = partenaires_.constFind(Cle_Station(autre, bande));
     return p != partenaires_.cend() && Proche(p->moment, moment) ? p->indicatif : QString();
 }
@@ -164,8 +186,8 @@ void Assemblage_QSO::Decode(const Message_WSJTX& d, const QDateTime& maintenant)
 
 void Assemblage_QSO::Taille(const QDateTime& maintenant) {
     const QDateTime limite = maintenant.addMSecs(-Duree_Gardee_Ms);
-    while (!entendus_.empty() &&
-           (entendus_.size() > static_cast<std::size_t>(Nombre_Maximal) || entendus_.front().dernier < limite)) {
+    while (!entendus_.empty() && (entendus_.size() > static_cast<std::size_t>(Nombre_Maximal) ||
+                                  entendus_.front().dernier < limite)) {
         entendus_.pop_front();
         ++premier_;
     }

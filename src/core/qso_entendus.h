@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doublons.h"
 #include "fiche_qso.h"
 #include "message_ft8.h"
 #include "wsjtx.h"
@@ -15,7 +16,7 @@ namespace swl {
 
 // Two stations decoded working each other on one band: what the listener logs.
 struct QSO_Entendu {
-    quint64 numero = 0; // in the order the QSOs were heard, from 0
+    quint64 numero = 0;  // in the order the QSOs were heard, from 0
     QString indicatif_a; // the station that called CQ, or the first one decoded sending
     QString indicatif_b;
     int snr_a = 0; // each station's strongest decode in this QSO, as heard here, in dB
@@ -39,6 +40,10 @@ struct QSO_Entendu {
 // The log entry of a heard QSO: both callsigns, each report ("-12"), date "JJ/MM/AA" and time
 // "HH:MM" of the first decode, band, mode ("FT8", "FT4"; another mode is logged as "DIG").
 Fiche_QSO Fiche_De_QSO_Entendu(const QSO_Entendu& qso);
+
+// The French summary of heard QSOs written to the log; `sans_bande`: complete QSOs left out
+// because no dial frequency told their band.
+QString Texte_Bilan_QSO_Entendus(const Bilan_Ajout& bilan, int sans_bande);
 
 // Turns the decodes of WSJT-X or JTDX into heard QSOs. A QSO is the pair of callsigns on one
 // band, its messages no more than 3 minutes apart. The last 24 hours of heard QSOs are kept,

@@ -69,6 +69,11 @@ inline const QString Recepteur_Vitesse = QStringLiteral("Recepteur Vitesse");
 inline const QString Recepteur_Hote = QStringLiteral("Recepteur Hote");
 inline const QString Recepteur_Port = QStringLiteral("Recepteur Port");
 inline const QString Recepteur_Intervalle = QStringLiteral("Recepteur Intervalle ms");
+// The decodes of WSJT-X or JTDX, in the common section: listening on or off ("Oui", "Non"),
+// the address (or multicast group) and the UDP port listened to.
+inline const QString Ecoute_FT8 = QStringLiteral("FT8 Ecoute");
+inline const QString Adresse_FT8 = QStringLiteral("FT8 Adresse");
+inline const QString Port_FT8 = QStringLiteral("FT8 Port");
 // The label sheet beyond the stock: first label used, offsets of the layout in mm.
 inline const QString Etiquette_Depart = QStringLiteral("Etiquette Depart");
 inline const QString Decalage_X = QStringLiteral("Decalage X");

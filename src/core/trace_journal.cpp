@@ -22,6 +22,10 @@ QString Nom_Etape_Import(int nombre) {
     return u"l'import de "_s + Nombre_Francais(nombre) + u" QSO"_s;
 }
 
+QString Nom_Etape_QSO_Entendus(int nombre) {
+    return u"l'enregistrement de "_s + Nombre_Francais(nombre) + u" QSO entendus en FT8/FT4"_s;
+}
+
 Empreinte Empreinte_De(QByteArrayView octets) {
     // A fixed seed: the same bytes give the same hash in every run.
     return {octets.size(), qHashBits(octets.data(), static_cast<size_t>(octets.size()), 0x5157'4C53u)};

@@ -72,5 +72,7 @@ private:
 enum class Sorte_Etape { Sauvegarde, Modification, Insertion, Suppression };
 QString Nom_Etape(Sorte_Etape sorte, int numero, QStringView indicatif);
 QString Nom_Etape_Import(int nombre);
+// "l'enregistrement de 3 QSO entendus en FT8/FT4".
+QString Nom_Etape_QSO_Entendus(int nombre);
 
 } // namespace swl

@@ -1,11 +1,15 @@
 #include "wsjtx.h"
 
+#include "reglages.h"
+
 #include <QtEndian>
 
 #include <bit>
 #include <cstring>
 
 namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -111,6 +115,28 @@ std::optional<Message_WSJTX> Lit_Datagramme_WSJTX(QByteArrayView datagramme) {
         return std::nullopt;
     }
     return m;
+}
+
+Reglage_Ecoute Lit_Reglage_Ecoute(const Reglages& reglages) {
+    const QString section = Reglages::Section_Commune();
+    Reglage_Ecoute r;
+    r.active = reglages.Lire_Reglage(section, cle::Ecoute_FT8, u"Non"_s).trimmed() == u"Oui"_s;
+    const QString adresse = reglages.Lire_Reglage(section, cle::Adresse_FT8, r.adresse).trimmed();
+    if (!adresse.isEmpty()) {
+        r.adresse = adresse;
+    }
+    bool ok = false;
+    const int port = reglages.Lire_Reglage(section, cle::Port_FT8, r.port).trimmed().toInt(&ok);
+    if (ok && port >= 1 && port <= 65535) {
+        r.port = port;
+    }
+    return r;
+}
+
+void Ecrit_Reglage_Ecoute(Reglages& reglages, const Reglage_Ecoute& r) {
+    reglages.Ecrire_Reglages(Reglages::Section_Commune(), {{cle::Ecoute_FT8, r.active ? u"Oui"_s : u"Non"_s},
+                                                           {cle::Adresse_FT8, r.adresse},
+                                                           {cle::Port_FT8, QString::number(r.port)}});
 }
 
 } // namespace swl

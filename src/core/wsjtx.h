@@ -8,6 +8,8 @@
 
 namespace swl {
 
+class Reglages;
+
 // What WSJT-X and JTDX send on UDP to the programs that listen to them: big-endian numbers
 // (Qt's data stream, version 5.4), a magic number and a schema number, then the message type
 // and the sending program's id. Only the messages a listener needs are read.
@@ -44,5 +46,16 @@ struct Message_WSJTX {
 // fields, another magic number, a schema other than 2 or 3, a length past its end, a time that
 // is no time of day. Never reads past the datagram's end.
 std::optional<Message_WSJTX> Lit_Datagramme_WSJTX(QByteArrayView datagramme);
+
+// Where the decodes are listened to, and whether they are.
+struct Reglage_Ecoute {
+    bool active = false;
+    QString adresse = QStringLiteral("127.0.0.1"); // or a multicast group, "239.255.0.1"
+    int port = 2237;
+    bool operator==(const Reglage_Ecoute&) const = default;
+};
+// What is stored, a damaged value read as its default.
+Reglage_Ecoute Lit_Reglage_Ecoute(const Reglages& reglages);
+void Ecrit_Reglage_Ecoute(Reglages& reglages, const Reglage_Ecoute& r);
 
 } // namespace swl

@@ -311,6 +311,7 @@ void Main::Construit_Menus() {
     Mnu_Recepteur = article(Mnu_Station, u"Mnu_Recepteur"_s, u"Récepteur…"_s);
     Mnu_Afficher = menu(u"Mnu_Afficher"_s, u"Afficher"_s);
     Mnu_Liste_QSO = article(Mnu_Afficher, u"Mnu_Liste_QSO"_s, u"la liste des QSO"_s);
+    Mnu_QSO_FT8 = article(Mnu_Afficher, u"Mnu_QSO_FT8"_s, u"les QSO entendus en FT8/FT4"_s);
     Mnu_Carte = menu(u"Mnu_Carte"_s, u"Carte"_s);
     Mnu_Carte_HB = article(Mnu_Carte, u"Mnu_Carte_HB"_s, u"des départements entendus"_s);
     Mnu_Print_QSL = Nomme(barre->addAction(u"Impression etiquettes QSL"_s), u"Mnu_Print_QSL"_s);
@@ -339,6 +340,7 @@ void Main::Construit_Menus() {
                 services_, [this] { return indicatif_station_; }, this);
         });
     });
+    connect(Mnu_QSO_FT8, &QAction::triggered, this, &Main::Mnu_QSO_FT8_Click);
     connect(Mnu_Print_QSL, &QAction::triggered, this, [this] {
         Montre_Fenetre(select_qso_, [this] {
             return new Select_QSO(
@@ -436,6 +438,7 @@ bool Main::Charge_Log() {
     }
     modele_->Remplace(std::move(lecture.lignes));
     Ind_A->setEnabled(true);
+    Q_EMIT Journal_Recharge();
     return true;
 }
 
@@ -504,6 +507,7 @@ void Main::Init_Saisie() {
     modif_en_cours_ = false;
     liste_bloquee_ = false;
     insertion_en_cours_ = false;
+    entendu_pris_ = false;
     Annule_Saisie->setEnabled(false);
     Valide_A->setEnabled(false);
     Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Saisie QSO"_s);

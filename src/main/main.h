@@ -7,6 +7,7 @@
 #include "core/fichier_log.h"
 #include "core/recepteur.h"
 #include "platform/services.h"
+#include "radio/hote_qso_entendus.h"
 #include "station/hote_station.h"
 #include "views/hote_cluster.h"
 #include "views/hote_recherche.h"
@@ -39,6 +40,7 @@ class Modele_Liste_SWL;
 class Station;
 class Fenetre_Sauvegardes;
 class Fenetre_Recepteur;
+class Fenetre_QSO_Entendus;
 
 // The main window: the entry form, the log list and the menus. It holds the program-wide
 // state for the whole run: the station callsign and the entry mode.
@@ -46,6 +48,7 @@ class Main final : public QMainWindow,
                    public Hote_Station,
                    public Hote_Recherche,
                    public Hote_Cluster,
+                   public Hote_QSO_Entendus,
                    public Historique_Journal::Hote {
     Q_OBJECT
 public:
@@ -71,6 +74,8 @@ public:
     const Lignes_Log& Lignes_Liste() const override;
     bool Prend_Spot(const QString& indicatif, const QString& bande) override;
     bool Accorde_Recepteur(double khz) override;
+    bool Prend_QSO_Entendu(const Fiche_QSO& fiche) override;
+    std::optional<Bilan_Ajout> Enregistre_QSO_Entendus(const QList<QByteArray>& lignes) override;
     void Selectionne_Derniere_Ligne();
 
     const Modele_Liste_SWL& Modele() const { return *modele_; }
@@ -83,6 +88,10 @@ public:
     // The day's backup of the log, before its first change of the day. A backup that cannot
     // be made never stops the change: one message a run says so.
     void Avant_Changement() override;
+
+Q_SIGNALS:
+    // The list was read again from the log: the windows that show the log follow it.
+    void Journal_Recharge();
 
 private:
     void Construit_Controles();
@@ -105,6 +114,7 @@ private:
     void Applique_Recepteur(bool bande, bool mode);
     void Statut_Recepteur(const QString& statut);
     void Mnu_Recepteur_Click();
+    void Mnu_QSO_FT8_Click();
 
     // Clock and date mode.
     void Timer1_Timer();
@@ -160,6 +170,8 @@ private:
     QPointer<Select_QSO> select_qso_;
     QPointer<Fenetre_Sauvegardes> sauvegardes_;
     QPointer<Fenetre_Recepteur> fenetre_recepteur_;
+    QPointer<Fenetre_QSO_Entendus> qso_entendus_;
+    bool entendu_pris_ = false;         // the form holds a heard QSO: saved at its date and time
     Lecture_Recepteur recepteur_suivi_; // the receiver's last frequency and mode
     bool sauvegarde_impossible_dite_ = false;
     Modele_Liste_SWL* modele_;
@@ -215,6 +227,7 @@ private:
     QAction* Mnu_Recepteur;
     QMenu* Mnu_Afficher;
     QAction* Mnu_Liste_QSO;
+    QAction* Mnu_QSO_FT8;
     QMenu* Mnu_Carte;
     QAction* Mnu_Carte_HB;
     QAction* Mnu_Print_QSL;

@@ -1,11 +1,17 @@
-// The receiver in the main window: its frequency beside the clock, the band and mode of a new
-// QSO following it, a cluster spot tuning it, and its window.
+// The radio in the main window: the receiver's frequency beside the clock, the band and mode
+// of a new QSO following it, a cluster spot tuning it, its window; and the QSOs heard in
+// FT8/FT4 taken into the form or the log.
 #include "main/main.h"
 
 #include "core/reglages.h"
+#include "platform/boites_message.h"
 #include "platform/fenetres.h"
 #include "platform/recepteur.h"
+#include "radio/fenetre_qso_entendus.h"
 #include "radio/fenetre_recepteur.h"
+
+#include <QCheckBox>
+#include <QPushButton>
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,7 +36,7 @@ void Main::Suit_Recepteur(const Lecture_Recepteur& lecture) {
 
 void Main::Applique_Recepteur(bool bande, bool mode) {
     // Not while an entry is edited or inserted, nor over a QSO shown after a click.
-    if (modif_en_cours_ || insertion_en_cours_ || !Ind_A->isEnabled() ||
+    if (modif_en_cours_ || insertion_en_cours_ || entendu_pris_ || !Ind_A->isEnabled() ||
         !Frequence_Valide(recepteur_suivi_.hz) || !services_.recepteur || !services_.recepteur->Connecte()) {
         return;
     }
@@ -83,6 +89,74 @@ void Main::Mnu_Recepteur_Click() {
     }
     Montre_Fenetre(fenetre_recepteur_,
                    [this] { return new Fenetre_Recepteur(services_, *services_.recepteur, this); });
+}
+
+void Main::Mnu_QSO_FT8_Click() {
+    if (!services_.ecoute_wsjtx) {
+        return;
+    }
+    Montre_Fenetre(qso_entendus_, [this] {
+        auto* f = new Fenetre_QSO_Entendus(services_, *services_.ecoute_wsjtx, *this, this);
+        connect(this, &Main::Journal_Recharge, f, &Fenetre_QSO_Entendus::Journal_Change);
+        return f;
+    });
+}
+
+bool Main::Prend_QSO_Entendu(const Fiche_QSO& fiche) {
+    // As a cluster spot: only a form waiting for a new QSO, or holding a spot, takes it.
+    if (indicatif_station_ == Aucune_Station || !Saisie_Au_Repos() ||
+        (!Ind_A->text().isEmpty() && Ind_A->text() != spot_pris_)) {
+        return false;
+    }
+    spot_pris_.clear();
+    entendu_pris_ = true;
+    Ind_A->setText(fiche.Indicatif_A);
+    Cherche_Prenom_A();
+    RST_A->setText(fiche.RST_A);
+    Ind_B->setText(fiche.Indicatif_B);
+    Cherche_Dpt_B();
+    RST_B->setText(fiche.RST_B);
+    Date_A->setText(fiche.Date);
+    Heure_A->setText(fiche.Heure);
+    for (const auto& [combo, texte] : {std::pair{Mode_A, fiche.Mode}, std::pair{Bande_A, fiche.Bande}}) {
+        const int index = Position_Dans_Liste(combo, texte);
+        combo->setCurrentIndex(index);
+        if (index < 0) {
+            combo->setEditText(texte);
+        }
+    }
+    // Every field open to a correction, as when an entry is edited; Enter saves.
+    for (QWidget* c : std::initializer_list<QWidget*>{Ind_A, Dpt_A, RST_A, Prenom_A, Rem_A, Ind_B, Dpt_B,
+                                                      RST_B, Date_A, Heure_A, Mode_A, Bande_A, QSL_A}) {
+        c->setEnabled(true);
+        Fixe_Couleur_Fond(c, Couleur_Repos);
+    }
+    Valide_A->setEnabled(true);
+    Fixe_Couleur_Fond(Valide_A, Couleur_Courante);
+    activateWindow();
+    Valide_A->setFocus();
+    return true;
+}
+
+std::optional<Bilan_Ajout> Main::Enregistre_QSO_Entendus(const QList<QByteArray>& lignes) {
+    if (indicatif_station_ == Aucune_Station) {
+        services_.messages.Message(Message_Indicatif_Station_Absent());
+        return std::nullopt;
+    }
+    // The list is read again after the merge: a QSO being typed would be lost.
+    if (Saisie_En_Cours()) {
+        services_.messages.Message(u"Enregistrez ou annulez le QSO en cours de saisie avant d'enregistrer "
+                                   u"les QSO entendus."_s);
+        return std::nullopt;
+    }
+    Avant_Changement();
+    Bilan_Ajout bilan = Ajoute_Sans_Doublon(Log(), lignes);
+    if (bilan.ajoutes > 0 && Charge_Log()) {
+        historique_->Ajoute(Nom_Etape_QSO_Entendus(bilan.ajoutes), std::move(bilan.trace));
+        Selectionne_Derniere_Ligne();
+        Init_Saisie();
+    }
+    return bilan;
 }
 
 } // namespace swl

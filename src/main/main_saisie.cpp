@@ -288,7 +288,7 @@ bool Main::Enregistre() {
         sorte = Sorte_Etape::Modification;
         ecrit = Log().Remplace_QSO_Log(ligne, Ligne_Log_De_Liste(ligne_selectionnee_),
                                        Numero_Ligne_Liste(ligne_selectionnee_), ligne_selectionnee_, &trace);
-    } else if (!Mnu_Date_Auto->isChecked() || insertion_en_cours_) {
+    } else if (!Mnu_Date_Auto->isChecked() || insertion_en_cours_ || entendu_pris_) {
         sorte = insertion_en_cours_ ? Sorte_Etape::Insertion : Sorte_Etape::Sauvegarde;
         ecrit = Log().Insere_QSO_Log(ligne, &trace);
     } else {
@@ -331,6 +331,7 @@ void Main::Remet_En_Attente() {
     Selectionne_Derniere_Ligne();
     modif_en_cours_ = false;
     insertion_en_cours_ = false;
+    entendu_pris_ = false;
     liste_bloquee_ = false;
     Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Saisie QSO"_s);
     Valide_A->setPalette(QPalette());

@@ -7,6 +7,7 @@ namespace swl {
 
 class Boites_Message;
 class Choix_Fichier;
+class Ecoute_WSJTX;
 class Horloge;
 class Imprimante;
 class Fabrique_Navigateur;
@@ -28,6 +29,8 @@ struct Services {
     QStringList ressources = {};
     // The receiver read through Hamlib, or none.
     Recepteur* recepteur = nullptr;
+    // The decodes of WSJT-X or JTDX listened to, or none.
+    Ecoute_WSJTX* ecoute_wsjtx = nullptr;
 };
 
 } // namespace swl

@@ -28,7 +28,9 @@ void Joue(Assemblage_QSO& a, const QStringList& evenements) {
         QStringList mots = e.split(u' ');
         if (mots[0] == u"S") {
             const QByteArray client = mots.size() > 3 ? mots[3].toUtf8() : QByteArray("WSJT-X");
-            a.Recoit(*swl::Lit_Datagramme_WSJTX(swl_test::Etat(mots[1].toULongLong(), mots[2].toUtf8(), client)), {});
+            a.Recoit(
+                *swl::Lit_Datagramme_WSJTX(swl_test::Etat(mots[1].toULongLong(), mots[2].toUtf8(), client)),
+                {});
             continue;
         }
         if (mots[0] == u"N") {
@@ -53,7 +55,8 @@ void Joue(Assemblage_QSO& a, const QStringList& evenements) {
         const QTime t = QTime::fromString(heure, u"HH:mm:ss"_s);
         const int snr = mots.takeFirst().toInt();
         const QByteArray texte = mots.join(u' ').toUtf8();
-        const auto m = swl::Lit_Datagramme_WSJTX(swl_test::Decode(t, snr, texte, marque, client, faible, rejoue));
+        const auto m =
+            swl::Lit_Datagramme_WSJTX(swl_test::Decode(t, snr, texte, marque, client, faible, rejoue));
         a.Recoit(*m, horloge.isValid() ? horloge : QDateTime(jour, t, Qt::UTC).addSecs(2));
     }
 }
@@ -63,16 +66,16 @@ QStringList Resume(const Assemblage_QSO& a) {
     QStringList r;
     for (quint64 n = a.Premier(); n < a.Fin(); ++n) {
         const swl::Fiche_QSO f = swl::Fiche_De_QSO_Entendu(a.QSO(n));
-        r << f.Date + u' ' + f.Heure + u' ' + f.Indicatif_A + u' ' + f.RST_A + u' ' + f.Indicatif_B + u' ' + f.RST_B +
-                 u' ' + (f.Bande.isEmpty() ? u"?"_s : f.Bande) + u' ' + f.Mode + u' ' +
+        r << f.Date + u' ' + f.Heure + u' ' + f.Indicatif_A + u' ' + f.RST_A + u' ' + f.Indicatif_B + u' ' +
+                 f.RST_B + u' ' + (f.Bande.isEmpty() ? u"?"_s : f.Bande) + u' ' + f.Mode + u' ' +
                  (a.QSO(n).Complet() ? u"complet"_s : u"partiel"_s);
     }
     return r;
 }
 
-const QStringList Qso_Complet = {
-    u"12:00:00 -10 CQ F5ABC JN18"_s,     u"12:00:15 -15 F5ABC DL1XYZ JO62"_s, u"12:00:30 -08 DL1XYZ F5ABC -15"_s,
-    u"12:00:45 -17 F5ABC DL1XYZ R-08"_s, u"12:01:00 -11 DL1XYZ F5ABC RR73"_s, u"12:01:15 -16 F5ABC DL1XYZ 73"_s};
+const QStringList Qso_Complet = {u"12:00:00 -10 CQ F5ABC JN18"_s,     u"12:00:15 -15 F5ABC DL1XYZ JO62"_s,
+                                 u"12:00:30 -08 DL1XYZ F5ABC -15"_s,  u"12:00:45 -17 F5ABC DL1XYZ R-08"_s,
+                                 u"12:01:00 -11 DL1XYZ F5ABC RR73"_s, u"12:01:15 -16 F5ABC DL1XYZ 73"_s};
 
 } // namespace
 
@@ -85,7 +88,8 @@ private Q_SLOTS:
         const QString s20 = u"S 14074000 FT8"_s;
 
         QTest::newRow("QSO complet") << (QStringList{s20} + Qso_Complet)
-                                     << QStringList{u"07/12/26 12:00 F5ABC -08 DL1XYZ -15 14 Mhz FT8 complet"_s};
+                                     << QStringList{
+                                            u"07/12/26 12:00 F5ABC -08 DL1XYZ -15 14 Mhz FT8 complet"_s};
         QTest::newRow("entendu d'un seul côté")
             << QStringList{s20, u"12:00:00 -10 CQ F5ABC JN18"_s, u"12:00:30 -08 DL1XYZ F5ABC -15"_s,
                            u"12:01:00 -11 DL1XYZ F5ABC RR73"_s}
@@ -94,10 +98,9 @@ private Q_SLOTS:
             << QStringList{s20, u"12:00:15 -15 F5ABC DL1XYZ JO62"_s, u"12:00:30 -08 DL1XYZ F5ABC -15"_s,
                            u"12:00:45 -20 F5ABC DL1XYZ JO62"_s}
             << QStringList{u"07/12/26 12:00 DL1XYZ -15 F5ABC -08 14 Mhz FT8 partiel"_s};
-        QTest::newRow("sans clôture") << QStringList{s20,
-                                                     u"12:00:15 -15 F5ABC DL1XYZ -03"_s,
-                                                     u"12:00:30 -08 DL1XYZ F5ABC -15"_s}
-                                      << QStringList{u"07/12/26 12:00 DL1XYZ -15 F5ABC -08 14 Mhz FT8 partiel"_s};
+        QTest::newRow("sans clôture")
+            << QStringList{s20, u"12:00:15 -15 F5ABC DL1XYZ -03"_s, u"12:00:30 -08 DL1XYZ F5ABC -15"_s}
+            << QStringList{u"07/12/26 12:00 DL1XYZ -15 F5ABC -08 14 Mhz FT8 partiel"_s};
         QTest::newRow("deux QSO à la fois")
             << QStringList{s20,
                            u"12:00:00 -10 CQ F5ABC JN18"_s,
@@ -161,19 +164,22 @@ private Q_SLOTS:
                            u"12:00:45 +02 F5ABC DL1XYZ RR73"_s, u"12:01:00 -24 DL1XYZ F5ABC 73"_s}
             << QStringList{u"07/12/26 12:00 DL1XYZ +02 F5ABC -20 14 Mhz FT8 complet"_s};
         QTest::newRow("FT4, et un autre mode")
-            << QStringList{u"S 14080000 FT4"_s, u"+12:00:15 -15 F5ABC DL1XYZ JO62"_s,
-                           u"+12:00:22 -08 DL1XYZ F5ABC -15"_s, u"S 7076000 JT65"_s,
-                           u"#12:00:15 -15 F5ABC DL1XYZ JO62"_s, u"#12:01:15 -08 DL1XYZ F5ABC -15"_s}
+            << QStringList{u"S 14080000 FT4"_s,
+                           u"+12:00:15 -15 F5ABC DL1XYZ JO62"_s,
+                           u"+12:00:22 -08 DL1XYZ F5ABC -15"_s,
+                           u"S 7076000 JT65"_s,
+                           u"#12:00:15 -15 F5ABC DL1XYZ JO62"_s,
+                           u"#12:01:15 -08 DL1XYZ F5ABC -15"_s}
             << QStringList{u"07/12/26 12:00 DL1XYZ -15 F5ABC -08 14 Mhz FT4 partiel"_s,
                            u"07/12/26 12:00 DL1XYZ -15 F5ABC -08 7.0 Mhz DIG partiel"_s};
         QTest::newRow("douteux et rejoués ignorés")
             << QStringList{s20, u"12:00:15 -15 F5ABC DL1XYZ JO62"_s, u"!12:00:30 -08 DL1XYZ F5ABC -15"_s,
                            u"&12:00:30 -08 DL1XYZ F5ABC -15"_s}
             << QStringList{};
-        QTest::newRow("minuit")
-            << QStringList{s20, u"N 2026-12-08T00:00:20"_s, u"23:59:45 -15 F5ABC DL1XYZ JO62"_s,
-                           u"00:00:00 -08 DL1XYZ F5ABC -15"_s}
-            << QStringList{u"07/12/26 23:59 DL1XYZ -15 F5ABC -08 14 Mhz FT8 partiel"_s};
+        QTest::newRow("minuit") << QStringList{s20, u"N 2026-12-08T00:00:20"_s,
+                                               u"23:59:45 -15 F5ABC DL1XYZ JO62"_s,
+                                               u"00:00:00 -08 DL1XYZ F5ABC -15"_s}
+                                << QStringList{u"07/12/26 23:59 DL1XYZ -15 F5ABC -08 14 Mhz FT8 partiel"_s};
         QTest::newRow("sans état : bande inconnue")
             << QStringList{u"12:00:15 -15 F5ABC DL1XYZ JO62"_s, u"12:00:30 -08 DL1XYZ F5ABC -15"_s}
             << QStringList{u"07/12/26 12:00 DL1XYZ -15 F5ABC -08 ? FT8 partiel"_s};
@@ -215,9 +221,13 @@ private Q_SLOTS:
         Joue(a, {u"S 14074000 FT8"_s});
         const QDateTime debut(QDate(2026, 12, 7), QTime(0, 0), Qt::UTC);
         const auto qso = [&](int i, const QDateTime& t) {
-            const QString x = u"F"_s + QString::number(i % 10) + u"A"_s + QString::number(i / 10, 36).toUpper();
-            a.Recoit(*swl::Lit_Datagramme_WSJTX(swl_test::Decode(t.time(), -1, "DL1XYZ " + x.toUtf8() + " -01")), t);
-            a.Recoit(*swl::Lit_Datagramme_WSJTX(swl_test::Decode(t.time(), -1, x.toUtf8() + " DL1XYZ R-01")), t);
+            const QString x =
+                u"F"_s + QString::number(i % 10) + u"A"_s + QString::number(i / 10, 36).toUpper();
+            a.Recoit(
+                *swl::Lit_Datagramme_WSJTX(swl_test::Decode(t.time(), -1, "DL1XYZ " + x.toUtf8() + " -01")),
+                t);
+            a.Recoit(*swl::Lit_Datagramme_WSJTX(swl_test::Decode(t.time(), -1, x.toUtf8() + " DL1XYZ R-01")),
+                     t);
         };
         for (int i = 0; i < 20005; ++i) {
             qso(i, debut.addSecs(i));
@@ -256,8 +266,9 @@ private Q_SLOTS:
         const QString nouvelle =
             u"9A1A         F1AAA                             07/12/26 12:10 FT8 14 Mhz  -03 -04"_s +
             QString(114 - 81, u' ');
-        QCOMPARE(entendue, u"F5ABC        DL1XYZ                            07/12/26 12:00 FT8 14 Mhz  -08 -15"_s +
-                               QString(114 - 81, u' '));
+        QCOMPARE(entendue,
+                 u"F5ABC        DL1XYZ                            07/12/26 12:00 FT8 14 Mhz  -08 -15"_s +
+                     QString(114 - 81, u' '));
         QCOMPARE(d.Lit(swl::Fichier_Log::Nom_Log(u"F1ABC"_s)),
                  swl::test::Octets_Log({avant, entendue, nouvelle, apres}));
         // Nothing new: the log is not rewritten.

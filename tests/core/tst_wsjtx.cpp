@@ -18,7 +18,8 @@ QString Resume(const std::optional<Message_WSJTX>& m) {
     if (!m) {
         return u"-"_s;
     }
-    QString t = QString::number(static_cast<int>(m->sorte)) + u' ' + (m->client.isNull() ? u"(nul)"_s : m->client);
+    QString t =
+        QString::number(static_cast<int>(m->sorte)) + u' ' + (m->client.isNull() ? u"(nul)"_s : m->client);
     if (m->sorte == Message_WSJTX::Sorte::Etat) {
         t += u" | "_s + QString::number(m->frequence_hz) + u' ' + m->mode;
     } else if (m->sorte == Message_WSJTX::Sorte::Decode) {
@@ -35,10 +36,11 @@ QString Resume(const std::optional<Message_FT8>& m) {
     if (!m) {
         return u"-"_s;
     }
-    static const QStringList sortes = {u"CQ"_s,  u"2IND"_s, u"LOC"_s,  u"RAP"_s,
+    static const QStringList sortes = {u"CQ"_s,   u"2IND"_s, u"LOC"_s,  u"RAP"_s,
                                        u"RRAP"_s, u"RRR"_s,  u"RR73"_s, u"73"_s};
-    QString t = sortes[static_cast<int>(m->sorte)] + u' ' + (m->destinataire_inconnu ? u"?"_s : m->destinataire) +
-                u' ' + (m->emetteur_inconnu ? u"?"_s : m->emetteur);
+    QString t = sortes[static_cast<int>(m->sorte)] + u' ' +
+                (m->destinataire_inconnu ? u"?"_s : m->destinataire) + u' ' +
+                (m->emetteur_inconnu ? u"?"_s : m->emetteur);
     if (m->Avec_Rapport()) {
         t += u' ' + QString::number(m->rapport);
     }
@@ -112,7 +114,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, datagramme);
         QFETCH(int, lus);
         for (int n = 0; n < lus; ++n) {
-            QVERIFY2(!swl::Lit_Datagramme_WSJTX(QByteArrayView(datagramme).first(n)), qPrintable(QString::number(n)));
+            QVERIFY2(!swl::Lit_Datagramme_WSJTX(QByteArrayView(datagramme).first(n)),
+                     qPrintable(QString::number(n)));
         }
         QVERIFY(swl::Lit_Datagramme_WSJTX(QByteArrayView(datagramme).first(lus)));
     }

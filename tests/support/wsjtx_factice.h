@@ -28,18 +28,19 @@ inline QByteArray Battement(const QByteArray& id = "WSJT-X", quint32 schema = 2)
 }
 
 // A status of every field a program sends; only the dial frequency and mode are read.
-inline QByteArray Etat(quint64 hz, const QByteArray& mode, const QByteArray& id = "WSJT-X", quint32 schema = 2) {
+inline QByteArray Etat(quint64 hz, const QByteArray& mode, const QByteArray& id = "WSJT-X",
+                       quint32 schema = 2) {
     return Datagramme(1, id, schema, [&](QDataStream& s) {
         s << hz << mode << QByteArray("DL1ABC") << QByteArray("-12") << mode << true << false << true
-      << quint32{1500} << quint32{1200} << QByteArray("F5XYZ") << QByteArray("JN18") << QByteArray("JO62")
-      << false << QByteArray() << false << quint8{0} << quint32{10} << quint32{15} << QByteArray("Défaut")
+          << quint32{1500} << quint32{1200} << QByteArray("F5XYZ") << QByteArray("JN18") << QByteArray("JO62")
+          << false << QByteArray() << false << quint8{0} << quint32{10} << quint32{15} << QByteArray("Défaut")
           << QByteArray("DL1ABC F5XYZ -12");
     });
 }
 
-inline QByteArray Decode(const QTime& heure, qint32 snr, const QByteArray& texte, const QByteArray& marque = "~",
-                         const QByteArray& id = "WSJT-X", bool faible = false, bool hors = false,
-                         quint32 schema = 2) {
+inline QByteArray Decode(const QTime& heure, qint32 snr, const QByteArray& texte,
+                         const QByteArray& marque = "~", const QByteArray& id = "WSJT-X", bool faible = false,
+                         bool hors = false, quint32 schema = 2) {
     return Datagramme(2, id, schema, [&](QDataStream& s) {
         s << true << heure << snr << 0.2 << quint32{1234} << marque << texte << faible << hors;
     });

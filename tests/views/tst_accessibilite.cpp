@@ -3,7 +3,9 @@
 #include "labels/select_qso.h"
 #include "main/main.h"
 #include "platform/connexion_cluster.h"
+#include "platform/ecoute_wsjtx.h"
 #include "platform/recepteur.h"
+#include "radio/fenetre_qso_entendus.h"
 #include "radio/fenetre_recepteur.h"
 #include "support/doubles.h"
 #include "views/carte.h"
@@ -169,6 +171,11 @@ private Q_SLOTS:
                  qPrintable(Sans_Nom(&fenetre_recepteur).join(u" "_s)));
         QVERIFY2(Valeurs_Cachees(&fenetre_recepteur).isEmpty(),
                  qPrintable(Valeurs_Cachees(&fenetre_recepteur).join(u" | "_s)));
+        Ecoute_WSJTX ecoute(b.horloge);
+        Fenetre_QSO_Entendus qso_entendus(b.services, ecoute, w);
+        QVERIFY2(Sans_Nom(&qso_entendus).isEmpty(), qPrintable(Sans_Nom(&qso_entendus).join(u" "_s)));
+        QVERIFY2(Valeurs_Cachees(&qso_entendus).isEmpty(),
+                 qPrintable(Valeurs_Cachees(&qso_entendus).join(u" | "_s)));
         QWidget principale;
         auto* selection = new Select_QSO(b.services, w.Lignes_Liste(), indicatif, &principale);
         QCOMPARE(Sans_Nom(selection), QStringList());

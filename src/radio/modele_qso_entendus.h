@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/doublons.h"
+#include "core/qso_entendus.h"
+
+#include <QAbstractTableModel>
+
+namespace swl {
+
+// The heard QSOs, newest on top: heure, indicatif A, rapport A, indicatif B, rapport B, bande,
+// mode, état ("partiel", "complet", "déjà au journal"). Follows the assembly a batch of
+// datagrams at a time: new QSOs inserted at the top, the oldest removed at the bottom, the
+// changed ones redrawn, never the whole table rebuilt.
+class Modele_QSO_Entendus final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Colonne {
+        Heure,
+        Indicatif_A,
+        Rapport_A,
+        Indicatif_B,
+        Rapport_B,
+        Bande,
+        Mode,
+        Etat,
+        Nombre_Colonnes
+    };
+
+    explicit Modele_QSO_Entendus(const Assemblage_QSO& assemblage, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(Modele_QSO_Entendus)
+
+    // Takes what the assembly changed since the last call.
+    void Met_A_Jour(Assemblage_QSO& assemblage);
+    // The log as it is now: which QSOs it holds already.
+    void Fixe_Journal(QSet<Cle_Doublon> cles);
+    bool Au_Journal(const QSO_Entendu& qso) const;
+
+    const QSO_Entendu* QSO_Affiche(int rangee) const;
+    int Nombre_Complets() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    const Assemblage_QSO& assemblage_;
+    quint64 premier_ = 0; // the QSOs shown: numbers premier_ to fin_ - 1
+    quint64 fin_ = 0;
+    QSet<Cle_Doublon> cles_;
+};
+
+// The log line of a heard QSO, as the file holds it.
+QByteArray Octets_QSO_Entendu(const QSO_Entendu& qso);
+
+} // namespace swl
