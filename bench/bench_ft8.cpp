@@ -43,8 +43,9 @@ QList<QByteArray> Periode(int p) {
         static const char* fins[] = {"", " JO62", " -10", " R-12", " RR73", " 73"};
         const int etape = (p + j) % 6;
         const bool par_a = etape % 2 == 0;
-        const QByteArray texte = etape == 0 ? QByteArray("CQ " + a + " JN18")
-                                            : QByteArray((par_a ? b : a) + ' ' + (par_a ? a : b) + fins[etape]);
+        const QByteArray texte = etape == 0
+                                     ? QByteArray("CQ " + a + " JN18")
+                                     : QByteArray((par_a ? b : a) + ' ' + (par_a ? a : b) + fins[etape]);
         d << swl_test::Decode(t, -20 + (qso + etape) % 30, texte);
     }
     return d;

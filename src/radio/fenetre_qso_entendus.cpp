@@ -47,6 +47,7 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
     Table_QSO_FT8->setWordWrap(false);
     Table_QSO_FT8->setFont(Police_Liste());
     Table_QSO_FT8->verticalHeader()->hide();
+    Table_QSO_FT8->verticalHeader()->setDefaultSectionSize(QFontMetrics(Table_QSO_FT8->font()).height() + 6);
     {
         // Every column as wide as what it shows, so that a busy period never resizes them.
         QHeaderView* entete = Table_QSO_FT8->horizontalHeader();
@@ -78,13 +79,18 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
     libelle_port->setBuddy(Port_FT8);
     ecoute_ligne->addWidget(libelle_port);
     ecoute_ligne->addWidget(Port_FT8);
+    // The captions shown before the values (a screen reader hears them with each value).
+    auto* statut = new QHBoxLayout;
+    statut->addWidget(new QLabel(u"État de l'écoute :"_s, this));
+    statut->addWidget(Statut_FT8, 1);
     auto* boutons = new QHBoxLayout;
+    boutons->addWidget(new QLabel(u"QSO entendus :"_s, this));
     boutons->addWidget(Nombre_QSO_FT8, 1);
     boutons->addWidget(Enregistrer_QSO_FT8);
     boutons->addWidget(Fermer_FT8);
     auto* colonne = new QVBoxLayout(this);
     colonne->addLayout(ecoute_ligne);
-    colonne->addWidget(Statut_FT8);
+    colonne->addLayout(statut);
     colonne->addWidget(Table_QSO_FT8, 1);
     colonne->addLayout(boutons);
 
