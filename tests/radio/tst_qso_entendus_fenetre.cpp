@@ -257,6 +257,29 @@ private Q_SLOTS:
         QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute + u" : JTDX fermé"_s);
     }
 
+    // A multicast group: bound with the port shared, the datagrams sent to the group read.
+    void groupe_multicast() {
+        Scene s;
+        Ecoute_WSJTX autre(s.b.horloge);
+        autre.Configure({true, u"239.255.0.1"_s, s.port});
+        s.C(u"Adresse_FT8"_s)->setText(u"239.255.0.1"_s);
+        s.C<QSpinBox>(u"Port_FT8"_s)->setValue(s.port);
+        s.C<QCheckBox>(u"Ecoute_FT8"_s)->click();
+        QVERIFY(s.ecoute.A_L_Ecoute());
+        QVERIFY(autre.A_L_Ecoute());
+        const QString statut = s.C<QLabel>(u"Statut_FT8"_s)->text();
+        QVERIFY2(statut.startsWith(u"à l'écoute de 239.255.0.1:"_s + QString::number(s.port)),
+                 qPrintable(statut));
+        if (statut.contains(u"n'a pas pu être rejoint"_s)) {
+            QSKIP("this machine has no interface for multicast");
+        }
+        s.envoi.setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
+        s.envoi.writeDatagram(swl_test::Battement(), QHostAddress(u"239.255.0.1"_s), s.port);
+        if (!QTest::qWaitFor([&] { return s.ecoute.Lus() == 1 && autre.Lus() == 1; }, 3000)) {
+            QSKIP("multicast datagrams are not looped back on this machine");
+        }
+    }
+
     void adresse_invalide() {
         Scene s;
         s.C(u"Adresse_FT8"_s)->setText(u"localhost;rm"_s);
