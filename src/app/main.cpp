@@ -5,6 +5,7 @@
 #include "core/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
+#include "core/pays.h"
 #include "platform/ecoute_wsjtx.h"
 #include "platform/emplacements.h"
 #include "platform/horloge_systeme.h"
@@ -108,8 +109,15 @@ int main(int argc, char* argv[]) {
     // turned it on.
     swl::Ecoute_WSJTX ecoute(horloge);
     ecoute.Configure(swl::Lit_Reglage_Ecoute(reglages));
-    const swl::Services services{messages, horloge,    reglages, programme,  imprimante, navigateurs,
-                                 fichiers, repertoire, {},       &recepteur, &ecoute};
+    // The country of every callsign, from the field's own country file; without it, the
+    // program works as before and says why on the error output.
+    swl::Base_Pays pays;
+    pays.Charge(swl::Chemin_Fichier_Pays(reglages));
+    if (!pays.Erreur().isEmpty()) {
+        std::fputs(qPrintable(u"orbel_swl : "_s + pays.Erreur() + u'\n'), stderr);
+    }
+    const swl::Services services{messages,  horloge,    reglages, programme,  imprimante, navigateurs,
+                                 fichiers,  repertoire, {},       &recepteur, &ecoute,    &pays};
 
     swl::Main fenetre(services);
     // Started from the event loop, so that ending the program during start-up ends it.

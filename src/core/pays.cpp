@@ -1,6 +1,7 @@
 #include "pays.h"
 
 #include "fichier_texte.h"
+#include "reglages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -304,6 +305,28 @@ Lecture_Pays Lit_Fichier_Pays(const QString& chemin) {
         return echec(u"est illisible : "_s + erreur);
     }
     return l;
+}
+
+QString Chemin_Fichier_Pays(const Reglages& reglages) {
+    const QString chemin =
+        reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Fichier_Pays, QString()).trimmed();
+    return chemin.isEmpty() ? Chemin_Pays_Debian : chemin;
+}
+
+void Base_Pays::Charge(const QString& chemin) {
+    chemin_ = chemin;
+    lecture_ = Lit_Fichier_Pays(chemin);
+}
+
+QString Base_Pays::Texte_Pays(QStringView indicatif) const {
+    if (indicatif.trimmed().isEmpty()) {
+        return {};
+    }
+    const auto p = lecture_.fichier ? lecture_.fichier->Cherche(indicatif) : std::nullopt;
+    if (!p) {
+        return u"pays inconnu"_s;
+    }
+    return lecture_.fichier->Entite(p->entite).nom + u"  "_s + p->continent;
 }
 
 } // namespace swl

@@ -92,4 +92,26 @@ Lecture_Pays Lit_Fichier_Pays(const QString& chemin);
 // Where Debian's hamradio-files puts the country file.
 inline const QString Chemin_Pays_Debian = QStringLiteral("/usr/share/hamradio-files/cty.dat");
 
+class Reglages;
+// The country file the settings name, else Debian's.
+QString Chemin_Fichier_Pays(const Reglages& reglages);
+
+// The country file in use for the whole run: read at start, and again when the user chooses
+// another. Without a file (missing, unreadable, broken) every country is unknown.
+class Base_Pays final {
+public:
+    void Charge(const QString& chemin);
+    const QString& Chemin() const { return chemin_; }
+    const Fichier_Pays* Fichier() const { return lecture_.fichier ? &*lecture_.fichier : nullptr; }
+    // Why there is no file, in French with the path; empty when there is one.
+    const QString& Erreur() const { return lecture_.erreur; }
+    // What the entry form shows beside a callsign: "Fed. Rep. of Germany  EU", "pays inconnu",
+    // nothing for nothing typed.
+    QString Texte_Pays(QStringView indicatif) const;
+
+private:
+    QString chemin_;
+    Lecture_Pays lecture_;
+};
+
 } // namespace swl

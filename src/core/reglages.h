@@ -74,6 +74,8 @@ inline const QString Recepteur_Intervalle = QStringLiteral("Recepteur Intervalle
 inline const QString Ecoute_FT8 = QStringLiteral("FT8 Ecoute");
 inline const QString Adresse_FT8 = QStringLiteral("FT8 Adresse");
 inline const QString Port_FT8 = QStringLiteral("FT8 Port");
+// The country file, in the common section: its path; empty, Debian's.
+inline const QString Fichier_Pays = QStringLiteral("Fichier Pays");
 // The label sheet beyond the stock: first label used, offsets of the layout in mm.
 inline const QString Etiquette_Depart = QStringLiteral("Etiquette Depart");
 inline const QString Decalage_X = QStringLiteral("Decalage X");

@@ -151,6 +151,13 @@ void Main::Construit_Controles() {
     Bande_A = Nouvelle_Combo_Editable(Frame3, u"Bande_A"_s);
     QSL_A = Nomme(new QCheckBox(Frame3), u"QSL_A"_s);
     QSL_A->setEnabled(false);
+    // The country of each callsign typed, in the room the buttons' column leaves under the fields.
+    Pays_A = Nomme(new QLabel(Frame3), u"Pays_A"_s);
+    Pays_B = Nomme(new QLabel(Frame3), u"Pays_B"_s);
+    for (QLabel* pays : {Pays_A, Pays_B}) {
+        pays->setTextFormat(Qt::PlainText);
+        pays->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
     Label10 = Nomme(new QLabel(u"Mode de saisie"_s, Frame3), u"Label10"_s);
     Mode_Aff = Nomme(new QLabel(Frame3), u"Mode_Aff"_s);
     Mode_Aff->setFont(gras);
@@ -206,9 +213,17 @@ void Main::Construit_Controles() {
     ligne_b->addLayout(Avec_Libelle(u"Bande"_s, Bande_A));
     ligne_b->addLayout(Avec_Libelle(u"QSL"_s, QSL_A));
     ligne_b->addStretch();
+    auto* ligne_pays = new QHBoxLayout;
+    for (const auto& [legende, pays] : {std::pair{u"Pays A :"_s, Pays_A}, std::pair{u"Pays B :"_s, Pays_B}}) {
+        auto* libelle = new QLabel(legende, Frame3);
+        libelle->setBuddy(pays);
+        ligne_pays->addWidget(libelle);
+        ligne_pays->addWidget(pays, 1);
+    }
     auto* saisie = new QVBoxLayout;
     saisie->addLayout(ligne_a);
     saisie->addLayout(ligne_b);
+    saisie->addLayout(ligne_pays);
     saisie->addStretch();
 
     auto* mode = new QHBoxLayout;

@@ -132,6 +132,8 @@ private:
     std::optional<QString> Position_A_Retenir(const QComboBox* combo, const QString& cle) const;
     void Cherche_Prenom_A();
     void Cherche_Dpt_B();
+    // The country of what `champ` holds, in `pays`.
+    void Affiche_Pays(QLabel* pays, const QString& legende, const QString& indicatif);
 
     // Saving.
     void Valide_A_Click();
@@ -191,6 +193,8 @@ private:
     QComboBox* Mode_A;
     QComboBox* Bande_A;
     QCheckBox* QSL_A;
+    QLabel* Pays_A;
+    QLabel* Pays_B;
     QLabel* Label10;
     QLabel* Mode_Aff;
     QPushButton* Valide_A;

@@ -3,6 +3,7 @@
 
 #include "core/horloge.h"
 #include "core/liste_prenom.h"
+#include "core/pays.h"
 #include "core/reglages.h"
 #include "core/texte_1252.h"
 #include "main/modele_liste_swl.h"
@@ -76,6 +77,12 @@ void Main::Installe_Regles_Saisie() {
         Installe_KeyPress(champ, [this, champ](int code) { return KeyPress(champ, code); });
     }
     connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    connect(Ind_A, &QLineEdit::textChanged, this,
+            [this](const QString& t) { Affiche_Pays(Pays_A, u"Pays de la station A"_s, t); });
+    connect(Ind_B, &QLineEdit::textChanged, this,
+            [this](const QString& t) { Affiche_Pays(Pays_B, u"Pays de la station B"_s, t); });
+    Affiche_Pays(Pays_A, u"Pays de la station A"_s, QString());
+    Affiche_Pays(Pays_B, u"Pays de la station B"_s, QString());
     connect(Mnu_Date_Auto, &QAction::triggered, this, &Main::Mnu_Date_Auto_Click);
     connect(Mnu_Date_Man, &QAction::triggered, this, &Main::Mnu_Date_Man_Click);
     connect(Valide_A, &QPushButton::clicked, this, &Main::Valide_A_Click);
@@ -205,6 +212,13 @@ void Main::Entree(QWidget* champ) {
         suivant = Mode_A;
     }
     Passe_A(champ, suivant);
+}
+
+void Main::Affiche_Pays(QLabel* pays, const QString& legende, const QString& indicatif) {
+    const QString texte = services_.pays ? services_.pays->Texte_Pays(indicatif)
+                                         : (indicatif.trimmed().isEmpty() ? QString() : u"pays inconnu"_s);
+    Affiche_Valeur(pays, legende, texte);
+    pays->setToolTip(services_.pays ? services_.pays->Erreur() : QString());
 }
 
 void Main::Cherche_Prenom_A() {

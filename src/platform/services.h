@@ -7,6 +7,7 @@ namespace swl {
 
 class Boites_Message;
 class Choix_Fichier;
+class Base_Pays;
 class Ecoute_WSJTX;
 class Horloge;
 class Imprimante;
@@ -31,6 +32,8 @@ struct Services {
     Recepteur* recepteur = nullptr;
     // The decodes of WSJT-X or JTDX listened to, or none.
     Ecoute_WSJTX* ecoute_wsjtx = nullptr;
+    // The country file in use, or none (every country unknown).
+    Base_Pays* pays = nullptr;
 };
 
 } // namespace swl
