@@ -2,10 +2,10 @@
 #include "main/main.h"
 #include "core/fichier_log.h"
 #include "core/ligne_commande.h"
+#include "core/pays.h"
 #include "core/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
-#include "core/pays.h"
 #include "platform/ecoute_wsjtx.h"
 #include "platform/emplacements.h"
 #include "platform/horloge_systeme.h"
@@ -116,8 +116,8 @@ int main(int argc, char* argv[]) {
     if (!pays.Erreur().isEmpty()) {
         std::fputs(qPrintable(u"orbel_swl : "_s + pays.Erreur() + u'\n'), stderr);
     }
-    const swl::Services services{messages,  horloge,    reglages, programme,  imprimante, navigateurs,
-                                 fichiers,  repertoire, {},       &recepteur, &ecoute,    &pays};
+    const swl::Services services{messages, horloge,    reglages, programme,  imprimante, navigateurs,
+                                 fichiers, repertoire, {},       &recepteur, &ecoute,    &pays};
 
     swl::Main fenetre(services);
     // Started from the event loop, so that ending the program during start-up ends it.

@@ -61,6 +61,9 @@ QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& entete);
 QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& entete);
 // UTF-8 (with its byte-order mark), ";" between fields, a header row, dates AAAA-MM-JJ.
 QByteArray Exporte_CSV(const Lignes_Log& log);
+// One cell of those CSV files: quoted when it holds ";", a quote, a line end or outer spaces; a
+// text a spreadsheet would take for a formula ("=", "+", "@", "-" not before a digit) kept a text.
+QString Cellule_CSV(QString v);
 
 // A record read: fields by name in capitals; our own APP fields under "APP_ORBELSWL_<NAME>",
 // their exact text restored. Values are views into `textes`, which the record shares: the

@@ -321,20 +321,21 @@ QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& e) {
     return QByteArray(o.data(), static_cast<qsizetype>(o.size()));
 }
 
+QString Cellule_CSV(QString v) {
+    // A text a spreadsheet would take for a formula stays a text.
+    if (!v.isEmpty() && (v[0] == u'=' || v[0] == u'+' || v[0] == u'@' ||
+                         (v[0] == u'-' && (v.size() == 1 || !v[1].isDigit())))) {
+        v.prepend(u'\'');
+    }
+    if (v.contains(u';') || v.contains(u'"') || v.contains(u'\n') || v.contains(u'\r') ||
+        v.startsWith(u' ') || v.endsWith(u' ')) {
+        v.replace(u"\""_s, u"\"\""_s);
+        v = u'"' + v + u'"';
+    }
+    return v;
+}
+
 QByteArray Exporte_CSV(const Lignes_Log& log) {
-    const auto cellule = [](QString v) {
-        // A text a spreadsheet would take for a formula stays a text.
-        if (!v.isEmpty() && (v[0] == u'=' || v[0] == u'+' || v[0] == u'@' ||
-                             (v[0] == u'-' && (v.size() == 1 || !v[1].isDigit())))) {
-            v.prepend(u'\'');
-        }
-        if (v.contains(u';') || v.contains(u'"') || v.contains(u'\n') || v.contains(u'\r') ||
-            v.startsWith(u' ') || v.endsWith(u' ')) {
-            v.replace(u"\""_s, u"\"\""_s);
-            v = u'"' + v + u'"';
-        }
-        return v;
-    };
     QString t =
         u"Indicatif A;Dpt A;RST A;Prénom;QTH;Indicatif B;Dpt B;RST B;Date;Heure UTC;Mode;Bande;QSL\r\n"_s;
     for (int i = 0; i < log.Nombre(); ++i) {
@@ -358,7 +359,7 @@ QByteArray Exporte_CSV(const Lignes_Log& log) {
                                       n(c.bande),
                                       c.qsl ? u"*"_s : QString()};
         for (qsizetype k = 0; k < cellules.size(); ++k) {
-            t += (k ? u";"_s : QString()) + cellule(cellules[k]);
+            t += (k ? u";"_s : QString()) + Cellule_CSV(cellules[k]);
         }
         t += u"\r\n"_s;
     }
