@@ -173,6 +173,9 @@ std::optional<Fichier_Pays> Fichier_Pays::Lit(QByteArrayView contenu, QString* e
                 a.a_decalage = true;
                 a.decalage = decalage->toFloat();
             }
+            if (alias.startsWith(u"=VER"_s) && alias.size() == 12) {
+                f.version_ = QDate::fromString(alias.mid(4), u"yyyyMMdd"_s);
+            }
             if (alias.startsWith(u'=')) {
                 f.exacts_.insert(alias.mid(1).toUpper(), a);
             } else if (const auto cle = Cle(alias)) {

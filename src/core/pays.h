@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -46,6 +47,8 @@ public:
     static std::optional<Fichier_Pays> Lit(QByteArrayView contenu, QString* erreur = nullptr);
 
     qsizetype Nombre_Entites() const { return entites_.size(); }
+    // The file's date as its "=VERyyyymmdd" entry gives it, or nothing.
+    QDate Date_Version() const { return version_; }
     const Entite_Pays& Entite(qsizetype index) const { return entites_[index]; }
 
     // The country of a callsign: an exact callsign of the file first, then its longest prefix.
@@ -76,6 +79,7 @@ private:
     QHash<QString, Alias> exacts_;
     QHash<quint64, Alias> prefixes_; // prefixes packed 6 bits a character
     int longueur_prefixe_ = 0;       // the longest prefix
+    QDate version_;
 };
 
 // ADIF's entity number of an entity by its primary prefix ("DL" 230, "F" 227, "*IT9" 248),

@@ -324,9 +324,11 @@ void Main::Construit_Menus() {
     Mnu_Station = menu(u"Mnu_Station"_s, u"Station"_s);
     Mnu_New_Indicatif = article(Mnu_Station, u"Mnu_New_Indicatif"_s, u"Nouvel Indicatif"_s);
     Mnu_Recepteur = article(Mnu_Station, u"Mnu_Recepteur"_s, u"Récepteur…"_s);
+    Mnu_Fichier_Pays = article(Mnu_Station, u"Mnu_Fichier_Pays"_s, u"Fichier des pays…"_s);
     Mnu_Afficher = menu(u"Mnu_Afficher"_s, u"Afficher"_s);
     Mnu_Liste_QSO = article(Mnu_Afficher, u"Mnu_Liste_QSO"_s, u"la liste des QSO"_s);
     Mnu_QSO_FT8 = article(Mnu_Afficher, u"Mnu_QSO_FT8"_s, u"les QSO entendus en FT8/FT4"_s);
+    Mnu_Statistiques = article(Mnu_Afficher, u"Mnu_Statistiques"_s, u"Statistiques"_s);
     Mnu_Carte = menu(u"Mnu_Carte"_s, u"Carte"_s);
     Mnu_Carte_HB = article(Mnu_Carte, u"Mnu_Carte_HB"_s, u"des départements entendus"_s);
     Mnu_Print_QSL = Nomme(barre->addAction(u"Impression etiquettes QSL"_s), u"Mnu_Print_QSL"_s);
@@ -356,6 +358,8 @@ void Main::Construit_Menus() {
         });
     });
     connect(Mnu_QSO_FT8, &QAction::triggered, this, &Main::Mnu_QSO_FT8_Click);
+    connect(Mnu_Statistiques, &QAction::triggered, this, &Main::Mnu_Statistiques_Click);
+    connect(Mnu_Fichier_Pays, &QAction::triggered, this, &Main::Mnu_Fichier_Pays_Click);
     connect(Mnu_Print_QSL, &QAction::triggered, this, [this] {
         Montre_Fenetre(select_qso_, [this] {
             return new Select_QSO(

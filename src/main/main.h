@@ -41,6 +41,8 @@ class Station;
 class Fenetre_Sauvegardes;
 class Fenetre_Recepteur;
 class Fenetre_QSO_Entendus;
+class Fenetre_Statistiques;
+class Fenetre_Pays;
 
 // The main window: the entry form, the log list and the menus. It holds the program-wide
 // state for the whole run: the station callsign and the entry mode.
@@ -115,6 +117,8 @@ private:
     void Statut_Recepteur(const QString& statut);
     void Mnu_Recepteur_Click();
     void Mnu_QSO_FT8_Click();
+    void Mnu_Statistiques_Click();
+    void Mnu_Fichier_Pays_Click();
 
     // Clock and date mode.
     void Timer1_Timer();
@@ -173,6 +177,8 @@ private:
     QPointer<Fenetre_Sauvegardes> sauvegardes_;
     QPointer<Fenetre_Recepteur> fenetre_recepteur_;
     QPointer<Fenetre_QSO_Entendus> qso_entendus_;
+    QPointer<Fenetre_Statistiques> statistiques_;
+    QPointer<Fenetre_Pays> fenetre_pays_;
     bool entendu_pris_ = false;         // the form holds a heard QSO: saved at its date and time
     Lecture_Recepteur recepteur_suivi_; // the receiver's last frequency and mode
     bool sauvegarde_impossible_dite_ = false;
@@ -232,6 +238,8 @@ private:
     QMenu* Mnu_Afficher;
     QAction* Mnu_Liste_QSO;
     QAction* Mnu_QSO_FT8;
+    QAction* Mnu_Statistiques;
+    QAction* Mnu_Fichier_Pays;
     QMenu* Mnu_Carte;
     QAction* Mnu_Carte_HB;
     QAction* Mnu_Print_QSL;

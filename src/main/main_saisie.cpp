@@ -9,7 +9,9 @@
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
+#include "station/fenetre_pays.h"
 #include "views/cluster.h"
+#include "views/fenetre_statistiques.h"
 #include "views/recherche_indicatif.h"
 
 #include <QAction>
@@ -466,6 +468,34 @@ void Main::Ajout_QSO_Click() {
     Ind_A->setEnabled(true);
     Fixe_Couleur_Fond(Ind_A, Couleur_Courante);
     Ind_A->setFocus();
+}
+
+void Main::Mnu_Statistiques_Click() {
+    Montre_Fenetre(statistiques_, [this] {
+        auto* f = new Fenetre_Statistiques(
+            services_, [this]() -> const Lignes_Log& { return modele_->Lignes(); }, this);
+        connect(this, &Main::Journal_Recharge, f, &Fenetre_Statistiques::Journal_Change);
+        return f;
+    });
+}
+
+void Main::Mnu_Fichier_Pays_Click() {
+    if (!services_.pays) {
+        return;
+    }
+    Montre_Fenetre(fenetre_pays_, [this] {
+        return new Fenetre_Pays(
+            services_, *services_.pays,
+            [this] {
+                // Another file: the countries shown follow it.
+                Affiche_Pays(Pays_A, u"Pays de la station A"_s, Ind_A->text());
+                Affiche_Pays(Pays_B, u"Pays de la station B"_s, Ind_B->text());
+                if (statistiques_) {
+                    statistiques_->Journal_Change();
+                }
+            },
+            this);
+    });
 }
 
 } // namespace swl

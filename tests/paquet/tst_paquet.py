@@ -81,7 +81,7 @@ class Paquet(unittest.TestCase):
         # From the libraries the program links, and what it needs that no link shows.
         for d in ("libqt6widgets6", "libqt6webenginewidgets6", "libqt6printsupport6",
                   "qt6-qpa-plugins", "qt6-translations-l10n", "fonts-liberation",
-                  "libhamlib-utils"):
+                  "libhamlib-utils", "hamradio-files", "libqt6charts6"):
             self.assertIn(d, dependances)
         self.assertTrue(champs["Maintainer"])
 

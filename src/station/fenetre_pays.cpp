@@ -1,0 +1,100 @@
+#include "fenetre_pays.h"
+
+#include "core/pays.h"
+#include "core/reglages.h"
+#include "core/texte_1252.h"
+#include "platform/boites_message.h"
+#include "platform/choix_fichier.h"
+#include "platform/fenetres.h"
+
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+Fenetre_Pays::Fenetre_Pays(const Services& services, Base_Pays& pays, std::function<void()> change,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), pays_(pays), change_(std::move(change)) {
+    setObjectName(u"Fenetre_Pays"_s);
+    setWindowTitle(u"Fichier des pays"_s);
+    Chemin_Pays = Nomme_Controle(new QLabel(this), u"Chemin_Pays"_s, QString());
+    Chemin_Pays->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Entites_Pays = Nomme_Controle(new QLabel(this), u"Entites_Pays"_s, QString());
+    Date_Pays = Nomme_Controle(new QLabel(this), u"Date_Pays"_s, QString());
+    Etat_Pays = Nomme_Controle(new QLabel(this), u"Etat_Pays"_s, QString());
+    Etat_Pays->setWordWrap(true);
+    Choisir_Pays = Nomme_Controle(new QPushButton(u"Choisir un autre fichier…"_s, this), u"Choisir_Pays"_s,
+                                  u"Choisir un autre fichier…"_s);
+    Pays_Debian = Nomme_Controle(new QPushButton(u"Reprendre le fichier de Debian"_s, this), u"Pays_Debian"_s,
+                                 u"Reprendre le fichier de Debian"_s);
+    Fermer_Pays = Nomme_Controle(new QPushButton(u"Fermer"_s, this), u"Fermer_Pays"_s, u"Fermer"_s);
+
+    auto* formulaire = new QFormLayout;
+    formulaire->addRow(u"Fichier en usage :"_s, Chemin_Pays);
+    formulaire->addRow(u"Entités :"_s, Entites_Pays);
+    formulaire->addRow(u"Date du fichier :"_s, Date_Pays);
+    auto* boutons = new QHBoxLayout;
+    boutons->addWidget(Choisir_Pays);
+    boutons->addWidget(Pays_Debian);
+    boutons->addStretch();
+    boutons->addWidget(Fermer_Pays);
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(
+        new QLabel(u"Le pays de chaque indicatif vient du fichier des pays (cty.dat). Une version "
+                   u"plus récente peut être téléchargée et choisie ici."_s,
+                   this));
+    colonne->addLayout(formulaire);
+    colonne->addWidget(Etat_Pays);
+    colonne->addLayout(boutons);
+
+    connect(Choisir_Pays, &QPushButton::clicked, this, [this] {
+        const QString chemin = services_.fichiers.Fichier_A_Ouvrir(
+            this, u"Choisir le fichier des pays"_s, QFileInfo(pays_.Chemin()).absolutePath(),
+            u"Fichiers des pays (*.dat);;Tous les fichiers (*)"_s);
+        if (!chemin.isEmpty()) {
+            Utilise(chemin);
+        }
+    });
+    connect(Pays_Debian, &QPushButton::clicked, this, [this] { Utilise(Chemin_Pays_Debian); });
+    connect(Fermer_Pays, &QPushButton::clicked, this, &QWidget::close);
+    Affiche();
+    Centre_Fenetre(*this);
+}
+
+void Fenetre_Pays::Affiche() {
+    const Fichier_Pays* f = pays_.Fichier();
+    Affiche_Valeur(Chemin_Pays, u"Fichier en usage :"_s, pays_.Chemin());
+    Affiche_Valeur(Entites_Pays, u"Entités :"_s, f ? Nombre_Francais(f->Nombre_Entites()) : u"aucune"_s);
+    QString date = u"inconnue"_s;
+    if (f && f->Date_Version().isValid()) {
+        date = f->Date_Version().toString(u"dd/MM/yyyy"_s);
+    } else if (f) {
+        date = QFileInfo(pays_.Chemin()).lastModified().toString(u"dd/MM/yyyy"_s) + u" (date du fichier)"_s;
+    }
+    Affiche_Valeur(Date_Pays, u"Date du fichier :"_s, date);
+    Affiche_Valeur(Etat_Pays, u"État :"_s, pays_.Erreur());
+    Etat_Pays->setVisible(!pays_.Erreur().isEmpty());
+}
+
+void Fenetre_Pays::Utilise(const QString& chemin) {
+    // A file that cannot be used never replaces the one in use.
+    const Lecture_Pays essai = Lit_Fichier_Pays(chemin);
+    if (!essai.fichier) {
+        services_.messages.Message(essai.erreur + u"\r\nLe fichier en usage reste « "_s + pays_.Chemin() +
+                                   u" »."_s);
+        return;
+    }
+    pays_.Charge(chemin);
+    services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Fichier_Pays,
+                                      chemin == Chemin_Pays_Debian ? QString() : chemin);
+    Affiche();
+    change_();
+}
+
+} // namespace swl

@@ -1,0 +1,124 @@
+#include "graphiques_statistiques.h"
+
+#include "core/fiche_qso.h"
+#include "core/texte_1252.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLegend>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QChart* Nouveau_Graphique(const QString& titre) {
+    auto* c = new QChart;
+    c->setTitle(titre);
+    c->setAnimationOptions(QChart::NoAnimation);
+    c->legend()->setAlignment(Qt::AlignBottom);
+    return c;
+}
+
+// The vertical axis of a count: whole numbers from 0.
+void Axes(QChart* c, QAbstractSeries* serie, const QStringList& categories, int maximum) {
+    auto* x = new QBarCategoryAxis;
+    x->append(categories);
+    auto* y = new QValueAxis;
+    y->setLabelFormat(u"%d"_s);
+    y->setRange(0, std::max(1, maximum));
+    y->applyNiceNumbers();
+    c->addAxis(x, Qt::AlignBottom);
+    c->addAxis(y, Qt::AlignLeft);
+    serie->attachAxis(x);
+    serie->attachAxis(y);
+}
+
+} // namespace
+
+Graphique Graphique_Annees(const Statistiques& s) {
+    Graphique g{Nouveau_Graphique(u"QSO par année et par bande"_s), u"QSO par année et par bande : "_s};
+    auto* serie = new QStackedBarSeries;
+    QStringList annees;
+    QStringList texte;
+    int maximum = 0;
+    for (auto a = s.par_annee.cbegin(); a != s.par_annee.cend(); ++a) {
+        annees << QString::number(a.key());
+        int total = 0;
+        QStringList parts;
+        for (auto b = a.value().cbegin(); b != a.value().cend(); ++b) {
+            total += b.value();
+            parts << b.key() + u' ' + Nombre_Francais(b.value());
+        }
+        maximum = std::max(maximum, total);
+        texte << QString::number(a.key()) + u" : "_s + parts.join(u", "_s);
+    }
+    // The bands in the logbook's order, each a part of every year's bar.
+    for (const QString& bande : Liste_Bandes()) {
+        QList<qreal> valeurs;
+        bool presente = false;
+        for (auto a = s.par_annee.cbegin(); a != s.par_annee.cend(); ++a) {
+            const int n = a.value().value(bande);
+            presente |= n > 0;
+            valeurs << n;
+        }
+        if (presente) {
+            auto* ensemble = new QBarSet(bande);
+            ensemble->append(valeurs);
+            serie->append(ensemble);
+        }
+    }
+    g.chart->addSeries(serie);
+    Axes(g.chart, serie, annees, maximum);
+    g.description += texte.isEmpty() ? u"aucun QSO"_s : texte.join(u" ; "_s);
+    return g;
+}
+
+Graphique Graphique_Heures(const Statistiques& s) {
+    Graphique g{Nouveau_Graphique(u"QSO par heure de la journée (UTC)"_s), u"QSO par heure UTC : "_s};
+    auto* serie = new QBarSeries;
+    auto* ensemble = new QBarSet(u"QSO"_s);
+    QStringList heures;
+    QStringList texte;
+    int maximum = 0;
+    for (int h = 0; h < 24; ++h) {
+        const QString heure = (h < 10 ? u"0"_s : QString()) + QString::number(h);
+        heures << heure;
+        ensemble->append(s.par_heure[h]);
+        maximum = std::max(maximum, s.par_heure[h]);
+        if (s.par_heure[h] > 0) {
+            texte << heure + u" h "_s + Nombre_Francais(s.par_heure[h]);
+        }
+    }
+    serie->append(ensemble);
+    g.chart->addSeries(serie);
+    g.chart->legend()->hide();
+    Axes(g.chart, serie, heures, maximum);
+    g.description += texte.isEmpty() ? u"aucun QSO"_s : texte.join(u", "_s);
+    return g;
+}
+
+Graphique Graphique_Modes(const Statistiques& s) {
+    Graphique g{Nouveau_Graphique(u"Part de chaque mode"_s), u"Part de chaque mode : "_s};
+    auto* serie = new QPieSeries;
+    QStringList texte;
+    for (auto m = s.par_mode.cbegin(); m != s.par_mode.cend(); ++m) {
+        const int pourcent = s.qso > 0 ? static_cast<int>(std::lround(100.0 * m.value() / s.qso)) : 0;
+        const QString libelle = m.key() + u' ' + QString::number(pourcent) + u"\u00a0%"_s;
+        QPieSlice* part = serie->append(libelle, m.value());
+        part->setLabelVisible(true);
+        texte << libelle + u" ("_s + Nombre_Francais(m.value()) + u" QSO)"_s;
+    }
+    g.chart->addSeries(serie);
+    g.description += texte.isEmpty() ? u"aucun QSO"_s : texte.join(u", "_s);
+    return g;
+}
+
+} // namespace swl
