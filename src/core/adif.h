@@ -12,6 +12,8 @@
 
 namespace swl {
 
+class Fichier_Pays;
+
 // Exchanging the log with other programs in ADIF 3.1.6: ADI text, its XML form ADX, and CSV
 // for a spreadsheet. One record a QSO heard (SWL Y): station A in CALL, the listener in
 // STATION_CALLSIGN, station B and what ADIF has no field for in our own APP_ORBELSWL_ fields,
@@ -55,6 +57,8 @@ struct Entete_Export {
     QString recepteur;         // MY_RIG, when not empty
     QString antenne;           // MY_ANTENNA, when not empty
     QDateTime maintenant_utc;
+    // DXCC, COUNTRY and CONT of station A, when this country file knows its callsign.
+    const Fichier_Pays* pays = nullptr;
 };
 
 QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& entete);

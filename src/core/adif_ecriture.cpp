@@ -1,6 +1,7 @@
 #include "adif_commun.h"
 
 #include "fiche_qso.h"
+#include "pays.h"
 #include "texte_1252.h"
 #include "textes_programme.h"
 
@@ -136,9 +137,22 @@ void Champs_Export(QStringView ligne, const Entete_Export& e, bool adx, const So
     texte(u"NAME", u"NAME_INTL", c.prenom, 15, u"PRENOM");
     texte(u"QTH", u"QTH_INTL", c.qth, 30, u"QTH");
     sortie(u"QSL_RCVD", c.qsl ? u"Y" : u"N", false);
-    if (const auto dpt = Departement_Vers_ADIF(c.dpt_a)) {
+    const auto dpt = Departement_Vers_ADIF(c.dpt_a);
+    if (dpt) {
         ajoute(u"STATE", dpt->state);
         ajoute(u"DXCC", dpt->dxcc == 214 ? u"214" : u"227");
+    }
+    // The country of station A: a department's entity stays the department's.
+    if (const auto pays = e.pays ? e.pays->Cherche(c.ind_a) : std::nullopt) {
+        const Entite_Pays& entite = e.pays->Entite(e.pays->Entite_DXCC(pays->entite));
+        const Entite_Pays* de_dpt = dpt ? e.pays->Entite_De_Numero(dpt->dxcc) : nullptr;
+        QString numero;
+        if (!dpt && entite.dxcc > 0) {
+            numero = QString::number(entite.dxcc);
+            ajoute(u"DXCC", numero);
+        }
+        ajoute(u"COUNTRY", de_dpt ? de_dpt->nom : entite.nom);
+        ajoute(u"CONT", de_dpt ? de_dpt->continent : pays->continent);
     }
     const auto libre = [&](QStringView nom, QStringView nom_intl, QStringView valeur) {
         QString tampon;

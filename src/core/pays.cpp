@@ -213,6 +213,15 @@ qsizetype Fichier_Pays::Entite_DXCC(qsizetype index) const {
     return index;
 }
 
+const Entite_Pays* Fichier_Pays::Entite_De_Numero(int dxcc) const {
+    for (const Entite_Pays& e : entites_) {
+        if (!e.hors_dxcc && e.dxcc == dxcc) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
 std::optional<Pays_Indicatif> Fichier_Pays::Resout(const Alias& a) const {
     const Entite_Pays& e = entites_[a.entite];
     Pays_Indicatif p;

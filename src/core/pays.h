@@ -59,6 +59,8 @@ public:
 
     // The entity that counts for DXCC: itself, or for a "*" entity the DXCC entity of its number.
     qsizetype Entite_DXCC(qsizetype index) const;
+    // The DXCC entity of an ADIF entity number, or nothing.
+    const Entite_Pays* Entite_De_Numero(int dxcc) const;
 
 private:
     struct Alias {

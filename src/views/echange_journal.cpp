@@ -4,6 +4,7 @@
 #include "core/fichier_log.h"
 #include "core/fichier_texte.h"
 #include "core/horloge.h"
+#include "core/pays.h"
 #include "core/reglages.h"
 #include "core/texte_1252.h"
 #include "core/textes_programme.h"
@@ -56,10 +57,10 @@ void Echange_Journal::Exporte(const QString& indicatif) {
         return;
     }
     const QString section = Reglages::Section_Station(indicatif);
-    const Entete_Export entete{Indicatif_Affiche(indicatif),
-                               services_.reglages.Lire_Reglage(section, cle::Transceiver, QString()),
-                               services_.reglages.Lire_Reglage(section, cle::Antenne, QString()),
-                               services_.horloge.Maintenant_Utc()};
+    const Entete_Export entete{
+        Indicatif_Affiche(indicatif), services_.reglages.Lire_Reglage(section, cle::Transceiver, QString()),
+        services_.reglages.Lire_Reglage(section, cle::Antenne, QString()), services_.horloge.Maintenant_Utc(),
+        services_.pays ? services_.pays->Fichier() : nullptr};
     const QByteArray octets = extension == u"adx"   ? Exporte_ADX(lecture.lignes, entete)
                               : extension == u"csv" ? Exporte_CSV(lecture.lignes)
                                                     : Exporte_ADI(lecture.lignes, entete);

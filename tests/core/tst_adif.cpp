@@ -1,5 +1,6 @@
 #include "core/adif.h"
 #include "core/fiche_qso.h"
+#include "core/pays.h"
 #include "core/texte_1252.h"
 #include "support/fichiers_test.h"
 
@@ -221,6 +222,47 @@ private Q_SLOTS:
         QVERIFY(!cb.contains(u"<FREQ"_s));
         QVERIFY(!cb.contains(u"<MODE"_s));
         QVERIFY(cb.contains(u"<APP_ORBELSWL_BANDE:6>27 Mhz"_s));
+    }
+
+    // Station A's country from the country file; a department keeps its own entity.
+    void paysDansLExport_data() {
+        QTest::addColumn<QString>("indicatif");
+        QTest::addColumn<QString>("dpt");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("Allemagne") << u"DL1XYZ"_s << QString()
+                                   << u"<DXCC:3>230 <COUNTRY:20>Fed. Rep. of Germany <CONT:2>EU"_s;
+        QTest::newRow("hors DXCC : l'entité DXCC")
+            << u"IT9AAA"_s << QString() << u"<DXCC:3>248 <COUNTRY:5>Italy <CONT:2>EU"_s;
+        QTest::newRow("département") << u"F6ABC"_s << u"75"_s
+                                     << u"<STATE:2>75 <DXCC:3>227 <COUNTRY:6>France <CONT:2>EU"_s;
+        QTest::newRow("Corse d'un indicatif F")
+            << u"F6ABC"_s << u"2a"_s << u"<STATE:2>2A <DXCC:3>214 <COUNTRY:7>Corsica <CONT:2>EU"_s;
+        QTest::newRow("inconnu") << u"K1ABC"_s << QString() << QString();
+        QTest::newRow("/MM") << u"DL1XYZ/MM"_s << QString() << QString();
+    }
+    void paysDansLExport() {
+        QFETCH(QString, indicatif);
+        QFETCH(QString, dpt);
+        QFETCH(QString, attendu);
+        const auto pays = swl::Fichier_Pays::Lit("France: 14: 27: EU: 46: -2: -1: F:\n F;\n"
+                                                 "Corsica: 15: 28: EU: 42: -9: -1: TK:\n TK;\n"
+                                                 "Fed. Rep. of Germany: 14: 28: EU: 51: -10: -1: DL:\n DL;\n"
+                                                 "Italy: 15: 28: EU: 42: -12: -1: I:\n I;\n"
+                                                 "Sicily: 15: 28: EU: 37: -14: -1: *IT9:\n IT9;\n");
+        QVERIFY(pays);
+        Entete_Export e = Entete();
+        e.pays = &*pays;
+        const QString l = Ligne(indicatif, u"01/06/08"_s, u"15:25"_s, u"7.0 Mhz"_s, u"SSB"_s, QString(),
+                                QString(), dpt, false);
+        const QString adi = QString::fromLatin1(Exporte_ADI(Lignes_Log(Octets_Log({l})), e));
+        const QString champs = adi.section(u"<QSL_RCVD:1>N "_s, 1).section(u"<MY_RIG"_s, 0, 0).trimmed();
+        QCOMPARE(champs, attendu);
+        // Read back, the line is the same.
+        Dossier_Test d;
+        const Fichier_Log log(d.repertoire, u"F1ABC"_s);
+        QVERIFY(log.Cree_Log());
+        QCOMPARE(Importe_ADIF(log, adi.toLatin1(), false).ajoutes, 1);
+        QCOMPARE(d.Lit(u"F1ABC_SWL.log"_s), Octets_Log({l}));
     }
 
     void adxAvecTextesInternationaux() {
