@@ -1,4 +1,5 @@
 // Every control a user reaches says what it is to a screen reader.
+#include "core/pays.h"
 #include "core/reglages.h"
 #include "labels/select_qso.h"
 #include "main/main.h"
@@ -7,10 +8,12 @@
 #include "platform/recepteur.h"
 #include "radio/fenetre_qso_entendus.h"
 #include "radio/fenetre_recepteur.h"
+#include "station/fenetre_pays.h"
 #include "support/doubles.h"
 #include "views/carte.h"
 #include "views/cluster.h"
 #include "views/fenetre_sauvegardes.h"
+#include "views/fenetre_statistiques.h"
 #include "views/hote_cluster.h"
 #include "views/liste_qso.h"
 #include "views/recherche_indicatif.h"
@@ -176,6 +179,17 @@ private Q_SLOTS:
         QVERIFY2(Sans_Nom(&qso_entendus).isEmpty(), qPrintable(Sans_Nom(&qso_entendus).join(u" "_s)));
         QVERIFY2(Valeurs_Cachees(&qso_entendus).isEmpty(),
                  qPrintable(Valeurs_Cachees(&qso_entendus).join(u" | "_s)));
+        Fenetre_Statistiques statistiques(b.services,
+                                          [&w]() -> const Lignes_Log& { return w.Lignes_Liste(); });
+        QVERIFY2(Sans_Nom(&statistiques).isEmpty(), qPrintable(Sans_Nom(&statistiques).join(u" "_s)));
+        QVERIFY2(Valeurs_Cachees(&statistiques).isEmpty(),
+                 qPrintable(Valeurs_Cachees(&statistiques).join(u" | "_s)));
+        Base_Pays pays;
+        pays.Charge(b.Chemin(u"absent.dat"_s));
+        Fenetre_Pays fenetre_pays(b.services, pays, [] {});
+        QVERIFY2(Sans_Nom(&fenetre_pays).isEmpty(), qPrintable(Sans_Nom(&fenetre_pays).join(u" "_s)));
+        QVERIFY2(Valeurs_Cachees(&fenetre_pays).isEmpty(),
+                 qPrintable(Valeurs_Cachees(&fenetre_pays).join(u" | "_s)));
         QWidget principale;
         auto* selection = new Select_QSO(b.services, w.Lignes_Liste(), indicatif, &principale);
         QCOMPARE(Sans_Nom(selection), QStringList());
