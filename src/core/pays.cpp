@@ -264,7 +264,10 @@ std::optional<Pays_Indicatif> Fichier_Pays::Cherche(QStringView indicatif) const
     if (indicatif.isEmpty()) {
         return std::nullopt;
     }
-    const QString majuscules = indicatif.toString().toUpper();
+    QString majuscules = indicatif.toString();
+    if (std::any_of(majuscules.cbegin(), majuscules.cend(), [](QChar c) { return c.isLower(); })) {
+        majuscules = std::move(majuscules).toUpper();
+    }
     if (const auto a = exacts_.constFind(majuscules); a != exacts_.cend()) {
         return Resout(*a);
     }

@@ -30,18 +30,52 @@ int Deux_Chiffres(QByteArrayView v, qsizetype i) {
     return a >= '0' && a <= '9' && b >= '0' && b <= '9' ? (a - '0') * 10 + (b - '0') : -1;
 }
 
-// A department code of the log as the map reads it ("01" to "95", "2a", "2b"), or empty.
-QString Code_Departement(QByteArrayView v) {
+// The department of a log code, as the map numbers them ("01" to "95" but 20, "2a" 96, "2b"
+// 97), or -1.
+int Departement(QByteArrayView v) {
     if (v.size() != 2) {
-        return {};
+        return -1;
     }
-    const QString code = QString::fromLatin1(v).toLower();
-    return Nom_Departement(code).isEmpty() ? QString() : code;
+    if (v[0] == '2' && (v[1] == 'a' || v[1] == 'A' || v[1] == 'b' || v[1] == 'B')) {
+        return v[1] == 'a' || v[1] == 'A' ? 96 : 97;
+    }
+    const int n = Deux_Chiffres(v, 0);
+    return n >= 1 && n <= 95 && n != 20 ? n : -1;
 }
 
-struct Station_Lue {
-    QByteArrayView indicatif;
-    QByteArrayView departement;
+QString Code_Departement(int n) {
+    return n == 96 ? u"2a"_s : n == 97 ? u"2b"_s : (n < 10 ? u"0"_s : QString()) + QString::number(n);
+}
+
+// A callsign of the log as a key, without an allocation.
+struct Cle_Indicatif {
+    std::array<char, 12> octets{};
+    explicit Cle_Indicatif(QByteArrayView v) {
+        std::copy(v.begin(), v.begin() + std::min<qsizetype>(v.size(), 12), octets.begin());
+    }
+    friend bool operator==(const Cle_Indicatif& x, const Cle_Indicatif& y) { return x.octets == y.octets; }
+    friend size_t qHash(const Cle_Indicatif& c, size_t graine = 0) {
+        return qHashBits(c.octets.data(), c.octets.size(), graine);
+    }
+};
+
+struct Station_Connue {
+    int entite = -1;    // the entity that counts for DXCC, -1: no country
+    int continent = -1; // index in the continents met
+};
+
+// Counts by a short text of the log (a mode), without an allocation a line.
+struct Compteurs {
+    QList<std::pair<QByteArray, int>> valeurs;
+    void Ajoute(QByteArrayView v) {
+        for (auto& [texte, n] : valeurs) {
+            if (texte == v) {
+                ++n;
+                return;
+            }
+        }
+        valeurs.append({v.toByteArray(), 1});
+    }
 };
 
 } // namespace
@@ -49,15 +83,21 @@ struct Station_Lue {
 Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fichier,
                                   const Filtre_Statistiques& filtre) {
     Statistiques s;
-    const QStringList& bandes = Liste_Bandes();
+    QList<QByteArray> bandes;
+    for (const QString& b : Liste_Bandes()) {
+        bandes << Encode_1252(b);
+    }
     const QByteArray bande_filtre = Encode_1252(filtre.bande);
     const QByteArray mode_filtre = Encode_1252(filtre.mode);
     QSet<int> annees;
-    QSet<QByteArray> stations;
-    // Callsigns already resolved: a log hears the same stations again and again.
-    QHash<QByteArray, int> entite_de; // -1: no country
-    QHash<int, Pays_Entendu> pays;    // by the entity that counts for DXCC
-    QMap<QString, Departement_Entendu> departements;
+    QHash<int, std::array<int, 16>> par_annee; // year → QSOs of each band
+    Compteurs modes;
+    // Callsigns already met: a log hears the same stations again and again.
+    QHash<Cle_Indicatif, Station_Connue> stations;
+    QStringList continents;
+    QList<int> par_continent;
+    QHash<int, Pays_Entendu> pays; // by the entity that counts for DXCC
+    std::array<Departement_Entendu, 98> departements{};
     QMap<QString, Departement_Entendu> outre_mer;
     const bool a = filtre.station != Filtre_Statistiques::Station::B;
     const bool b = filtre.station != Filtre_Statistiques::Station::A;
@@ -72,10 +112,10 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
         const int mois = date.size() == 8 ? Deux_Chiffres(date, 3) : -1;
         const int an = date.size() == 8 ? Deux_Chiffres(date, 6) : -1;
         const int h = heure.size() == 5 ? Deux_Chiffres(heure, 0) : -1;
+        const qsizetype index_bande = bandes.indexOf(bande);
         // A damaged line is counted apart, never as a QSO of some band.
         const QDate quand(an < 50 ? 2000 + an : 1900 + an, mois, jour);
-        if (!quand.isValid() || an < 0 || h < 0 || h > 23 || !Moment_QSO(l) ||
-            !bandes.contains(QString::fromLatin1(bande))) {
+        if (!quand.isValid() || an < 0 || h < 0 || h > 23 || index_bande < 0 || !Moment_QSO(l)) {
             ++s.lignes_illisibles;
             continue;
         }
@@ -89,48 +129,53 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
         const bool confirme = l.size() >= 114 && l[113] == '*';
         ++s.qso;
         s.confirmes += confirme ? 1 : 0;
-        ++s.par_annee[quand.year()][QString::fromLatin1(bande)];
+        ++par_annee[quand.year()][index_bande];
         ++s.par_heure[h];
-        ++s.par_mode[QString::fromLatin1(mode)];
+        modes.Ajoute(mode);
 
-        Station_Lue lues[2];
+        // Each country, continent and department once a QSO, even when both stations share it.
+        int pays_du_qso[2] = {-1, -1};
+        unsigned continents_du_qso = 0;
+        int departements_du_qso[2] = {-1, -1};
         int n = 0;
-        if (a) {
-            lues[n++] = {Colonne(l, 1, 12), Colonne(l, 27, 2)};
-        }
-        if (b) {
-            lues[n++] = {Colonne(l, 14, 12), Colonne(l, 29, 2)};
-        }
-        QSet<int> pays_du_qso;
-        QSet<QString> continents_du_qso;
-        QSet<QString> departements_du_qso;
-        for (int k = 0; k < n; ++k) {
-            const Station_Lue& st = lues[k];
-            if (st.indicatif.isEmpty()) {
+        for (const bool prise : {a, b}) {
+            const QByteArrayView indicatif = n == 0 ? Colonne(l, 1, 12) : Colonne(l, 14, 12);
+            const int dpt = Departement(n == 0 ? Colonne(l, 27, 2) : Colonne(l, 29, 2));
+            const int k = n++;
+            if (!prise || indicatif.isEmpty()) {
                 continue;
             }
-            const QByteArray indicatif = st.indicatif.toByteArray();
-            stations.insert(indicatif);
-            if (const QString code = Code_Departement(st.departement); !code.isEmpty()) {
-                departements_du_qso.insert(code);
+            if (dpt >= 0 && dpt != departements_du_qso[0]) {
+                departements_du_qso[k] = dpt;
             }
-            auto e = entite_de.constFind(indicatif);
-            if (e == entite_de.cend()) {
-                const auto p = fichier ? fichier->Cherche(QString::fromLatin1(indicatif)) : std::nullopt;
-                e = entite_de.insert(indicatif, p ? static_cast<int>(fichier->Entite_DXCC(p->entite)) : -1);
-                if (p) {
-                    continents_du_qso.insert(p->continent);
+            auto st = stations.find(Cle_Indicatif(indicatif));
+            if (st == stations.end()) {
+                Station_Connue c;
+                if (const auto p =
+                        fichier ? fichier->Cherche(QString::fromLatin1(indicatif)) : std::nullopt) {
+                    c.entite = static_cast<int>(fichier->Entite_DXCC(p->entite));
+                    c.continent = static_cast<int>(continents.indexOf(p->continent));
+                    if (c.continent < 0) {
+                        c.continent = static_cast<int>(continents.size());
+                        continents << p->continent;
+                        par_continent << 0;
+                    }
                 }
-            } else if (*e >= 0) {
-                continents_du_qso.insert(fichier->Entite(*e).continent);
+                st = stations.insert(Cle_Indicatif(indicatif), c);
             }
-            if (*e < 0) {
+            if (st->entite < 0) {
                 ++s.indicatifs_sans_pays;
                 continue;
             }
-            pays_du_qso.insert(*e);
+            continents_du_qso |= 1u << st->continent;
+            if (st->entite != pays_du_qso[0]) {
+                pays_du_qso[k] = st->entite;
+            }
         }
         for (const int e : pays_du_qso) {
+            if (e < 0) {
+                continue;
+            }
             Pays_Entendu& p = pays[e];
             if (p.qso == 0) {
                 const Entite_Pays& entite = fichier->Entite(e);
@@ -139,7 +184,7 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
             ++p.qso;
             p.confirmes += confirme ? 1 : 0;
             p.premier = std::min(p.premier, quand);
-            if (const Departement_Outre_Mer* d = Departement_De_Entite(fichier->Entite(e).dxcc)) {
+            if (const Departement_Outre_Mer* d = Departement_De_Entite(p.dxcc)) {
                 Departement_Entendu& o = outre_mer[QString::fromUtf16(d->code)];
                 o.code = QString::fromUtf16(d->code);
                 o.nom = QString::fromUtf16(d->nom);
@@ -147,22 +192,47 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
                 o.confirmes += confirme ? 1 : 0;
             }
         }
-        for (const QString& c : continents_du_qso) {
-            ++s.continents[c];
+        for (int c = 0; continents_du_qso >> c; ++c) {
+            par_continent[c] += continents_du_qso >> c & 1u;
         }
-        for (const QString& code : departements_du_qso) {
-            Departement_Entendu& d = departements[code];
-            d.code = code;
-            d.nom = Nom_Departement(code);
-            ++d.qso;
-            d.confirmes += confirme ? 1 : 0;
+        for (const int d : departements_du_qso) {
+            if (d >= 0) {
+                ++departements[d].qso;
+                departements[d].confirmes += confirme ? 1 : 0;
+            }
         }
     }
     s.stations = static_cast<int>(stations.size());
+    for (qsizetype c = 0; c < continents.size(); ++c) {
+        if (par_continent[c] > 0) {
+            s.continents.insert(continents[c], par_continent[c]);
+        }
+    }
+    for (auto i = par_annee.cbegin(); i != par_annee.cend(); ++i) {
+        for (qsizetype k = 0; k < bandes.size(); ++k) {
+            if (i.value()[k] > 0) {
+                s.par_annee[i.key()][Liste_Bandes()[k]] = i.value()[k];
+            }
+        }
+    }
+    for (const auto& [texte, nombre] : modes.valeurs) {
+        s.par_mode.insert(QString::fromLatin1(texte), nombre);
+    }
     s.pays = pays.values();
     std::sort(s.pays.begin(), s.pays.end(),
               [](const Pays_Entendu& x, const Pays_Entendu& y) { return x.nom < y.nom; });
-    s.departements = departements.values();
+    // Metropolitan departments by code as the log writes them ("01" … "19", "21" … "95", "2a", "2b"),
+    // then the overseas ones.
+    QMap<QString, Departement_Entendu> metropole;
+    for (int d = 1; d < 98; ++d) {
+        if (departements[d].qso > 0) {
+            Departement_Entendu e = departements[d];
+            e.code = Code_Departement(d);
+            e.nom = Nom_Departement(e.code);
+            metropole.insert(e.code, e);
+        }
+    }
+    s.departements = metropole.values();
     s.departements_metropole = static_cast<int>(s.departements.size());
     s.departements += outre_mer.values();
     s.departements_outre_mer = static_cast<int>(outre_mer.size());
