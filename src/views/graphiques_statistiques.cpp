@@ -33,8 +33,14 @@ void Axes(QChart* c, QAbstractSeries* serie, const QStringList& categories, int 
     x->append(categories);
     auto* y = new QValueAxis;
     y->setLabelFormat(u"%d"_s);
-    y->setRange(0, std::max(1, maximum));
-    y->applyNiceNumbers();
+    // Whole numbers only: below 10, a tick a QSO.
+    const int haut = std::max(1, maximum);
+    y->setRange(0, haut);
+    if (haut <= 10) {
+        y->setTickCount(haut + 1);
+    } else {
+        y->applyNiceNumbers();
+    }
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(y, Qt::AlignLeft);
     serie->attachAxis(x);
