@@ -259,12 +259,8 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
                           const Progression& progression) {
     Bilan_Import b;
     const Fichier_Log::Lecture existant = log.Lit_Log();
-    if (existant.erreur != Lecture_Reussie || !existant.message.isEmpty()) {
-        b.ecriture =
-            Resultat::Echec(!existant.message.isEmpty()
-                                ? existant.message
-                                : u"Le journal ne peut pas être lu (Erreur N° "_s +
-                                      QString::number(existant.erreur) + u") : rien n'a été importé."_s);
+    if (const auto echec = Log_Illisible(existant, u"importé"_s)) {
+        b.ecriture = *echec;
         return b;
     }
     // A record takes some 500 bytes of a file.

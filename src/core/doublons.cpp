@@ -27,15 +27,21 @@ QSet<Cle_Doublon> Cles_Doublons(const Lignes_Log& lignes, qsizetype reserve) {
     return cles;
 }
 
+std::optional<Resultat> Log_Illisible(const Fichier_Log::Lecture& lecture, const QString& fait) {
+    if (lecture.erreur == Lecture_Reussie && lecture.message.isEmpty()) {
+        return std::nullopt;
+    }
+    return Resultat::Echec(!lecture.message.isEmpty()
+                               ? lecture.message
+                               : u"Le journal ne peut pas être lu (Erreur N° "_s +
+                                     QString::number(lecture.erreur) + u") : rien n'a été "_s + fait + u'.');
+}
+
 Bilan_Ajout Ajoute_Sans_Doublon(const Fichier_Log& log, const QList<QByteArray>& lignes) {
     Bilan_Ajout b;
     const Fichier_Log::Lecture existant = log.Lit_Log();
-    if (existant.erreur != Lecture_Reussie || !existant.message.isEmpty()) {
-        b.ecriture =
-            Resultat::Echec(!existant.message.isEmpty()
-                                ? existant.message
-                                : u"Le journal ne peut pas être lu (Erreur N° "_s +
-                                      QString::number(existant.erreur) + u") : rien n'a été ajouté."_s);
+    if (const auto echec = Log_Illisible(existant, u"ajouté"_s)) {
+        b.ecriture = *echec;
         return b;
     }
     QSet<Cle_Doublon> connus = Cles_Doublons(existant.lignes, lignes.size());

@@ -36,6 +36,9 @@ struct Bilan_Ajout {
     Trace_Journal trace; // what the merge did to the log, when it wrote it
 };
 
+// Why a log just read cannot take new lines ("… : rien n'a été `fait`."), or nothing when it can.
+std::optional<Resultat> Log_Illisible(const Fichier_Log::Lecture& lecture, const QString& fait);
+
 // Merges the log lines (as the file holds them) that are not in the log yet, each at its date
 // and time, in one rewrite.
 Bilan_Ajout Ajoute_Sans_Doublon(const Fichier_Log& log, const QList<QByteArray>& lignes);
