@@ -207,8 +207,10 @@ void Main::Entree(QWidget* champ) {
         Ecrit_Position(Mode_A, cle::Mode_Utilise);
     } else if (champ == Bande_A) {
         Ecrit_Position(Bande_A, cle::Bande_Utilisee);
-    } else if (champ == RST_B && Mnu_Date_Auto->isChecked() && !modif_en_cours_ && !insertion_en_cours_) {
-        // The QSO is on the air now: date and time come from the UTC clock and are skipped.
+    } else if (champ == RST_B && Mnu_Date_Auto->isChecked() && !modif_en_cours_ && !insertion_en_cours_ &&
+               !entendu_pris_) {
+        // The QSO is on the air now: date and time come from the UTC clock and are skipped (a
+        // heard QSO keeps those of its decodes).
         Date_A->setText(Label33->text());
         Heure_A->setText(Label37->text().left(5));
         suivant = Mode_A;

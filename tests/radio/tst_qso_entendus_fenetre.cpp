@@ -193,6 +193,12 @@ private Q_SLOTS:
         QCOMPARE(s.b.messages.textes.value(0),
                  u"Le formulaire de saisie n'attend pas de nouveau QSO : enregistrez ou effacez le QSO en "
                  u"cours, puis double-cliquez de nouveau."_s);
+        // A report corrected and the chain walked with Enter: the QSO keeps its own date and time.
+        s.C(u"RST_B"_s)->setFocus();
+        s.C(u"RST_B"_s)->setText(u"-16"_s);
+        QTest::keyClick(s.C(u"RST_B"_s), Qt::Key_Return);
+        QCOMPARE(s.C(u"Heure_A"_s)->text(), u"09:04"_s);
+        s.C(u"RST_B"_s)->setText(u"-15"_s);
         s.b.messages.reponses = {true};
         QTest::keyClick(s.C<QPushButton>(u"Valide_A"_s), Qt::Key_Return);
         QCOMPARE(s.Log(), Octets_Log({Avant, Ligne_F5ABC, Apres}));
