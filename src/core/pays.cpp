@@ -222,7 +222,7 @@ const Entite_Pays* Fichier_Pays::Entite_De_Numero(int dxcc) const {
     return nullptr;
 }
 
-std::optional<Pays_Indicatif> Fichier_Pays::Resout(const Alias& a) const {
+Pays_Indicatif Fichier_Pays::Resout(const Alias& a) const {
     const Entite_Pays& e = entites_[a.entite];
     Pays_Indicatif p;
     p.entite = a.entite;

@@ -74,7 +74,7 @@ private:
         float longitude = 0;
         float decalage = 0;
     };
-    std::optional<Pays_Indicatif> Resout(const Alias& a) const;
+    Pays_Indicatif Resout(const Alias& a) const;
     std::optional<Pays_Indicatif> Plus_Long_Prefixe(QStringView indicatif) const;
 
     QList<Entite_Pays> entites_;

@@ -53,6 +53,27 @@ Fiche_QSO Fiche_De_QSO_Entendu(const QSO_Entendu& q) {
     return f;
 }
 
+QByteArray Octets_QSO_Entendu(const QSO_Entendu& qso) {
+    return Encode_1252(Forme_Ligne_Log(Fiche_De_QSO_Entendu(qso)));
+}
+
+QList<QByteArray> Lignes_QSO_Complets(const Assemblage_QSO& a, int* sans_bande) {
+    QList<QByteArray> lignes;
+    *sans_bande = 0;
+    for (quint64 n = a.Premier(); n < a.Fin(); ++n) {
+        const QSO_Entendu& q = a.QSO(n);
+        if (!q.Complet()) {
+            continue;
+        }
+        if (q.bande.isEmpty()) {
+            ++*sans_bande;
+            continue;
+        }
+        lignes.append(Octets_QSO_Entendu(q));
+    }
+    return lignes;
+}
+
 QString Texte_Bilan_QSO_Entendus(const Bilan_Ajout& b, int sans_bande) {
     if (!b.ecriture) {
         return u"Aucun QSO n'a été enregistré : "_s + b.ecriture.message;

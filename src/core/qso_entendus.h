@@ -41,6 +41,14 @@ struct QSO_Entendu {
 // "HH:MM" of the first decode, band, mode ("FT8", "FT4"; another mode is logged as "DIG").
 Fiche_QSO Fiche_De_QSO_Entendu(const QSO_Entendu& qso);
 
+// The log line of a heard QSO, as the file holds it.
+QByteArray Octets_QSO_Entendu(const QSO_Entendu& qso);
+
+class Assemblage_QSO;
+// The log lines of the complete QSOs kept; `sans_bande` counts the complete ones left out
+// because no dial frequency told their band.
+QList<QByteArray> Lignes_QSO_Complets(const Assemblage_QSO& assemblage, int* sans_bande);
+
 // The French summary of heard QSOs written to the log; `sans_bande`: complete QSOs left out
 // because no dial frequency told their band.
 QString Texte_Bilan_QSO_Entendus(const Bilan_Ajout& bilan, int sans_bande);

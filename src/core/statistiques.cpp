@@ -92,6 +92,7 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
     QSet<int> annees;
     QHash<int, std::array<int, 16>> par_annee; // year → QSOs of each band
     Compteurs modes;
+    Compteurs tous_modes;
     // Callsigns already met: a log hears the same stations again and again.
     QHash<Cle_Indicatif, Station_Connue> stations;
     QStringList continents;
@@ -120,6 +121,7 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
             continue;
         }
         annees.insert(quand.year());
+        tous_modes.Ajoute(mode);
         if ((!bande_filtre.isEmpty() && bande != bande_filtre) ||
             (!mode_filtre.isEmpty() && mode != mode_filtre) ||
             (filtre.annee_de && quand.year() < filtre.annee_de) ||
@@ -218,6 +220,10 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
     for (const auto& [texte, nombre] : modes.valeurs) {
         s.par_mode.insert(QString::fromLatin1(texte), nombre);
     }
+    for (const auto& [texte, nombre] : tous_modes.valeurs) {
+        s.modes << QString::fromLatin1(texte);
+    }
+    s.modes.sort();
     s.pays = pays.values();
     std::sort(s.pays.begin(), s.pays.end(),
               [](const Pays_Entendu& x, const Pays_Entendu& y) { return x.nom < y.nom; });

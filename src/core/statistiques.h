@@ -20,6 +20,7 @@ struct Filtre_Statistiques {
     Station station = Station::Les_Deux; // whose callsigns and departments count
     int annee_de = 0;                    // 0: no bound
     int annee_a = 0;
+    bool operator==(const Filtre_Statistiques&) const = default;
 };
 
 struct Pays_Entendu {
@@ -55,6 +56,7 @@ struct Statistiques {
     std::array<int, 24> par_heure{};         // hour UTC → QSOs
     QMap<QString, int> par_mode;
     QList<int> annees; // every year of the log, for the choice of years
+    QStringList modes; // every mode of the log, for the choice of modes
 };
 
 // The figures of the log's lines that pass the filter; countries from `pays` (none: unknown).

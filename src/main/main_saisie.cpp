@@ -219,10 +219,11 @@ void Main::Entree(QWidget* champ) {
 }
 
 void Main::Affiche_Pays(QLabel* pays, const QString& legende, const QString& indicatif) {
-    const QString texte = services_.pays ? services_.pays->Texte_Pays(indicatif)
-                                         : (indicatif.trimmed().isEmpty() ? QString() : u"pays inconnu"_s);
-    Affiche_Valeur(pays, legende, texte);
-    pays->setToolTip(services_.pays ? services_.pays->Erreur() : QString());
+    // Without a country file every country is unknown, as with a file that cannot be read.
+    static const Base_Pays aucun;
+    const Base_Pays& base = services_.pays ? *services_.pays : aucun;
+    Affiche_Valeur(pays, legende, base.Texte_Pays(indicatif));
+    pays->setToolTip(base.Erreur());
 }
 
 void Main::Cherche_Prenom_A() {

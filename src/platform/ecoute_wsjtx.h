@@ -26,7 +26,6 @@ public:
     const Reglage_Ecoute& Reglage() const { return reglage_; }
     bool A_L_Ecoute() const { return socket_.state() == QAbstractSocket::BoundState; }
     QString Statut() const { return statut_; }
-    quint16 Port_Lie() const { return socket_.localPort(); }
 
     const Assemblage_QSO& Assemblage() const { return assemblage_; }
     Assemblage_QSO& Assemblage() { return assemblage_; }

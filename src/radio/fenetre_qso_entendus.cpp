@@ -166,20 +166,8 @@ void Fenetre_QSO_Entendus::QSO_DblClick(const QModelIndex& index) {
 }
 
 void Fenetre_QSO_Entendus::Enregistrer_Click() {
-    const Assemblage_QSO& a = ecoute_.Assemblage();
-    QList<QByteArray> lignes;
     int sans_bande = 0;
-    for (quint64 n = a.Premier(); n < a.Fin(); ++n) {
-        const QSO_Entendu& q = a.QSO(n);
-        if (!q.Complet()) {
-            continue;
-        }
-        if (q.bande.isEmpty()) {
-            ++sans_bande;
-            continue;
-        }
-        lignes.append(Octets_QSO_Entendu(q));
-    }
+    const QList<QByteArray> lignes = Lignes_QSO_Complets(ecoute_.Assemblage(), &sans_bande);
     if (lignes.isEmpty()) {
         services_.messages.Message(sans_bande > 0 ? Texte_Bilan_QSO_Entendus({}, sans_bande)
                                                   : u"Aucun QSO complet à enregistrer pour le moment."_s);

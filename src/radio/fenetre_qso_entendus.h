@@ -28,7 +28,6 @@ public:
     ~Fenetre_QSO_Entendus() override;
     Q_DISABLE_COPY_MOVE(Fenetre_QSO_Entendus)
 
-    const Modele_QSO_Entendus& Modele() const { return *modele_; }
     // The log was read again: the states "déjà au journal" follow it.
     void Journal_Change();
 

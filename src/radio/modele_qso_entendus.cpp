@@ -1,16 +1,10 @@
 #include "modele_qso_entendus.h"
 
-#include "core/texte_1252.h"
-
 #include <algorithm>
 
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
-
-QByteArray Octets_QSO_Entendu(const QSO_Entendu& qso) {
-    return Encode_1252(Forme_Ligne_Log(Fiche_De_QSO_Entendu(qso)));
-}
 
 Modele_QSO_Entendus::Modele_QSO_Entendus(const Assemblage_QSO& assemblage, QObject* parent)
     : QAbstractTableModel(parent), assemblage_(assemblage), premier_(assemblage.Premier()),

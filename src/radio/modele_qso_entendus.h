@@ -50,7 +50,4 @@ private:
     QSet<Cle_Doublon> cles_;
 };
 
-// The log line of a heard QSO, as the file holds it.
-QByteArray Octets_QSO_Entendu(const QSO_Entendu& qso);
-
 } // namespace swl

@@ -168,9 +168,10 @@ Filtre_Statistiques Fenetre_Statistiques::Filtre() const {
 }
 
 void Fenetre_Statistiques::Journal_Change() {
-    // The modes and years of the whole log, for the choices; what was chosen stays chosen.
-    const Fichier_Pays* pays = services_.pays ? services_.pays->Fichier() : nullptr;
-    const Statistiques tout = Calcule_Statistiques(journal_(), pays, {});
+    // Counted once with the filter chosen; the choices of modes and years are those of the whole
+    // log, and what was chosen stays chosen.
+    const Filtre_Statistiques avant = Filtre();
+    Recalcule();
     en_remplissage_ = true;
     const auto remplit = [](QComboBox* c, const QString& premier, const QStringList& valeurs) {
         const QString choisi = c->currentText();
@@ -179,21 +180,16 @@ void Fenetre_Statistiques::Journal_Change() {
         c->addItems(valeurs);
         c->setCurrentIndex(std::max(0, c->findText(choisi)));
     };
-    remplit(Filtre_Mode, u"Tous"_s, tout.par_mode.keys());
+    remplit(Filtre_Mode, u"Tous"_s, chiffres_.modes);
     QStringList annees;
-    for (const int a : tout.annees) {
+    for (const int a : chiffres_.annees) {
         annees << QString::number(a);
     }
     remplit(Annee_De, u"le début"_s, annees);
     remplit(Annee_A, u"aujourd'hui"_s, annees);
     en_remplissage_ = false;
-    const Filtre_Statistiques f = Filtre();
-    if (f.bande.isEmpty() && f.mode.isEmpty() && f.station == Filtre_Statistiques::Station::Les_Deux &&
-        f.annee_de == 0 && f.annee_a == 0) {
-        chiffres_ = tout;
-        Affiche_Tables();
-        Affiche_Graphiques();
-    } else {
+    // A mode or year chosen that the log no longer has: the choice went back to all.
+    if (Filtre() != avant) {
         Recalcule();
     }
 }
