@@ -21,8 +21,7 @@ QString Chemin_Fichier_Reglages() {
 
 QStringList Dossiers_Ressources(const QString& dossier_programme) {
     const QDir programme(dossier_programme);
-    return {QDir::cleanPath(programme.filePath(u"../share/orbel-swl"_s)),
-            QDir::cleanPath(programme.filePath(u"../../../assets"_s))};
+    return {QDir::cleanPath(programme.filePath(u"../share/orbel-swl"_s))};
 }
 
 QStringList Dossiers_Ressources() {

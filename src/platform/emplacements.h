@@ -10,10 +10,9 @@ QString Chemin_Repertoire_Programme();
 // The settings file: $XDG_CONFIG_HOME/ORBEL_SWL/SWL.ini.
 QString Chemin_Fichier_Reglages();
 
-// Where the program's pictures and tables (the map, its markers) are looked for, in order:
-// share/orbel-swl beside the installed program (../share/orbel-swl from the executable),
-// then the assets of the source tree the program was built in (three folders up:
-// build/<preset>/src). `dossier_programme` is the executable's folder.
+// Where the program's pictures and tables (the map, its markers) are looked for:
+// ../share/orbel-swl from the executable's folder `dossier_programme`, the same in the
+// installed program and in every build tree (the build copies them there).
 QStringList Dossiers_Ressources(const QString& dossier_programme);
 QStringList Dossiers_Ressources();
 
