@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
@@ -68,13 +70,16 @@ QString Mode_Journal(const QString& mode_hamlib) {
     if (m == u"USB"_s || m == u"LSB"_s) {
         return u"SSB"_s;
     }
-    if (m == u"CW"_s || m == u"CWR"_s) {
+    // CWU and CWL: GQRX's names for CW heard on either side.
+    if (m == u"CW"_s || m == u"CWR"_s || m == u"CWU"_s || m == u"CWL"_s) {
         return u"CW"_s;
     }
-    if (m == u"FM"_s || m == u"WFM"_s) {
+    // WFM_ST and WFM_ST_OIRT: stereo broadcast FM of GQRX and Hamlib.
+    if (m == u"FM"_s || m == u"WFM"_s || m.startsWith(u"WFM_"_s)) {
         return u"FM"_s;
     }
-    if (m == u"AM"_s || m == u"SAM"_s) {
+    // AMS: synchronous AM (GQRX, Hamlib); DSB: SDR++'s double sideband, heard as AM.
+    if (m == u"AM"_s || m == u"SAM"_s || m == u"AMS"_s || m == u"DSB"_s) {
         return u"AM"_s;
     }
     return u"DIG"_s;
@@ -178,15 +183,22 @@ void Lecteur_Rigctl::Ligne_Complete(QByteArrayView ligne, QList<Reponse>& repons
                 r.lisible = *rapport != 0;
                 break;
             }
-            static const QRegularExpression forme(u"^[A-Z][A-Z0-9]{0,11}$"_s);
-            const QString mode = QString::fromLatin1(ligne);
-            if (!forme.match(mode).hasMatch()) {
+            // Hamlib's names hold "_" and "-" too (WFM_ST, D-STAR). SDRangel answers on one
+            // line, "USB 2700".
+            static const QRegularExpression forme(u"^([A-Z][A-Z0-9_-]{0,19})(?: ([0-9]{1,12}))?$"_s);
+            const QRegularExpressionMatch lu = forme.match(QString::fromLatin1(ligne));
+            if (!lu.hasMatch()) {
                 r.lisible = false;
                 break;
             }
-            mode_ = mode;
+            if (lu.hasCaptured(2)) {
+                r.mode = lu.captured(1);
+                r.passband = lu.captured(2).toLongLong();
+                break;
+            }
+            mode_ = lu.captured(1);
             mode_lu_ = true;
-            return; // the passband follows
+            return; // the passband follows, unless the server gives none
         }
         mode_lu_ = false;
         if (const auto n = Nombre(ligne); n && *n >= 0) {
@@ -199,6 +211,19 @@ void Lecteur_Rigctl::Ligne_Complete(QByteArrayView ligne, QList<Reponse>& repons
     }
     attendues_.removeFirst();
     reponses.append(r);
+}
+
+std::optional<Lecteur_Rigctl::Reponse> Lecteur_Rigctl::Mode_Sans_Largeur() {
+    if (!mode_lu_ || !ligne_.isEmpty() || trop_longue_ || attendues_.isEmpty() ||
+        attendues_.constFirst() != Demande::Mode) {
+        return std::nullopt;
+    }
+    mode_lu_ = false;
+    attendues_.removeFirst();
+    Reponse r;
+    r.demande = Demande::Mode;
+    r.mode = std::exchange(mode_, QString());
+    return r;
 }
 
 QList<Modele_Hamlib> Lit_Liste_Modeles(QByteArrayView sortie) {

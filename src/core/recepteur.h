@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace swl {
 
 class Reglages;
@@ -23,16 +25,17 @@ bool Frequence_Valide(qint64 hz);
 QString Texte_Frequence(qint64 hz, const QString& mode);
 // The logbook band of a frequency in Hz, or empty (out of every band, or not valid).
 QString Bande_Recepteur(qint64 hz);
-// The logbook mode of a Hamlib mode: USB, LSB → SSB; CW, CWR → CW; FM, WFM → FM; AM, SAM → AM;
-// any other (RTTY, PKTUSB, DIGI…) → DIG. Empty for an empty mode.
+// The logbook mode of a Hamlib mode (or of an SDR program's own name): USB, LSB → SSB; CW, CWR,
+// CWU, CWL → CW; FM, WFM, WFM_… → FM; AM, SAM, AMS, DSB → AM; any other (RTTY, PKTUSB, RAW…)
+// → DIG. Empty for an empty mode.
 QString Mode_Journal(const QString& mode_hamlib);
 // A Hamlib error code (the n of "RPRT -n") in French words.
 QString Erreur_Hamlib(int code);
 
 // Reads the answers of rigctld's plain protocol to the requests sent, in their order:
-// `f` (one line: the frequency in Hz), `m` (two lines: mode and passband), `F` (one line:
-// "RPRT 0"). Any request may be answered "RPRT -n" instead. Lines are bounded: a longer one is
-// dropped whole and counts as unreadable.
+// `f` (one line: the frequency in Hz), `m` (two lines: mode and passband; one line "USB 2700"
+// or the mode alone from SDRangel), `F` (one line: "RPRT 0"). Any request may be answered
+// "RPRT -n" instead. Lines are bounded: a longer one is dropped whole and counts as unreadable.
 class Lecteur_Rigctl final {
 public:
     enum class Demande { Frequence, Mode, Accord };
@@ -52,6 +55,9 @@ public:
     void Oublie();
     // The answers completed by `octets`. Bytes with no request waiting are unreadable.
     QList<Reponse> Ajoute(QByteArrayView octets);
+    // When a mode line came and its passband did not follow (the caller saw the server fall
+    // silent): the answer to `m` with the mode alone, passband 0. Nothing otherwise.
+    std::optional<Reponse> Mode_Sans_Largeur();
 
 private:
     void Ligne_Complete(QByteArrayView ligne, QList<Reponse>& reponses);

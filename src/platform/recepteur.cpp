@@ -18,6 +18,8 @@ constexpr int Essais_Connexion_Maximum = 50;
 constexpr int Attente_Entre_Essais_Ms = 200;
 // The most bytes read at once; the reader keeps no more than one short line of them.
 constexpr qint64 Octets_Par_Lecture = 65536;
+// A mode line followed by this long a silence is a mode given without its passband.
+constexpr qint64 Silence_Apres_Mode_Ms = 100;
 
 // A port nobody listens on now, for the rigctld the program starts.
 quint16 Port_Libre() {
@@ -95,6 +97,7 @@ void Recepteur::Arrete() {
     socket_.abort();
     Arrete_Rigctld();
     lecteur_.Oublie();
+    accord_hz_ = 0;
     connecte_ = false;
     arret_voulu_ = false;
 }
@@ -188,6 +191,7 @@ void Recepteur::Echec(const QString& raison) {
     socket_.abort();
     connecte_ = false;
     lecteur_.Oublie();
+    accord_hz_ = 0;
     Arrete_Rigctld();
     if (etait_connecte && lecture_ != Lecture_Recepteur{}) {
         lecture_ = {};
@@ -206,72 +210,101 @@ void Recepteur::Sonde() {
         return;
     }
     if (lecteur_.En_Attente() > 0) {
+        // A mode without its passband (SDRangel): the server said nothing more since.
+        if (depuis_demande_.elapsed() >= Silence_Apres_Mode_Ms) {
+            if (const auto r = lecteur_.Mode_Sans_Largeur()) {
+                Traite(*r);
+                return;
+            }
+        }
         // A receiver that never answers: the connection starts again, its late answers lost.
         if (depuis_demande_.elapsed() > reglage_.intervalle_ms + delai_reponse_ms) {
             Echec(u"pas de réponse du récepteur"_s);
         }
         return;
     }
-    // The mode is asked once the frequency is answered: rigctld writes each answer apart, and
-    // two requests at once would leave the second answer waiting for an acknowledgement.
-    lecteur_.Attend(Lecteur_Rigctl::Demande::Frequence);
+    Envoie(Lecteur_Rigctl::Demande::Frequence, "f\n");
+}
+
+void Recepteur::Envoie(Lecteur_Rigctl::Demande demande, const QByteArray& ligne) {
+    lecteur_.Attend(demande);
     depuis_demande_.start();
-    socket_.write("f\n");
+    socket_.write(ligne);
 }
 
 bool Recepteur::Accorde(qint64 hz) {
     if (!connecte_ || !Frequence_Valide(hz)) {
         return false;
     }
-    lecteur_.Attend(Lecteur_Rigctl::Demande::Accord);
-    if (!depuis_demande_.isValid() || lecteur_.En_Attente() == 1) {
-        depuis_demande_.start();
+    // One request at a time: an SDR program (GQRX) answers only the first of two sent
+    // together. The tuning waits for the answer on its way; the last one asked wins.
+    accord_hz_ = hz;
+    if (lecteur_.En_Attente() == 0) {
+        Envoie_Accord();
     }
-    socket_.write("F " + QByteArray::number(hz) + '\n');
     return true;
+}
+
+void Recepteur::Envoie_Accord() {
+    if (accord_hz_ > 0) {
+        Envoie(Lecteur_Rigctl::Demande::Accord, "F " + QByteArray::number(std::exchange(accord_hz_, 0)) + '\n');
+    }
 }
 
 void Recepteur::Lit() {
     while (connecte_ && socket_.bytesAvailable() > 0) {
         const QByteArray octets = socket_.read(Octets_Par_Lecture);
         for (const Lecteur_Rigctl::Reponse& r : lecteur_.Ajoute(octets)) {
-            if (!r.lisible) {
-                Echec(u"réponse illisible du récepteur"_s);
+            if (!Traite(r)) {
                 return;
-            }
-            if (r.erreur != 0) {
-                erreur_tour_ =
-                    (r.erreur == 5 ? u"pas de réponse du récepteur : "_s : u"erreur du récepteur : "_s) +
-                    Erreur_Hamlib(r.erreur);
-            }
-            switch (r.demande) {
-            case Lecteur_Rigctl::Demande::Frequence:
-                en_cours_.hz = r.erreur == 0 && Frequence_Valide(r.hz) ? r.hz : 0;
-                lecteur_.Attend(Lecteur_Rigctl::Demande::Mode);
-                socket_.write("m\n");
-                break;
-            case Lecteur_Rigctl::Demande::Mode:
-                // The round is complete: its frequency and mode together.
-                ++tours_;
-                en_cours_.mode = r.erreur == 0 ? r.mode : QString();
-                en_cours_.passband = r.erreur == 0 ? r.passband : 0;
-                Change_Statut(erreur_tour_.isEmpty() ? u"connecté"_s : erreur_tour_);
-                erreur_tour_.clear();
-                if (en_cours_ != lecture_) {
-                    lecture_ = en_cours_;
-                    Q_EMIT Lecture(lecture_);
-                }
-                break;
-            case Lecteur_Rigctl::Demande::Accord:
-                if (r.erreur != 0) {
-                    Change_Statut(u"accord refusé : "_s + Erreur_Hamlib(r.erreur));
-                    erreur_tour_.clear();
-                }
-                break;
             }
         }
         depuis_demande_.start();
     }
+}
+
+bool Recepteur::Traite(const Lecteur_Rigctl::Reponse& r) {
+    if (!r.lisible) {
+        Echec(u"réponse illisible du récepteur"_s);
+        return false;
+    }
+    if (r.erreur != 0) {
+        erreur_tour_ = (r.erreur == 5 ? u"pas de réponse du récepteur : "_s : u"erreur du récepteur : "_s) +
+                       Erreur_Hamlib(r.erreur);
+    }
+    switch (r.demande) {
+    case Lecteur_Rigctl::Demande::Frequence:
+        en_cours_.hz = r.erreur == 0 && Frequence_Valide(r.hz) ? r.hz : 0;
+        Envoie(Lecteur_Rigctl::Demande::Mode, "m\n");
+        return true;
+    case Lecteur_Rigctl::Demande::Mode:
+        // The round is complete: its frequency and mode together.
+        ++tours_;
+        en_cours_.mode = r.erreur == 0 ? r.mode : QString();
+        en_cours_.passband = r.erreur == 0 ? r.passband : 0;
+        Change_Statut(erreur_tour_.isEmpty() ? u"connecté"_s : erreur_tour_);
+        // A server that read well is no failing server: the next drop (another program taking
+        // GQRX's one connection) is tried again after the first delay.
+        if (erreur_tour_.isEmpty()) {
+            delai_ms_ = delai_initial_ms;
+        }
+        erreur_tour_.clear();
+        if (en_cours_ != lecture_) {
+            lecture_ = en_cours_;
+            Q_EMIT Lecture(lecture_);
+        }
+        break;
+    case Lecteur_Rigctl::Demande::Accord:
+        if (r.erreur != 0) {
+            Change_Statut(u"accord refusé : "_s + Erreur_Hamlib(r.erreur));
+            erreur_tour_.clear();
+        }
+        break;
+    }
+    if (lecteur_.En_Attente() == 0) {
+        Envoie_Accord();
+    }
+    return true;
 }
 
 void Recepteur::Change_Statut(const QString& statut) {

@@ -39,7 +39,7 @@ public:
     // How long an answer may take beyond the interval before the receiver counts as silent.
     int delai_reponse_ms = 2000;
     // The first wait before starting rigctld again (or reaching it again), in ms; it doubles
-    // at each failure up to a minute.
+    // at each failure up to a minute, and starts again from here once a reading succeeded.
     int delai_initial_ms = 1000;
 
 Q_SIGNALS:
@@ -58,7 +58,11 @@ private:
     void Ouvre_Socket();
     void Echec(const QString& raison);
     void Sonde();
+    void Envoie(Lecteur_Rigctl::Demande demande, const QByteArray& ligne);
+    void Envoie_Accord();
     void Lit();
+    // Takes one answer; false when it ended the connection.
+    bool Traite(const Lecteur_Rigctl::Reponse& r);
     void Change_Statut(const QString& statut);
     QString Raison_Socket(QAbstractSocket::SocketError erreur) const;
 
@@ -76,6 +80,7 @@ private:
     quint16 port_ = 0;
     int delai_ms_ = 0;
     qint64 tours_ = 0;
+    qint64 accord_hz_ = 0; // a tuning asked while an answer was awaited, sent after it
     int essais_connexion_ = 0;
     bool connecte_ = false;
     bool arret_voulu_ = false;

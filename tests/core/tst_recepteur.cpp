@@ -53,6 +53,16 @@ private Q_SLOTS:
             << fm << QList<QByteArray>{"7074000\r\nCW\r\n500\r\n"} << u"f 7074000 ; m CW 500"_s << 0;
         QTest::newRow("mode en attente de sa largeur")
             << fm << QList<QByteArray>{"7074000\nLSB\n"} << u"f 7074000"_s << 1;
+        // SDR programs: Hamlib's names with "_" and "-", SDRangel's answer on one line.
+        QTest::newRow("FM stéréo de GQRX")
+            << fm << QList<QByteArray>{"96400000\nWFM_ST_OIRT\n160000\n"} << u"f 96400000 ; m WFM_ST_OIRT 160000"_s
+            << 0;
+        QTest::newRow("D-STAR") << QList<Demande>{Demande::Mode} << QList<QByteArray>{"D-STAR\n6000\n"}
+                                << u"m D-STAR 6000"_s << 0;
+        QTest::newRow("SDRangel sur une ligne")
+            << fm << QList<QByteArray>{"7074000\nUSB 2700\n"} << u"f 7074000 ; m USB 2700"_s << 0;
+        QTest::newRow("mode et largeur sans espace")
+            << QList<Demande>{Demande::Mode} << QList<QByteArray>{"USB2700 x\n"} << u"?"_s << 0;
         QTest::newRow("erreurs") << fm << QList<QByteArray>{"RPRT -11\nRPRT -5\n"} << u"e11 ; e5"_s << 0;
         QTest::newRow("accord") << QList<Demande>{Demande::Accord, Demande::Accord}
                                 << QList<QByteArray>{"RPRT 0\nRPRT -9\n"} << u"F ; e9"_s << 0;
@@ -93,6 +103,29 @@ private Q_SLOTS:
         }
         QCOMPARE(Resume(reponses), attendu);
         QCOMPARE(lecteur.En_Attente(), restantes);
+    }
+
+    // SDRangel without a passband: the mode alone, once the caller saw the server fall silent;
+    // never in the middle of a line or before the mode came.
+    void modeSansLargeur() {
+        Lecteur_Rigctl lecteur;
+        lecteur.Attend(Demande::Frequence);
+        lecteur.Attend(Demande::Mode);
+        QVERIFY(!lecteur.Mode_Sans_Largeur());
+        QCOMPARE(Resume(lecteur.Ajoute("7074000\nAM\n")), u"f 7074000"_s);
+        lecteur.Ajoute("60");
+        QVERIFY(!lecteur.Mode_Sans_Largeur());
+        QCOMPARE(Resume(lecteur.Ajoute("00\n")), u"m AM 6000"_s);
+        lecteur.Attend(Demande::Mode);
+        lecteur.Ajoute("LSB\n");
+        const auto r = lecteur.Mode_Sans_Largeur();
+        QVERIFY(r);
+        QCOMPARE(Resume({*r}), u"m LSB 0"_s);
+        QCOMPARE(lecteur.En_Attente(), 0);
+        QVERIFY(!lecteur.Mode_Sans_Largeur());
+        // The next answer is read as what it is.
+        lecteur.Attend(Demande::Frequence);
+        QCOMPARE(Resume(lecteur.Ajoute("3600000\n")), u"f 3600000"_s);
     }
 
     // A new connection starts clean: nothing waits, a half line of the old one is gone.
@@ -165,6 +198,14 @@ private Q_SLOTS:
                                                                      {u"PKTFM"_s, u"DIG"_s},
                                                                      {u"DIGI"_s, u"DIG"_s},
                                                                      {u"FAX"_s, u"DIG"_s},
+                                                                     {u"CWU"_s, u"CW"_s},
+                                                                     {u"CWL"_s, u"CW"_s},
+                                                                     {u"AMS"_s, u"AM"_s},
+                                                                     {u"DSB"_s, u"AM"_s},
+                                                                     {u"WFM_ST"_s, u"FM"_s},
+                                                                     {u"WFM_ST_OIRT"_s, u"FM"_s},
+                                                                     {u"RAW"_s, u"DIG"_s},
+                                                                     {u"D-STAR"_s, u"DIG"_s},
                                                                      {QString(), QString()}}) {
             QTest::newRow(qPrintable(h.isEmpty() ? u"vide"_s : h)) << h << j;
         }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -45,6 +46,65 @@ public:
             });
         });
     }
+};
+
+// An SDR program's own rigctl server, as GQRX answers: one client at a time (a new one drops the
+// one before), only the first of several requests that arrive together, its own mode names.
+// `une_ligne`: as SDRangel, the mode and passband on one line ("USB 2700"), or the mode alone.
+class Serveur_SDR final : public QObject {
+public:
+    QTcpServer serveur;
+    qint64 hz = 14'200'000;
+    QByteArray mode = "USB";
+    qint64 largeur = 2400;
+    bool une_ligne = false;
+    QStringList recues; // every request answered
+    int ignorees = 0;   // requests left unanswered
+    Serveur_SDR() {
+        serveur.listen(QHostAddress::LocalHost, 0);
+        connect(&serveur, &QTcpServer::newConnection, this, [this] {
+            if (client_) {
+                client_->disconnectFromHost();
+            }
+            client_ = serveur.nextPendingConnection();
+            QTcpSocket* s = client_;
+            connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                QList<QByteArray> lignes = s->readAll().split('\n');
+                lignes.removeAll(QByteArray());
+                if (lignes.isEmpty()) {
+                    return;
+                }
+                ignorees += int(lignes.size()) - 1;
+                const QByteArray ligne = lignes.first().trimmed();
+                recues.append(QString::fromLatin1(ligne));
+                if (ligne == "f") {
+                    s->write(QByteArray::number(hz) + '\n');
+                } else if (ligne == "m") {
+                    QByteArray reponse = mode;
+                    if (!une_ligne) {
+                        reponse += '\n' + QByteArray::number(largeur);
+                    } else if (largeur > 0) {
+                        reponse += ' ' + QByteArray::number(largeur);
+                    }
+                    s->write(reponse + '\n');
+                } else if (ligne.startsWith("F ")) {
+                    hz = ligne.mid(2).toLongLong();
+                    s->write("RPRT 0\n");
+                }
+            });
+        });
+    }
+    // Another program takes the server's one connection, then leaves.
+    void Autre_Client() {
+        QTcpSocket autre;
+        autre.connectToHost(QHostAddress::LocalHost, serveur.serverPort());
+        QVERIFY(autre.waitForConnected(1000));
+        QTRY_VERIFY(client_ && client_->peerPort() == autre.localPort());
+        autre.disconnectFromHost();
+    }
+
+private:
+    QPointer<QTcpSocket> client_;
 };
 
 Reglage_Recepteur Vers(quint16 port) {
@@ -166,6 +226,74 @@ private Q_SLOTS:
         QCOMPARE(arguments.mid(6, 3), (QStringList{u"-T"_s, u"127.0.0.1"_s, u"-t"_s}));
         QVERIFY(!QFile::exists(d.filePath(u"pirate"_s)));
         r.Configure({}); // stops the script
+    }
+
+    // GQRX's names for CW, synchronous AM and stereo FM are read; a tuning asked in the middle
+    // of a reading waits for it (GQRX would leave the second of two requests unanswered).
+    void lesModesDeGQRX() {
+        Serveur_SDR gqrx;
+        Recepteur r;
+        r.Configure(Vers(gqrx.serveur.serverPort()));
+        QTRY_COMPARE(r.Derniere_Lecture(), (Lecture_Recepteur{14'200'000, u"USB"_s, 2400}));
+        for (const auto& [mode, largeur] : QList<std::pair<QByteArray, qint64>>{
+                 {"CWU", 500}, {"CWL", 500}, {"AMS", 10000}, {"WFM_ST", 160000}}) {
+            gqrx.mode = mode;
+            gqrx.largeur = largeur;
+            QTRY_COMPARE(r.Derniere_Lecture().mode, QString::fromLatin1(mode));
+            QCOMPARE(r.Derniere_Lecture().passband, largeur);
+            QCOMPARE(r.Statut(), u"connecté"_s);
+        }
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(r.Accorde(7'000'000 + i * 1000));
+            QTest::qWait(30);
+        }
+        QTRY_COMPARE(r.Derniere_Lecture().hz, 7'009'000);
+        QTest::qWait(500);
+        QCOMPARE(gqrx.ignorees, 0);
+        QCOMPARE(r.Statut(), u"connecté"_s);
+    }
+
+    // Dropped each time another program takes GQRX's one connection: each time tried again
+    // after the first delay, since every connection in between read well.
+    void GQRXPrisParUnAutreProgramme() {
+        Serveur_SDR gqrx;
+        Recepteur r;
+        r.delai_initial_ms = 300;
+        r.Configure(Vers(gqrx.serveur.serverPort()));
+        for (int fois = 0; fois < 3; ++fois) {
+            QTRY_COMPARE(r.Statut(), u"connecté"_s);
+            const qint64 tours = r.Tours();
+            QTRY_VERIFY(r.Tours() > tours);
+            gqrx.Autre_Client();
+            QTRY_COMPARE(r.Statut(), u"rigctld s'est arrêté, nouvel essai dans 1 s"_s);
+        }
+        QTRY_COMPARE(r.Derniere_Lecture().hz, 14'200'000);
+    }
+
+    // A server that accepts and never answers still waits longer each time.
+    void serveurMuetAttendDePlusEnPlus() {
+        Serveur_Factice muet;
+        Recepteur r;
+        r.delai_initial_ms = 1000;
+        r.delai_reponse_ms = 100;
+        r.Configure(Vers(muet.serveur.serverPort()));
+        QTRY_COMPARE(r.Statut(), u"pas de réponse du récepteur, nouvel essai dans 1 s"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(r.Statut(), u"pas de réponse du récepteur, nouvel essai dans 2 s"_s, 5000);
+    }
+
+    // SDRangel: mode and passband on one line, or the mode alone.
+    void lesReponsesDeSDRangel() {
+        Serveur_SDR sdrangel;
+        sdrangel.une_ligne = true;
+        Recepteur r;
+        r.Configure(Vers(sdrangel.serveur.serverPort()));
+        QTRY_COMPARE(r.Derniere_Lecture(), (Lecture_Recepteur{14'200'000, u"USB"_s, 2400}));
+        sdrangel.mode = "AM";
+        sdrangel.largeur = 0;
+        QTRY_COMPARE(r.Derniere_Lecture(), (Lecture_Recepteur{14'200'000, u"AM"_s, 0}));
+        const qint64 tours = r.Tours();
+        QTRY_VERIFY(r.Tours() > tours + 2);
+        QCOMPARE(r.Statut(), u"connecté"_s);
     }
 
     void serveursQuiRepondentMal_data() {
