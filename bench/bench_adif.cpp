@@ -4,7 +4,13 @@
 #include "core/adif.h"
 #include "core/fiche_qso.h"
 #include "core/fichier_log.h"
+#include "main/main.h"
+#include "main/modele_liste_swl.h"
+#include "platform/boites_message.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -78,6 +84,63 @@ void Import(benchmark::State& etat) {
     etat.counters["Mo"] = double(adi.size()) / 1e6;
 }
 BENCHMARK(Import)->Args({0, 0})->Args({50000, 0})->Args({0, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Messages answered without a user, but the real progress box of an import.
+class Progression_Reelle final : public Boites_Message {
+public:
+    void Message(const QString&) override {}
+    bool Question(const QString&) override { return true; }
+    void Avec_Progression(const QString& texte, const std::function<void(const Avance&)>& travail) override {
+        qt_.Avec_Progression(texte, travail);
+    }
+
+private:
+    Boites_Message_Qt qt_;
+};
+
+// "Fichier → Importer un journal ADIF…" as the user runs it, from the file chosen to the
+// summary: the file read, the copies of the log, the merge under its progress box, the report
+// file and the list read again, 99,999 records into an empty log.
+void Import_Fenetre(benchmark::State& etat) {
+    const Log_Test cible(0);
+    const QByteArray adi = Exporte_ADI(
+        Fichier_Log(Log_Test(Numero_Maximal).dossier.path(), Indicatif).Lit_Log().lignes, Entete());
+    QTemporaryDir source;
+    const QString chemin = source.filePath(u"source.adi"_s);
+    QFile f(chemin);
+    f.open(QIODevice::WriteOnly);
+    f.write(adi);
+    f.close();
+    Services_Bench s(cible.dossier.path());
+    Progression_Reelle messages;
+    const Services& services = *s.services;
+    s.fichiers_bench.chemin = chemin;
+    Services avec_progression{messages,           services.horloge,      services.reglages,
+                              services.programme, services.imprimante,   services.navigateurs,
+                              services.fichiers,  services.repertoire,   services.ressources,
+                              services.recepteur, services.ecoute_wsjtx, services.pays};
+    Main fenetre(avec_progression);
+    fenetre.show();
+    fenetre.Form_Load();
+    auto* importer = fenetre.findChild<QAction*>(u"Mnu_Importer"_s);
+    for (auto _ : etat) {
+        importer->trigger();
+        QApplication::processEvents();
+        etat.PauseTiming();
+        if (fenetre.Modele().Nombre() != Numero_Maximal) {
+            etat.SkipWithError("import failed");
+            break;
+        }
+        cible.Restaure();
+        QDir(cible.dossier.filePath(u"Sauvegardes"_s)).removeRecursively();
+        for (const QString& rapport : QDir(cible.dossier.path()).entryList({u"Import_ADIF_*"_s})) {
+            QFile::remove(cible.dossier.filePath(rapport));
+        }
+        fenetre.Charge_Log();
+        etat.ResumeTiming();
+    }
+}
+BENCHMARK(Import_Fenetre)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

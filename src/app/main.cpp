@@ -10,7 +10,7 @@
 #include "platform/emplacements.h"
 #include "platform/horloge_systeme.h"
 #include "platform/imprimante.h"
-#include "platform/navigateur_web.h"
+#include "platform/navigateur_differe.h"
 #include "platform/programme.h"
 #include "platform/recepteur.h"
 #include "platform/verrou_programme.h"
@@ -100,7 +100,9 @@ int main(int argc, char* argv[]) {
     swl::Reglages reglages(swl::Chemin_Fichier_Reglages());
     swl::Programme_Qt programme;
     swl::Imprimante_Qt imprimante;
-    swl::Fabrique_Navigateur_Web navigateurs;
+    // The web engine is loaded when the cluster page is first shown, not at start-up.
+    swl::Fabrique_Navigateur_Differee navigateurs(
+        swl::Chemin_Module_Web(QCoreApplication::applicationDirPath()));
     swl::Choix_Fichier_Qt fichiers;
     // The receiver chosen in "Station → Récepteur…"; none by default.
     swl::Recepteur recepteur;

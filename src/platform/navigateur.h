@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 class QWidget;
@@ -24,3 +25,8 @@ public:
 };
 
 } // namespace swl
+
+// The web part is a module of its own, loaded when the cluster page is first shown: it makes
+// the browsers through this interface.
+#define Swl_Module_Navigateur_Iid "fr.orbel.swl.Fabrique_Navigateur/1"
+Q_DECLARE_INTERFACE(swl::Fabrique_Navigateur, Swl_Module_Navigateur_Iid)

@@ -247,7 +247,8 @@ bool Recepteur::Accorde(qint64 hz) {
 
 void Recepteur::Envoie_Accord() {
     if (accord_hz_ > 0) {
-        Envoie(Lecteur_Rigctl::Demande::Accord, "F " + QByteArray::number(std::exchange(accord_hz_, 0)) + '\n');
+        Envoie(Lecteur_Rigctl::Demande::Accord,
+               "F " + QByteArray::number(std::exchange(accord_hz_, 0)) + '\n');
     }
 }
 

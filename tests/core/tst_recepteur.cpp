@@ -54,9 +54,8 @@ private Q_SLOTS:
         QTest::newRow("mode en attente de sa largeur")
             << fm << QList<QByteArray>{"7074000\nLSB\n"} << u"f 7074000"_s << 1;
         // SDR programs: Hamlib's names with "_" and "-", SDRangel's answer on one line.
-        QTest::newRow("FM stéréo de GQRX")
-            << fm << QList<QByteArray>{"96400000\nWFM_ST_OIRT\n160000\n"} << u"f 96400000 ; m WFM_ST_OIRT 160000"_s
-            << 0;
+        QTest::newRow("FM stéréo de GQRX") << fm << QList<QByteArray>{"96400000\nWFM_ST_OIRT\n160000\n"}
+                                           << u"f 96400000 ; m WFM_ST_OIRT 160000"_s << 0;
         QTest::newRow("D-STAR") << QList<Demande>{Demande::Mode} << QList<QByteArray>{"D-STAR\n6000\n"}
                                 << u"m D-STAR 6000"_s << 0;
         QTest::newRow("SDRangel sur une ligne")
@@ -183,30 +182,15 @@ private Q_SLOTS:
     void modes_data() {
         QTest::addColumn<QString>("hamlib");
         QTest::addColumn<QString>("journal");
-        for (const auto& [h, j] : QList<std::pair<QString, QString>>{{u"USB"_s, u"SSB"_s},
-                                                                     {u"LSB"_s, u"SSB"_s},
-                                                                     {u"CW"_s, u"CW"_s},
-                                                                     {u"CWR"_s, u"CW"_s},
-                                                                     {u"FM"_s, u"FM"_s},
-                                                                     {u"WFM"_s, u"FM"_s},
-                                                                     {u"AM"_s, u"AM"_s},
-                                                                     {u"SAM"_s, u"AM"_s},
-                                                                     {u"RTTY"_s, u"DIG"_s},
-                                                                     {u"RTTYR"_s, u"DIG"_s},
-                                                                     {u"PKTUSB"_s, u"DIG"_s},
-                                                                     {u"PKTLSB"_s, u"DIG"_s},
-                                                                     {u"PKTFM"_s, u"DIG"_s},
-                                                                     {u"DIGI"_s, u"DIG"_s},
-                                                                     {u"FAX"_s, u"DIG"_s},
-                                                                     {u"CWU"_s, u"CW"_s},
-                                                                     {u"CWL"_s, u"CW"_s},
-                                                                     {u"AMS"_s, u"AM"_s},
-                                                                     {u"DSB"_s, u"AM"_s},
-                                                                     {u"WFM_ST"_s, u"FM"_s},
-                                                                     {u"WFM_ST_OIRT"_s, u"FM"_s},
-                                                                     {u"RAW"_s, u"DIG"_s},
-                                                                     {u"D-STAR"_s, u"DIG"_s},
-                                                                     {QString(), QString()}}) {
+        for (const auto& [h, j] : QList<std::pair<QString, QString>>{
+                 {u"USB"_s, u"SSB"_s},   {u"LSB"_s, u"SSB"_s},    {u"CW"_s, u"CW"_s},
+                 {u"CWR"_s, u"CW"_s},    {u"FM"_s, u"FM"_s},      {u"WFM"_s, u"FM"_s},
+                 {u"AM"_s, u"AM"_s},     {u"SAM"_s, u"AM"_s},     {u"RTTY"_s, u"DIG"_s},
+                 {u"RTTYR"_s, u"DIG"_s}, {u"PKTUSB"_s, u"DIG"_s}, {u"PKTLSB"_s, u"DIG"_s},
+                 {u"PKTFM"_s, u"DIG"_s}, {u"DIGI"_s, u"DIG"_s},   {u"FAX"_s, u"DIG"_s},
+                 {u"CWU"_s, u"CW"_s},    {u"CWL"_s, u"CW"_s},     {u"AMS"_s, u"AM"_s},
+                 {u"DSB"_s, u"AM"_s},    {u"WFM_ST"_s, u"FM"_s},  {u"WFM_ST_OIRT"_s, u"FM"_s},
+                 {u"RAW"_s, u"DIG"_s},   {u"D-STAR"_s, u"DIG"_s}, {QString(), QString()}}) {
             QTest::newRow(qPrintable(h.isEmpty() ? u"vide"_s : h)) << h << j;
         }
     }

@@ -21,6 +21,7 @@ ICONES = [f"usr/share/icons/hicolor/{t}x{t}/apps/fr.orbel.swl.png"
           for t in (16, 32, 48, 64, 128, 256)]
 FICHIERS = {
     "usr/bin/orbel_swl": "-rwxr-xr-x",
+    "usr/lib/orbel-swl/orbel_swl_web.so": "-rw-r--r--",
     "usr/share/orbel-swl/carte_departements.png": "-rw-r--r--",
     "usr/share/orbel-swl/marqueurs_departements.csv": "-rw-r--r--",
     "usr/share/applications/fr.orbel.swl.desktop": "-rw-r--r--",
@@ -128,6 +129,16 @@ class Paquet(unittest.TestCase):
         r = lance(programme, "--aide", env=self.environnement())
         self.assertEqual(r.returncode, 2)
         self.assertIn("option inconnue « --aide »", r.stderr)
+
+    def test_moteur_web_charge_a_la_demande(self):
+        # The program starts without the web engine, Qt Quick or QML; its web module has them.
+        def bibliotheques(chemin):
+            return lance("ldd", os.path.join(self.arbre, chemin)).stdout
+        programme = bibliotheques("usr/bin/orbel_swl")
+        self.assertIn("libQt6Widgets", programme)
+        for nom in ("WebEngine", "Quick", "Qml"):
+            self.assertNotIn(nom, programme)
+        self.assertIn("libQt6WebEngineWidgets", bibliotheques("usr/lib/orbel-swl/orbel_swl_web.so"))
 
     def test_demarre_et_trouve_ses_fichiers(self):
         # Unpacked as apt would: the map and markers come from usr/share/orbel-swl.

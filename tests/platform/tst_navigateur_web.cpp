@@ -1,9 +1,12 @@
 // The real embedded browser: a page that loads, and the French page shown when it cannot.
+#include "platform/navigateur_differe.h"
 #include "platform/navigateur_web.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -55,15 +58,45 @@ QString Texte(QWebEngineView* vue) {
 class Tst_Navigateur_Web : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The same page through the web module the program loads when the page is first shown.
+    void pageAffichee_data() {
+        QTest::addColumn<bool>("module");
+        QTest::newRow("lié") << false;
+        QTest::newRow("module chargé à la demande") << true;
+    }
     void pageAffichee() {
+        QFETCH(bool, module);
         Serveur_Web serveur(200, "<html><body><h1>Top 250 HF</h1><p>TX5S 412</p></body></html>");
         QWidget fenetre;
-        Fabrique_Navigateur_Web fabrique;
-        Navigateur* n = fabrique.Nouveau(&fenetre);
+        Fabrique_Navigateur_Web liee;
+        Fabrique_Navigateur_Differee differee(QStringLiteral(SWL_MODULE_WEB));
+        Navigateur* n = module ? differee.Nouveau(&fenetre) : liee.Nouveau(&fenetre);
+        QCOMPARE(differee.Erreur(), QString());
         fenetre.show();
         n->Navigue(serveur.Adresse());
         auto* vue = qobject_cast<QWebEngineView*>(n->Vue());
+        QVERIFY(vue);
+        QCOMPARE(vue->objectName(), u"WebBrowser1"_s);
         QTRY_VERIFY_WITH_TIMEOUT(Texte(vue).contains(u"TX5S 412"_s), 90000);
+    }
+
+    // A module missing from the installation: a French page in place of the browser, once.
+    void moduleAbsent() {
+        QTemporaryDir d;
+        const QString chemin = d.filePath(u"orbel_swl_web.so"_s);
+        Fabrique_Navigateur_Differee fabrique(chemin);
+        QWidget fenetre;
+        Navigateur* n = fabrique.Nouveau(&fenetre);
+        n->Navigue(u"http://127.0.0.1:1/dxc/top_250_HF.html"_s);
+        auto* page = qobject_cast<QLabel*>(n->Vue());
+        QVERIFY(page);
+        QCOMPARE(page->objectName(), u"WebBrowser1"_s);
+        QVERIFY2(
+            page->text().startsWith(u"La page du cluster ne peut pas être affichée : le module web « "_s +
+                                    chemin + u" » n'a pas pu être chargé ("_s),
+            qPrintable(page->text()));
+        QVERIFY(page->text().endsWith(u"). Réinstallez le programme pour le retrouver."_s));
+        QCOMPARE(fabrique.Nouveau(&fenetre)->Vue()->objectName(), u"WebBrowser1"_s);
     }
 
     // A refused connection or an HTTP error: our French page naming the address and why.
