@@ -106,16 +106,60 @@ QList<quint64> Assemblage_QSO::Prend_Changes() {
 }
 
 void Assemblage_QSO::Recoit(const Message_WSJTX& m, const QDateTime& maintenant) {
-    switch (m.sorte) {
-    case Message_WSJTX::Sorte::Etat:
-        etats_.insert(m.client, {m.frequence_hz, m.mode});
-        break;
-    case Message_WSJTX::Sorte::Decode:
+    Programme_Entendu(m, maintenant);
+    if (m.sorte == Message_WSJTX::Sorte::Decode) {
         Decode(m, maintenant);
-        break;
-    default:
-        break;
     }
+}
+
+const Assemblage_QSO::Etat_Programme* Assemblage_QSO::Trouve_Programme(QStringView client) const {
+    client = client.left(Longueur_Id_Maximale);
+    for (const Etat_Programme& e : etats_) {
+        if (e.client == client) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+QPair<quint64, QString> Assemblage_QSO::Etat(const QString& client) const {
+    const Etat_Programme* e = Trouve_Programme(client);
+    return e ? QPair<quint64, QString>{e->frequence_hz, e->mode} : QPair<quint64, QString>{};
+}
+
+void Assemblage_QSO::Programme_Entendu(const Message_WSJTX& m, const QDateTime& maintenant) {
+    // Any local process (or host of a multicast group) may send datagrams under ids of its
+    // choosing: a bounded few programs are kept, never one an id.
+    const QString client = m.client.left(Longueur_Id_Maximale);
+    const auto ancien = std::find_if(etats_.begin(), etats_.end(),
+                                     [&](const Etat_Programme& e) { return e.client == client; });
+    Etat_Programme e;
+    if (ancien != etats_.end()) {
+        e = *ancien;
+        etats_.erase(ancien);
+    } else if (m.sorte != Message_WSJTX::Sorte::Etat) {
+        return; // only a status makes a program known
+    }
+    if (m.sorte == Message_WSJTX::Sorte::Fermeture) {
+        return;
+    }
+    e.client = client;
+    e.vu = maintenant;
+    if (m.sorte == Message_WSJTX::Sorte::Etat) {
+        e.frequence_hz = m.frequence_hz;
+        e.mode = m.mode.left(16);
+    }
+    etats_.removeIf([&](const Etat_Programme& p) { return p.vu.msecsTo(maintenant) > Silence_Programme_Ms; });
+    // Full: a newcomer takes the place of the program silent longest, if it is silent for a
+    // minute (a running WSJT-X says it is there every 15 s): a flood of ids never pushes out
+    // the programs really heard.
+    if (etats_.size() >= Programmes_Maximum) {
+        if (etats_.constFirst().vu.msecsTo(maintenant) < Silence_Remplacable_Ms) {
+            return;
+        }
+        etats_.removeFirst();
+    }
+    etats_.append(std::move(e));
 }
 
 QString Assemblage_QSO::Partenaire_De(const QString& autre, const QString& bande,
@@ -134,7 +178,7 @@ void Assemblage_QSO::Decode(const Message_WSJTX& d, const QDateTime& maintenant)
         return;
     }
     const QDateTime moment = Moment_Decode(d.heure, maintenant);
-    const QPair<quint64, QString> etat = etats_.value(d.client);
+    const QPair<quint64, QString> etat = Etat(d.client);
     const QString bande = Bande_Recepteur(static_cast<qint64>(qMin<quint64>(etat.first, 1ULL << 62)));
     ++decodes_lus_;
     if (++depuis_balayage_ >= 4096) {

@@ -78,7 +78,15 @@ public:
     qint64 Decodes_Lus() const { return decodes_lus_; }
     qint64 Mis_De_Cote() const { return mis_de_cote_; }
     // The dial frequency (Hz) and mode last given by a program, 0 and empty when none.
-    QPair<quint64, QString> Etat(const QString& client) const { return etats_.value(client); }
+    QPair<quint64, QString> Etat(const QString& client) const;
+    // The programs whose status is kept: a few, none that said "Close" or was silent for 10
+    // minutes, a newcomer taking the place of one silent for a minute; each id and mode kept
+    // to a readable length.
+    static constexpr qsizetype Programmes_Maximum = 8;
+    static constexpr qint64 Silence_Programme_Ms = 10 * 60 * 1000;
+    static constexpr qint64 Silence_Remplacable_Ms = 60 * 1000;
+    static constexpr qsizetype Longueur_Id_Maximale = 64;
+    qsizetype Programmes_Connus() const { return etats_.size(); }
 
 private:
     struct Candidat {
@@ -89,6 +97,15 @@ private:
         QString indicatif;
         QDateTime moment;
     };
+    struct Etat_Programme {
+        QString client;
+        quint64 frequence_hz = 0;
+        QString mode;
+        QDateTime vu; // the clock when it was last heard
+    };
+    // What a datagram says of its program: its status, that it is there, or that it closed.
+    void Programme_Entendu(const Message_WSJTX& message, const QDateTime& maintenant);
+    const Etat_Programme* Trouve_Programme(QStringView client) const;
     void Decode(const Message_WSJTX& message, const QDateTime& maintenant);
     // The callsign a "<...>" stands for: the one `autre` is working on `bande`.
     QString Partenaire_De(const QString& autre, const QString& bande, const QDateTime& moment) const;
@@ -96,7 +113,7 @@ private:
     void Balaie(const QDateTime& moment);
     void Taille(const QDateTime& maintenant);
 
-    QHash<QString, QPair<quint64, QString>> etats_;
+    QList<Etat_Programme> etats_; // the most recently heard last
     QHash<QString, Candidat> candidats_;     // pair and band
     QHash<QString, QDateTime> appels_;       // the last CQ of a callsign on a band
     QHash<QString, Partenaire> partenaires_; // who a callsign works on a band

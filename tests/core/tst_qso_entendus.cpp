@@ -215,6 +215,39 @@ private Q_SLOTS:
         QVERIFY(a.QSO(0).Complet());
     }
 
+    // Thousands of program ids in large datagrams keep a few programs, each id and mode cut
+    // short; the program really heard keeps its status and its QSOs their band.
+    void programmesBornes() {
+        Assemblage_QSO a;
+        const QDateTime t0(QDate(2026, 12, 7), QTime(11, 59), Qt::UTC);
+        const auto recoit = [&](const QByteArray& datagramme, const QDateTime& t) {
+            a.Recoit(*swl::Lit_Datagramme_WSJTX(datagramme), t);
+        };
+        recoit(swl_test::Etat(14'074'000, "FT8"), t0);
+        for (int i = 0; i < 2000; ++i) {
+            recoit(swl_test::Etat(7'074'000, QByteArray(30000, 'M'), QByteArray::number(i) + QByteArray(30000, 'x')),
+                   t0.addMSecs(i));
+            recoit(swl_test::Battement(), t0.addMSecs(i)); // WSJT-X goes on saying it is there
+        }
+        QCOMPARE(a.Programmes_Connus(), Assemblage_QSO::Programmes_Maximum);
+        const auto etat = a.Etat(u"1"_s + QString(30000, u'x'));
+        QCOMPARE(etat.first, quint64{7'074'000});
+        QCOMPARE(etat.second, QString(16, u'M'));
+        QCOMPARE(a.Etat(u"1999"_s + QString(30000, u'x')).first, quint64{0}); // not kept: none silent
+        QCOMPARE(a.Etat(u"WSJT-X"_s), (QPair<quint64, QString>{14'074'000, u"FT8"_s}));
+        Joue(a, Qso_Complet);
+        QCOMPARE(Resume(a), QStringList{u"07/12/26 12:00 F5ABC -08 DL1XYZ -15 14 Mhz FT8 complet"_s});
+
+        // A minute later JTDX comes in the place of an id no longer heard; "Close" forgets.
+        recoit(swl_test::Etat(7'074'000, "FT8", "JTDX"), t0.addSecs(125));
+        QCOMPARE(a.Etat(u"JTDX"_s).first, quint64{7'074'000});
+        recoit(swl_test::Simple(6, "JTDX"), t0.addSecs(126));
+        QCOMPARE(a.Etat(u"JTDX"_s).first, quint64{0});
+        // Ten minutes of silence forget the flood's ids.
+        recoit(swl_test::Etat(7'074'000, "FT8", "JTDX"), t0.addSecs(20 * 60));
+        QCOMPARE(a.Programmes_Connus(), 1);
+    }
+
     // At most 20,000 QSOs, none older than 24 hours.
     void limites() {
         Assemblage_QSO a;
