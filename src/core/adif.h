@@ -61,8 +61,14 @@ struct Entete_Export {
     const Fichier_Pays* pays = nullptr;
 };
 
-QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& entete);
-QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& entete);
+// Our own file reads back into the very same lines: a line the import could not give back
+// byte for byte (a damaged one: a date or time the log cannot place, a character it cannot
+// hold) is left out, its number (from 1) added to `ecartees` when given.
+QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& entete, QList<int>* ecartees = nullptr);
+QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& entete, QList<int>* ecartees = nullptr);
+// What the export's summary adds for the lines left out ("\r\n2 lignes abîmées…"), the first
+// 20 numbers named; empty when none was.
+QString Texte_Lignes_Ecartees(const QList<int>& ecartees);
 // UTF-8 (with its byte-order mark), ";" between fields, a header row, dates AAAA-MM-JJ.
 QByteArray Exporte_CSV(const Lignes_Log& log);
 // One cell of those CSV files: quoted when it holds ";", a quote, a line end or outer spaces; a

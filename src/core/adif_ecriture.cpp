@@ -204,7 +204,27 @@ QString Horodatage(const QDateTime& t) {
 
 } // namespace
 
-QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& e) {
+namespace {
+
+QByteArray Ecrit_ADI(const Lignes_Log& log, const Entete_Export& e, bool verifie, QList<int>* ecartees);
+QByteArray Ecrit_ADX(const Lignes_Log& log, const Entete_Export& e, bool verifie, QList<int>* ecartees);
+
+// Whether the import gives `ligne` back exactly. A line whole, placed and made of what the log
+// holds always comes back (the exchange's own tests say so); any other is tried through the
+// import itself.
+bool Relue_A_L_Identique(const Lignes_Log& log, int i, const Entete_Export& e, bool adx) {
+    const QString ligne = log.Ligne_Log(i);
+    if (ligne.size() == Largeur_Ligne_Log && Premier_Caractere_Interdit(ligne) < 0 && Moment_QSO(log.Octets(i))) {
+        return true;
+    }
+    const Lignes_Log seule(log.Octets(i).toByteArray() + "\r\n");
+    const Lecture_ADIF lu =
+        adx ? Lit_ADX(Ecrit_ADX(seule, e, false, nullptr)) : Lit_ADI(Ecrit_ADI(seule, e, false, nullptr));
+    return lu.enregistrements.size() == 1 &&
+           Ligne_De_Enregistrement(lu.enregistrements.constFirst()).octets == log.Octets(i);
+}
+
+QByteArray Ecrit_ADI(const Lignes_Log& log, const Entete_Export& e, bool verifie, QList<int>* ecartees) {
     QString t;
     t += u"Journal SWL de "_s + Sans_Accents(e.indicatif_station) + u", ORBEL_SWL"_s + Revision() + u"\r\n"_s;
     const auto champ = [&t](const QString& nom, const QString& valeur) {
@@ -241,14 +261,18 @@ QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& e) {
         o.push_back(' ');
     };
     for (int i = 0; i < log.Nombre(); ++i) {
+        if (verifie && !Relue_A_L_Identique(log, i, e, false)) {
+            if (ecartees) {
+                ecartees->append(i + 1);
+            }
+            continue;
+        }
         const QString ligne = log.Ligne_Log(i);
         Champs_Export(ligne, e, false, sortie);
         o += "<EOR>\r\n";
     }
     return QByteArray(o.data(), static_cast<qsizetype>(o.size()));
 }
-
-namespace {
 
 // XML text in UTF-8 into `o`: "&", "<", ">" and, in attribute values, '"' as entities; a
 // control character (a damaged line's) as a character reference.
@@ -289,9 +313,7 @@ void Ecrit_XML(std::string& o, QStringView texte) {
     }
 }
 
-} // namespace
-
-QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& e) {
+QByteArray Ecrit_ADX(const Lignes_Log& log, const Entete_Export& e, bool verifie, QList<int>* ecartees) {
     // Written by hand, one record a line: as quick as the ADI export, and read back by any
     // XML reader.
     std::string o = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ADX>\n <HEADER>\n";
@@ -326,6 +348,12 @@ QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& e) {
         }
     };
     for (int i = 0; i < log.Nombre(); ++i) {
+        if (verifie && !Relue_A_L_Identique(log, i, e, true)) {
+            if (ecartees) {
+                ecartees->append(i + 1);
+            }
+            continue;
+        }
         o += "  <RECORD>";
         const QString ligne = log.Ligne_Log(i);
         Champs_Export(ligne, e, true, sortie);
@@ -333,6 +361,40 @@ QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& e) {
     }
     o += " </RECORDS>\n</ADX>\n";
     return QByteArray(o.data(), static_cast<qsizetype>(o.size()));
+}
+
+} // namespace
+
+QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& e, QList<int>* ecartees) {
+    return Ecrit_ADI(log, e, true, ecartees);
+}
+
+QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& e, QList<int>* ecartees) {
+    return Ecrit_ADX(log, e, true, ecartees);
+}
+
+QString Texte_Lignes_Ecartees(const QList<int>& ecartees) {
+    if (ecartees.isEmpty()) {
+        return {};
+    }
+    constexpr qsizetype Nommees = 20;
+    QStringList numeros;
+    for (qsizetype i = 0; i < ecartees.size() && i < Nommees; ++i) {
+        numeros.append(Nombre_Francais(ecartees[i]));
+    }
+    QString liste = numeros.size() == 1 ? numeros.constFirst()
+                                        : numeros.mid(0, numeros.size() - 1).join(u", "_s) + u" et "_s +
+                                              numeros.constLast();
+    if (ecartees.size() > Nommees) {
+        liste = numeros.join(u", "_s) + u"… (et "_s + Nombre_Francais(ecartees.size() - Nommees) + u" autres)"_s;
+    }
+    const bool une = ecartees.size() == 1;
+    return u"\r\n"_s +
+           (une ? u"Une ligne abîmée n'a pas été exportée\u00A0: le journal ne pourrait pas la relire"_s
+                : Nombre_Francais(ecartees.size()) +
+                      u" lignes abîmées n'ont pas été exportées\u00A0: le journal ne pourrait pas les relire"_s) +
+           u" (date ou heure illisible, caractère interdit). "_s + (une ? u"Ligne"_s : u"Lignes"_s) + u"\u00A0: "_s +
+           liste + u'.';
 }
 
 QString Cellule_CSV(QString v) {

@@ -61,9 +61,10 @@ void Echange_Journal::Exporte(const QString& indicatif) {
         Indicatif_Affiche(indicatif), services_.reglages.Lire_Reglage(section, cle::Transceiver, QString()),
         services_.reglages.Lire_Reglage(section, cle::Antenne, QString()), services_.horloge.Maintenant_Utc(),
         services_.pays ? services_.pays->Fichier() : nullptr};
-    const QByteArray octets = extension == u"adx"   ? Exporte_ADX(lecture.lignes, entete)
+    QList<int> ecartees;
+    const QByteArray octets = extension == u"adx"   ? Exporte_ADX(lecture.lignes, entete, &ecartees)
                               : extension == u"csv" ? Exporte_CSV(lecture.lignes)
-                                                    : Exporte_ADI(lecture.lignes, entete);
+                                                    : Exporte_ADI(lecture.lignes, entete, &ecartees);
     const QFileInfo fichier(chemin);
     const Resultat ecrit = Ecrit_Fichier_Atomique(
         fichier.absolutePath(), u"."_s + fichier.fileName() + u".tmp"_s, fichier.fileName(), octets);
@@ -71,8 +72,10 @@ void Echange_Journal::Exporte(const QString& indicatif) {
         services_.messages.Message(u"Le journal n'a pas été exporté.\r\n"_s + ecrit.message);
         return;
     }
-    services_.messages.Message(u"Journal exporté : "_s + QString::number(lecture.lignes.Nombre()) +
-                               u" QSO dans le fichier « "_s + fichier.fileName() + u" »."_s);
+    services_.messages.Message(u"Journal exporté : "_s +
+                               QString::number(lecture.lignes.Nombre() - ecartees.size()) +
+                               u" QSO dans le fichier « "_s + fichier.fileName() + u" »."_s +
+                               Texte_Lignes_Ecartees(ecartees));
 }
 
 Bilan_Import Echange_Journal::Importe(const QString& indicatif, const std::function<void()>& avant_import) {

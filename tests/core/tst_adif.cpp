@@ -311,6 +311,33 @@ private Q_SLOTS:
         QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
     }
 
+    // Damaged lines the import could not give back are left out of our own file and named;
+    // every other line comes back byte for byte.
+    void lignesAbimeesEcartees_data() { allerRetour_data(); }
+    void lignesAbimeesEcartees() {
+        QFETCH(bool, adx);
+        const QStringList bonnes = Log_Complet();
+        QString sans_heure = Ligne(u"F1AA"_s, u"01/02/09"_s, u""_s, u"14 Mhz"_s, u"CW"_s);
+        QString controle = Ligne(u"F1BB"_s, u"01/02/09"_s, u"10:00"_s, u"14 Mhz"_s, u"CW"_s);
+        controle[84] = QChar(0x01);
+        const QStringList abimees = {u"F6ABC"_s + QString(109, u' '), sans_heure, u"F6ABC  12/13/14"_s, controle};
+        QStringList lignes = bonnes.mid(0, 5) + abimees + bonnes.mid(5);
+        QByteArray avant;
+        for (const QString& l : lignes) {
+            avant += Encode_1252(l) + "\r\n";
+        }
+        QList<int> ecartees;
+        const QByteArray fichier = adx ? Exporte_ADX(Lignes_Log(avant), Entete(), &ecartees)
+                                       : Exporte_ADI(Lignes_Log(avant), Entete(), &ecartees);
+        QCOMPARE(ecartees, (QList<int>{6, 7, 8, 9}));
+        Dossier_Test d;
+        d.Ecrit(Fichier_Log::Nom_Log(Indicatif), {});
+        const Bilan_Import b = Importe_ADIF(Fichier_Log(d.repertoire, Indicatif), fichier, adx);
+        QVERIFY(b.refus.isEmpty());
+        QCOMPARE(b.ajoutes, bonnes.size());
+        QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)), Octets_Log(bonnes));
+    }
+
     // Files as other programs write them.
     void formesDesAutresProgrammes_data() {
         QTest::addColumn<QByteArray>("fichier");

@@ -48,6 +48,22 @@ private Q_SLOTS:
         QCOMPARE(s.w->findChild<QAction*>(u"Mnu_Importer"_s)->text(), u"Importer un journal ADIF…"_s);
     }
 
+    // A damaged line is left out of the file and named in the summary.
+    void exportSansLaLigneAbimee() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {Ligne_Test(u"F6AAA"_s, u"01/06/08"_s, u"10:00"_s),
+                                        u"F6ABC"_s + QString(109, u' '),
+                                        Ligne_Test(u"F6BBB"_s, u"03/06/08"_s, u"10:00"_s)});
+        Main w(b.services);
+        w.Form_Load();
+        b.fichiers.reponses = {b.dossier.filePath(u"journal.adi"_s)};
+        w.findChild<QAction*>(u"Mnu_Exporter"_s)->trigger();
+        QCOMPARE(b.messages.textes,
+                 QStringList({u"Journal exporté : 2 QSO dans le fichier « journal.adi ».\r\nUne ligne abîmée n'a "
+                             u"pas été exportée\u00A0: le journal ne pourrait pas la relire (date ou heure "
+                             u"illisible, caractère interdit). Ligne\u00A0: 2."_s}));
+    }
+
     // The three formats, by the name's extension or, without one, by the filter chosen.
     void exportDansLesTroisFormats_data() {
         QTest::addColumn<QString>("nom");
