@@ -294,6 +294,7 @@ std::optional<Spot> Analyse_Spot(QStringView ligne) {
     s.commentaire = reste.sliced(debut_commentaire, mots[fin].debut - debut_commentaire)
                         .trimmed()
                         .left(Longueur_Commentaire_Spot)
+                        .trimmed() // the cut may land on blanks
                         .toString();
     return s;
 }

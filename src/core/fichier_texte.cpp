@@ -77,8 +77,7 @@ QString Raison_Systeme(int erreur, const QString& sinon) {
 namespace {
 
 QString Message_Ecriture(const QString& nom, const QString& raison) {
-    return u"Impossible d'écrire le fichier « "_s + nom + u" » : "_s + raison +
-           u".\r\nRien n'a été modifié."_s;
+    return u"Impossible d'écrire le fichier « "_s + nom + u" » : "_s + raison + u'.' + Phrase_Rien_Modifie;
 }
 
 QString Message_Ecriture(const QString& nom, int erreur, const QString& sinon) {

@@ -20,6 +20,9 @@ struct Lecture_Fichier {
     int erreur = Lecture_Reussie;
 };
 
+// What a failed write's message ends with.
+inline const QString Phrase_Rien_Modifie = QStringLiteral("\r\nRien n'a été modifié.");
+
 // Reads a whole file.
 Lecture_Fichier Lit_Fichier(const QString& chemin);
 

@@ -185,8 +185,13 @@ Resultat Sauvegardes::Restaure(const QString& nom, const QDateTime& moment, Trac
     }
     if (const Resultat mis_de_cote = Copie_Avant(Sorte::Avant_Restauration, moment, copie_avant);
         !mis_de_cote) {
+        // One sentence says that nothing changed, not the copy's own as well.
+        QString raison = mis_de_cote.message;
+        if (raison.endsWith(Phrase_Rien_Modifie)) {
+            raison.chop(Phrase_Rien_Modifie.size());
+        }
         return Resultat::Echec(u"Le journal actuel n'a pas pu être mis de côté avant la restauration : "_s +
-                               mis_de_cote.message + u"\r\nLe journal n'a pas été modifié."_s);
+                               raison + u"\r\nLe journal n'a pas été modifié."_s);
     }
     const Resultat r = Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, journal, copie.contenu);
     if (r && trace) {

@@ -146,6 +146,23 @@ private Q_SLOTS:
         QCOMPARE(Fichiers(s), QStringList());
         QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)), log);
     }
+
+    // A restore refused when the log cannot be set aside says once that nothing changed.
+    void restaurationRefuseeDitUneFoisRienNAChange() {
+        Dossier_Test d;
+        const QByteArray log = Octets_Log({Ligne_Test(u"F6A"_s, u"01/06/08"_s, u"10:00"_s)});
+        d.Ecrit(Fichier_Log::Nom_Log(Indicatif), log);
+        const Sauvegardes s(d.repertoire, Indicatif);
+        QVERIFY(s.Copie_Du_Jour(QDate(2026, 12, 6)));
+        Acces_Fichiers_Test disque;
+        disque.limite_octets = 10;
+        const Resultat r = s.Restaure(u"F1ABC_SWL_2026-12-06.log"_s, QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+        QVERIFY(!r);
+        QVERIFY2(r.message.endsWith(u"disque plein ou ressources insuffisantes.\r\nLe journal n'a pas été modifié."_s),
+                 qPrintable(r.message));
+        QVERIFY(!r.message.contains(u"Rien n'a été modifié"_s));
+        QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)), log);
+    }
 };
 
 QTEST_APPLESS_MAIN(Tst_Sauvegardes)
