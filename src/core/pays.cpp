@@ -329,8 +329,12 @@ QString Chemin_Fichier_Pays(const Reglages& reglages) {
 }
 
 void Base_Pays::Charge(const QString& chemin) {
+    Prend(chemin, Lit_Fichier_Pays(chemin));
+}
+
+void Base_Pays::Prend(const QString& chemin, Lecture_Pays lecture) {
     chemin_ = chemin;
-    lecture_ = Lit_Fichier_Pays(chemin);
+    lecture_ = std::move(lecture);
 }
 
 QString Base_Pays::Texte_Pays(QStringView indicatif) const {

@@ -107,6 +107,8 @@ QString Chemin_Fichier_Pays(const Reglages& reglages);
 class Base_Pays final {
 public:
     void Charge(const QString& chemin);
+    // Takes a file already read from `chemin` (read once: checked, then used).
+    void Prend(const QString& chemin, Lecture_Pays lecture);
     const QString& Chemin() const { return chemin_; }
     const Fichier_Pays* Fichier() const { return lecture_.fichier ? &*lecture_.fichier : nullptr; }
     // Why there is no file, in French with the path; empty when there is one.

@@ -83,14 +83,15 @@ void Fenetre_Pays::Affiche() {
 }
 
 void Fenetre_Pays::Utilise(const QString& chemin) {
-    // A file that cannot be used never replaces the one in use.
-    const Lecture_Pays essai = Lit_Fichier_Pays(chemin);
+    // A file that cannot be used never replaces the one in use; the file checked is the one
+    // used (read once, so a file replaced meanwhile is never used unchecked).
+    Lecture_Pays essai = Lit_Fichier_Pays(chemin);
     if (!essai.fichier) {
         services_.messages.Message(essai.erreur + u"\r\nLe fichier en usage reste « "_s + pays_.Chemin() +
                                    u" »."_s);
         return;
     }
-    pays_.Charge(chemin);
+    pays_.Prend(chemin, std::move(essai));
     services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Fichier_Pays,
                                       chemin == Chemin_Pays_Debian ? QString() : chemin);
     Affiche();
