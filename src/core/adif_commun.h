@@ -41,6 +41,20 @@ Lecture_ADIF Parcourt_ADI(const QByteArray& octets, const Progression& progressi
 Lecture_ADIF Parcourt_ADX(const QByteArray& octets, const Progression& progression,
                           const Recoit_Enregistrement& recoit);
 
+// A large ADI file read in two halves at once, on a machine of two cores or more: each half's
+// records go to `recoit` with the half (0 or 1), the second half's numbered from 1 again (add
+// `premiers`). When the halves cannot be read apart (the middle inside a value, a file not in
+// UTF-8), `recommence` is called and the file read whole, its records going to half 0. The
+// result is what reading the whole file gives.
+inline constexpr qsizetype Taille_Lecture_En_Deux = 4 * 1024 * 1024;
+using Recoit_Partie = std::function<void(int partie, Enregistrement_ADIF& e)>;
+struct Lecture_En_Deux {
+    Lecture_ADIF lecture;
+    int premiers = 0; // records of the first half
+};
+Lecture_En_Deux Parcourt_ADI_En_Deux(const QByteArray& octets, const Progression& progression,
+                                     const Recoit_Partie& recoit, const std::function<void()>& recommence);
+
 // Whether the import reads the field (of that name in capitals).
 bool Champ_Lu(QStringView nom);
 

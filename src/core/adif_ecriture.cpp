@@ -214,7 +214,8 @@ QByteArray Ecrit_ADX(const Lignes_Log& log, const Entete_Export& e, bool verifie
 // import itself.
 bool Relue_A_L_Identique(const Lignes_Log& log, int i, const Entete_Export& e, bool adx) {
     const QString ligne = log.Ligne_Log(i);
-    if (ligne.size() == Largeur_Ligne_Log && Premier_Caractere_Interdit(ligne) < 0 && Moment_QSO(log.Octets(i))) {
+    if (ligne.size() == Largeur_Ligne_Log && Premier_Caractere_Interdit(ligne) < 0 &&
+        Moment_QSO(log.Octets(i))) {
         return true;
     }
     const Lignes_Log seule(log.Octets(i).toByteArray() + "\r\n");
@@ -382,19 +383,20 @@ QString Texte_Lignes_Ecartees(const QList<int>& ecartees) {
     for (qsizetype i = 0; i < ecartees.size() && i < Nommees; ++i) {
         numeros.append(Nombre_Francais(ecartees[i]));
     }
-    QString liste = numeros.size() == 1 ? numeros.constFirst()
-                                        : numeros.mid(0, numeros.size() - 1).join(u", "_s) + u" et "_s +
-                                              numeros.constLast();
+    QString liste = numeros.size() == 1
+                        ? numeros.constFirst()
+                        : numeros.mid(0, numeros.size() - 1).join(u", "_s) + u" et "_s + numeros.constLast();
     if (ecartees.size() > Nommees) {
-        liste = numeros.join(u", "_s) + u"… (et "_s + Nombre_Francais(ecartees.size() - Nommees) + u" autres)"_s;
+        liste =
+            numeros.join(u", "_s) + u"… (et "_s + Nombre_Francais(ecartees.size() - Nommees) + u" autres)"_s;
     }
     const bool une = ecartees.size() == 1;
     return u"\r\n"_s +
            (une ? u"Une ligne abîmée n'a pas été exportée\u00A0: le journal ne pourrait pas la relire"_s
                 : Nombre_Francais(ecartees.size()) +
                       u" lignes abîmées n'ont pas été exportées\u00A0: le journal ne pourrait pas les relire"_s) +
-           u" (date ou heure illisible, caractère interdit). "_s + (une ? u"Ligne"_s : u"Lignes"_s) + u"\u00A0: "_s +
-           liste + u'.';
+           u" (date ou heure illisible, caractère interdit). "_s + (une ? u"Ligne"_s : u"Lignes"_s) +
+           u"\u00A0: "_s + liste + u'.';
 }
 
 QString Cellule_CSV(QString v) {

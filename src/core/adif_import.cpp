@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <iterator>
 
 namespace swl {
@@ -266,34 +267,58 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
     // A record takes some 500 bytes of a file.
     QSet<Cle_Doublon> connus =
         Cles_Doublons(existant.lignes, qMin<qsizetype>(contenu.size() / 400, Numero_Maximal));
-    // Each record is checked and made into its log line as soon as it is read: only the new
-    // lines are kept.
-    QList<QByteArray> nouvelles;
-    const auto recoit = [&](const Enregistrement_ADIF& e) {
-        Conversion_ADIF c = Ligne_De_Enregistrement(e);
-        if (!c.refus.isEmpty()) {
-            b.refus.append({e.numero, c.refus});
-            return;
-        }
-        const Cle_Doublon cle(c.octets);
-        if (connus.contains(cle)) {
-            ++b.deja_la;
-            return;
-        }
-        connus.insert(cle);
-        b.modes_dig += c.mode_dig ? 1 : 0;
-        b.textes_coupes += c.coupes;
-        nouvelles.append(std::move(c.octets));
+    // Each record is made into its log line as soon as it is read (a large file's two halves at
+    // once); then, in the file's order, only the new lines are kept.
+    struct Faite {
+        int numero = 0;
+        Conversion_ADIF conversion;
+    };
+    std::array<std::deque<Faite>, 2> faites;
+    const auto recoit = [&faites](int partie, const Enregistrement_ADIF& e) {
+        Faite f{e.numero, Ligne_De_Enregistrement(e)};
+        f.conversion.ligne.clear(); // the bytes are what the merge takes
+        faites[std::size_t(partie)].push_back(std::move(f));
     };
     const Progression lecture = [&progression](int p) { return !progression || progression(p * 95 / 100); };
-    const Lecture_ADIF l =
-        adx ? Parcourt_ADX(contenu, lecture, recoit) : Parcourt_ADI(contenu, lecture, recoit);
-    b.arret = l.arret;
-    b.arret_detail = l.detail;
-    if (l.annulee || (progression && !progression(95))) {
+    Lecture_En_Deux l;
+    if (adx) {
+        l.lecture = Parcourt_ADX(contenu, lecture, [&recoit](const Enregistrement_ADIF& e) { recoit(0, e); });
+    } else {
+        l = Parcourt_ADI_En_Deux(contenu, lecture, recoit, [&faites] {
+            faites[0].clear();
+            faites[1].clear();
+        });
+    }
+    b.arret = l.lecture.arret;
+    b.arret_detail = l.lecture.detail;
+    if (l.lecture.annulee || (progression && !progression(95))) {
         b = {};
         b.annule = true;
         return b;
+    }
+    for (Faite& f : faites[1]) {
+        f.numero += l.premiers;
+    }
+    QList<QByteArray> nouvelles;
+    nouvelles.reserve(qsizetype(faites[0].size() + faites[1].size()));
+    for (auto& partie : faites) {
+        for (Faite& f : partie) {
+            Conversion_ADIF& c = f.conversion;
+            if (!c.refus.isEmpty()) {
+                b.refus.append({f.numero, c.refus});
+                continue;
+            }
+            const Cle_Doublon cle(c.octets);
+            if (connus.contains(cle)) {
+                ++b.deja_la;
+                continue;
+            }
+            connus.insert(cle);
+            b.modes_dig += c.mode_dig ? 1 : 0;
+            b.textes_coupes += c.coupes;
+            nouvelles.append(std::move(c.octets));
+        }
+        partie.clear();
     }
     if (!nouvelles.isEmpty()) {
         b.ecriture = log.Fusionne_QSO_Log(existant.lignes, nouvelles, &b.trace);

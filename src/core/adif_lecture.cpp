@@ -6,6 +6,8 @@
 
 #include <QStringDecoder>
 
+#include <atomic>
+#include <thread>
 #include <utility>
 
 namespace swl {
@@ -117,20 +119,32 @@ void Refuse_Trop_Long(Enregistrement_ADIF& e, const QString& nom, qsizetype long
 
 } // namespace
 
-Lecture_ADIF adif::Parcourt_ADI(const QByteArray& octets, const Progression& progression,
-                                const Recoit_Enregistrement& recoit) {
+namespace {
+
+// Lengths count characters: only a text with characters outside the BMP needs counting, and
+// in UTF-8 those alone start with a byte from 0xF0.
+bool A_Des_Paires(QByteArrayView octets, const QString& texte) {
+    return std::any_of(octets.begin(), octets.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0xF0; }) &&
+           std::any_of(texte.begin(), texte.end(), [](QChar c) { return c.isHighSurrogate(); });
+}
+
+// How a text was read: `lus` records; `propre`: it ended on a record's end, none of its values
+// running past the text's end (so that another text may go on from there).
+struct Fin_Texte {
+    int lus = 0;
+    bool propre = true;
+};
+
+// The records of an ADI text, numbered from 1.
+Lecture_ADIF Parcourt_Texte_ADI(const QString& texte, bool paires, const Progression& progression,
+                                const Recoit_Enregistrement& recoit, Fin_Texte* fin_texte = nullptr) {
     Lecture_ADIF l;
     int lus = 0;
-    const QString texte = Decode_Fichier(octets);
     Enregistrement_ADIF courant;
     courant.numero = 1;
     courant.champs.reserve(32);
     courant.textes = {texte};
-    // Lengths count characters: only a text with characters outside the BMP needs counting,
-    // and in UTF-8 those alone start with a byte from 0xF0.
-    const bool paires = std::any_of(octets.begin(), octets.end(),
-                                    [](char c) { return static_cast<unsigned char>(c) >= 0xF0; }) &&
-                        std::any_of(texte.begin(), texte.end(), [](QChar c) { return c.isHighSurrogate(); });
     // The few field names of a file, each made once and shared by every record.
     // Records mostly repeat their fields in the same order: the name after the last one found
     // is tried first, as it is written, before all of them in any case.
@@ -215,6 +229,9 @@ Lecture_ADIF adif::Parcourt_ADI(const QByteArray& octets, const Progression& pro
                               : paires ? Fin_Des_Caracteres(texte, pos, n)
                                        : (pos + n <= texte.size() ? pos + n : -1);
         if (fin < 0) {
+            if (fin_texte) {
+                fin_texte->propre = false;
+            }
             // The value cannot be found: the record is refused and reading goes on after its end.
             const qsizetype eor = texte.indexOf(u"<EOR>"_s, pos, Qt::CaseInsensitive);
             if (eor < 0) {
@@ -252,7 +269,106 @@ Lecture_ADIF adif::Parcourt_ADI(const QByteArray& octets, const Progression& pro
         l.arret = u"le dernier enregistrement (n° "_s + QString::number(courant.numero) +
                   u") n'est pas terminé par <EOR>"_s;
     }
+    if (fin_texte) {
+        fin_texte->lus = lus;
+        fin_texte->propre = fin_texte->propre && l.arret.isEmpty() && !l.annulee;
+    }
     return l;
+}
+
+// Where the second half of an ADI file may start: just after the first "<EOR>" (in any case)
+// from the middle on; 0 when there is none.
+qsizetype Milieu_ADI(QByteArrayView octets) {
+    for (qsizetype i = octets.indexOf('<', octets.size() / 2); i >= 0 && i + 5 <= octets.size();
+         i = octets.indexOf('<', i + 1)) {
+        if ((octets[i + 1] | 0x20) == 'e' && (octets[i + 2] | 0x20) == 'o' && (octets[i + 3] | 0x20) == 'r' &&
+            octets[i + 4] == '>') {
+            return i + 5;
+        }
+    }
+    return 0;
+}
+
+QString Decode_Utf8(QByteArrayView octets, bool* erreur) {
+    auto utf8 = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString texte = utf8.decode(octets);
+    *erreur = utf8.hasError();
+    return texte;
+}
+
+} // namespace
+
+Lecture_ADIF adif::Parcourt_ADI(const QByteArray& octets, const Progression& progression,
+                                const Recoit_Enregistrement& recoit) {
+    const QString texte = Decode_Fichier(octets);
+    return Parcourt_Texte_ADI(texte, A_Des_Paires(octets, texte), progression, recoit);
+}
+
+Lecture_En_Deux adif::Parcourt_ADI_En_Deux(const QByteArray& octets, const Progression& progression,
+                                           const Recoit_Partie& recoit,
+                                           const std::function<void()>& recommence) {
+    Lecture_En_Deux r;
+    const auto seul = [&] {
+        r.lecture = Parcourt_ADI(octets, progression, [&recoit](Enregistrement_ADIF& e) { recoit(0, e); });
+        return r;
+    };
+    QByteArrayView tout(octets);
+    if (tout.startsWith("\xEF\xBB\xBF")) {
+        tout = tout.sliced(3);
+    }
+    const qsizetype milieu = tout.size() >= Taille_Lecture_En_Deux && std::thread::hardware_concurrency() > 1
+                                 ? Milieu_ADI(tout)
+                                 : 0;
+    if (milieu == 0) {
+        return seul();
+    }
+    // The second half decoded and read on a thread of its own while this one does the first.
+    std::atomic_bool arret = false;
+    Lecture_ADIF seconde;
+    Fin_Texte fin_seconde;
+    bool erreur_seconde = false;
+    std::thread fil([&] {
+        const QByteArrayView octets_seconde = tout.sliced(milieu);
+        const QString texte = Decode_Utf8(octets_seconde, &erreur_seconde);
+        if (erreur_seconde) {
+            return;
+        }
+        seconde = Parcourt_Texte_ADI(
+            texte, A_Des_Paires(octets_seconde, texte), [&arret](int) { return !arret.load(); },
+            [&recoit](Enregistrement_ADIF& e) { recoit(1, e); }, &fin_seconde);
+    });
+    bool erreur_premiere = false;
+    const QByteArrayView octets_premiere = tout.first(milieu);
+    const QString texte = Decode_Utf8(octets_premiere, &erreur_premiere);
+    Fin_Texte fin_premiere;
+    const Progression avance = [&progression](int p) { return !progression || progression(p / 2); };
+    Lecture_ADIF premiere;
+    if (!erreur_premiere) {
+        premiere = Parcourt_Texte_ADI(
+            texte, A_Des_Paires(octets_premiere, texte), avance,
+            [&recoit](Enregistrement_ADIF& e) { recoit(0, e); }, &fin_premiere);
+    }
+    arret = erreur_premiere || premiere.annulee || !fin_premiere.propre;
+    fil.join();
+    if (premiere.annulee) {
+        r.lecture.annulee = true;
+        return r;
+    }
+    // Not UTF-8 (read as Windows-1252), the middle inside a value, or a damaged end whose
+    // message names a record by its number in the whole file: read whole.
+    if (erreur_premiere || erreur_seconde || !fin_premiere.propre || !seconde.arret.isEmpty()) {
+        if (recommence) {
+            recommence();
+        }
+        return seul();
+    }
+    if (progression && !progression(100)) {
+        r.lecture.annulee = true;
+        return r;
+    }
+    r.lecture = std::move(seconde);
+    r.premiers = fin_premiere.lus;
+    return r;
 }
 
 Lecture_ADIF adif::Parcourt_ADX(const QByteArray& octets, const Progression& progression,

@@ -41,11 +41,6 @@ constexpr std::array<Paire_Mode, 10> Modes = {{{u"SSB", u"SSB", u""},
                                                {u"PSK", u"PSK", u""},
                                                {u"RTY", u"RTTY", u""}}};
 
-QString Deux_Chiffres(int n) {
-    const char16_t c[2] = {char16_t(u'0' + n / 10 % 10), char16_t(u'0' + n % 10)};
-    return QString(reinterpret_cast<const QChar*>(c), 2);
-}
-
 } // namespace
 
 namespace adif {
@@ -68,13 +63,26 @@ const Paire_Mode* Mode_Du_Log(QStringView mode) {
     return nullptr;
 }
 
+namespace {
+
+// The number written by digits already checked.
+int Chiffres(QStringView t) {
+    int n = 0;
+    for (const QChar c : t) {
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
+} // namespace
+
 std::optional<QString> Date_De_ADIF(QStringView d, QString* refus) {
     bool ok = d.size() == 8;
     for (const QChar c : d) {
         ok = ok && c >= u'0' && c <= u'9';
     }
     const QDate date =
-        ok ? QDate(d.first(4).toInt(), d.sliced(4, 2).toInt(), d.sliced(6, 2).toInt()) : QDate();
+        ok ? QDate(Chiffres(d.first(4)), Chiffres(d.sliced(4, 2)), Chiffres(d.sliced(6, 2))) : QDate();
     if (!date.isValid()) {
         if (refus) {
             *refus = u"date illisible (QSO_DATE « "_s + d.toString() + u" »)"_s;
@@ -88,8 +96,8 @@ std::optional<QString> Date_De_ADIF(QStringView d, QString* refus) {
         }
         return std::nullopt;
     }
-    return Deux_Chiffres(date.day()) + u'/' + Deux_Chiffres(date.month()) + u'/' +
-           Deux_Chiffres(date.year() % 100);
+    const QChar jj_mm_aa[8] = {d[6], d[7], u'/', d[4], d[5], u'/', d[2], d[3]};
+    return QString(jj_mm_aa, 8);
 }
 
 std::optional<QString> Heure_De_ADIF(QStringView h) {
@@ -97,11 +105,12 @@ std::optional<QString> Heure_De_ADIF(QStringView h) {
     for (const QChar c : h) {
         ok = ok && c >= u'0' && c <= u'9';
     }
-    if (!ok || h.first(2).toInt() > 23 || h.sliced(2, 2).toInt() > 59 ||
-        (h.size() == 6 && h.sliced(4, 2).toInt() > 59)) {
+    if (!ok || Chiffres(h.first(2)) > 23 || Chiffres(h.sliced(2, 2)) > 59 ||
+        (h.size() == 6 && Chiffres(h.sliced(4, 2)) > 59)) {
         return std::nullopt;
     }
-    return h.first(2).toString() + u':' + h.sliced(2, 2).toString();
+    const QChar hh_mm[5] = {h[0], h[1], u':', h[2], h[3]};
+    return QString(hh_mm, 5);
 }
 
 std::optional<QString> Heure_Vers_ADIF(QStringView h) {

@@ -113,7 +113,7 @@ private:
     void Balaie(const QDateTime& moment);
     void Taille(const QDateTime& maintenant);
 
-    QList<Etat_Programme> etats_; // the most recently heard last
+    QList<Etat_Programme> etats_;            // the most recently heard last
     QHash<QString, Candidat> candidats_;     // pair and band
     QHash<QString, QDateTime> appels_;       // the last CQ of a callsign on a band
     QHash<QString, Partenaire> partenaires_; // who a callsign works on a band

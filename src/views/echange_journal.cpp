@@ -72,10 +72,9 @@ void Echange_Journal::Exporte(const QString& indicatif) {
         services_.messages.Message(u"Le journal n'a pas été exporté.\r\n"_s + ecrit.message);
         return;
     }
-    services_.messages.Message(u"Journal exporté : "_s +
-                               QString::number(lecture.lignes.Nombre() - ecartees.size()) +
-                               u" QSO dans le fichier « "_s + fichier.fileName() + u" »."_s +
-                               Texte_Lignes_Ecartees(ecartees));
+    services_.messages.Message(
+        u"Journal exporté : "_s + QString::number(lecture.lignes.Nombre() - ecartees.size()) +
+        u" QSO dans le fichier « "_s + fichier.fileName() + u" »."_s + Texte_Lignes_Ecartees(ecartees));
 }
 
 Bilan_Import Echange_Journal::Importe(const QString& indicatif, const std::function<void()>& avant_import) {
@@ -93,7 +92,7 @@ Bilan_Import Echange_Journal::Importe(const QString& indicatif, const std::funct
         return {};
     }
     const bool adx = QFileInfo(chemin).suffix().compare(u"adx"_s, Qt::CaseInsensitive) == 0 ||
-                     fichier.contenu.trimmed().startsWith("<?xml");
+                     Sans_Espaces_Autour(fichier.contenu).startsWith("<?xml"); // no copy of the file
     if (avant_import) {
         avant_import();
     }

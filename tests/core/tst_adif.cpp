@@ -1,4 +1,5 @@
 #include "core/adif.h"
+#include "core/adif_commun.h"
 #include "core/fiche_qso.h"
 #include "core/pays.h"
 #include "core/texte_1252.h"
@@ -7,6 +8,8 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <thread>
 
 using namespace swl;
 using namespace swl::test;
@@ -320,7 +323,8 @@ private Q_SLOTS:
         QString sans_heure = Ligne(u"F1AA"_s, u"01/02/09"_s, u""_s, u"14 Mhz"_s, u"CW"_s);
         QString controle = Ligne(u"F1BB"_s, u"01/02/09"_s, u"10:00"_s, u"14 Mhz"_s, u"CW"_s);
         controle[84] = QChar(0x01);
-        const QStringList abimees = {u"F6ABC"_s + QString(109, u' '), sans_heure, u"F6ABC  12/13/14"_s, controle};
+        const QStringList abimees = {u"F6ABC"_s + QString(109, u' '), sans_heure, u"F6ABC  12/13/14"_s,
+                                     controle};
         QStringList lignes = bonnes.mid(0, 5) + abimees + bonnes.mid(5);
         QByteArray avant;
         for (const QString& l : lignes) {
@@ -336,6 +340,73 @@ private Q_SLOTS:
         QVERIFY(b.refus.isEmpty());
         QCOMPARE(b.ajoutes, bonnes.size());
         QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)), Octets_Log(bonnes));
+    }
+
+    // A large file read in two halves at once gives what reading it whole gives: the same
+    // records in the same order and numbers, even when its middle falls inside a value, the file
+    // is not UTF-8 or its end is damaged.
+    void lectureEnDeuxMoities_data() {
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::addColumn<bool>("en_deux");
+        const auto enregistrement = [](int i, const QByteArray& date = "20240101") -> QByteArray {
+            const QByteArray call = "F" + QByteArray::number(i);
+            return "<CALL:" + QByteArray::number(call.size()) + ">" + call + " <QSO_DATE:8>" + date +
+                   " <TIME_ON:4>1200 <BAND:3>40m <MODE:3>SSB <COMMENT:300>" + QByteArray(300, 'c') +
+                   " <EOR>\r\n";
+        };
+        QByteArray moitie;
+        for (int i = 1; moitie.size() < adif::Taille_Lecture_En_Deux; ++i) {
+            moitie += enregistrement(i, i == 7 ? "20241301" : "20240101");
+        }
+        QByteArray seconde;
+        for (int i = 1; seconde.size() < adif::Taille_Lecture_En_Deux; ++i) {
+            seconde += enregistrement(100000 + i, i == 5 ? "19491231" : "20240101");
+        }
+        QTest::newRow("deux moitiés") << "<ADIF_VER:5>3.1.6 <EOH>\r\n" + moitie + seconde << true;
+        const QByteArray piege = "<CALL:5>F9EOR <QSO_DATE:8>20240101 <TIME_ON:4>1200 <BAND:3>40m <MODE:3>SSB "
+                                 "<COMMENT:200>" +
+                                 QByteArray(200 / 5, 'x').replace("x", "<EOR>") + " <EOR>\r\n";
+        QTest::newRow("milieu dans une valeur") << moitie + piege + moitie << false;
+        QTest::newRow("Windows-1252") << moitie +
+                                             "<CALL:4>F\xC9\xC9"
+                                             "A <EOR>\r\n" +
+                                             seconde
+                                      << false;
+        QTest::newRow("fin abîmée") << moitie + seconde + "<CALL:4>F9ZZ" << false;
+    }
+    void lectureEnDeuxMoities() {
+        QFETCH(QByteArray, fichier);
+        QFETCH(bool, en_deux);
+        if (en_deux && std::thread::hardware_concurrency() < 2) {
+            QSKIP("one core: the file is read whole");
+        }
+        // What reading the whole file gives: each record's number and callsign.
+        QStringList entier;
+        const Lecture_ADIF seul = adif::Parcourt_ADI(fichier, {}, [&](Enregistrement_ADIF& e) {
+            entier << QString::number(e.numero) + u' ' +
+                          e.Trouve(u"CALL"_s).value_or(QStringView()).toString();
+        });
+        std::array<QStringList, 2> parties;
+        int recommence = 0;
+        const adif::Lecture_En_Deux l = adif::Parcourt_ADI_En_Deux(
+            fichier, {},
+            [&](int partie, Enregistrement_ADIF& e) {
+                parties[std::size_t(partie)] << QString::number(e.numero) + u' ' +
+                                                    e.Trouve(u"CALL"_s).value_or(QStringView()).toString();
+            },
+            [&] {
+                ++recommence;
+                parties = {};
+            });
+        QCOMPARE(recommence, en_deux ? 0 : 1);
+        QCOMPARE(parties[1].isEmpty(), !en_deux);
+        QStringList ensemble = parties[0];
+        for (const QString& r : parties[1]) {
+            const qsizetype espace = r.indexOf(u' ');
+            ensemble << QString::number(r.left(espace).toInt() + l.premiers) + r.mid(espace);
+        }
+        QCOMPARE(ensemble, entier);
+        QCOMPARE(l.lecture.arret, seul.arret);
     }
 
     // Files as other programs write them.

@@ -141,10 +141,11 @@ private Q_SLOTS:
             << QStringList({u"1240"_s, u"27555.0"_s, u"27 Mhz"_s, u"14RC1"_s, u"F5ABC"_s, QString(200, u'x'),
                             u"JN18"_s});
         QTest::newRow("coupé sur des blancs")
-            << u"DX de F5ABC:     27555.0  14RC1        "_s + QString(198, u'x') + QString(10, u' ') + u"yy 1240Z"_s
+            << u"DX de F5ABC:     27555.0  14RC1        "_s + QString(198, u'x') + QString(10, u' ') +
+                   u"yy 1240Z"_s
             << true
-            << QStringList({u"1240"_s, u"27555.0"_s, u"27 Mhz"_s, u"14RC1"_s, u"F5ABC"_s, QString(198, u'x'),
-                            u""_s});
+            << QStringList(
+                   {u"1240"_s, u"27555.0"_s, u"27 Mhz"_s, u"14RC1"_s, u"F5ABC"_s, QString(198, u'x'), u""_s});
         QTest::newRow("au-delà de la ligne la plus longue")
             << u"DX de F5ABC:     14025.0  K1ABC        "_s + QString(4096, u'x') + u" 1240Z"_s << false
             << QStringList();

@@ -225,7 +225,8 @@ private Q_SLOTS:
         };
         recoit(swl_test::Etat(14'074'000, "FT8"), t0);
         for (int i = 0; i < 2000; ++i) {
-            recoit(swl_test::Etat(7'074'000, QByteArray(30000, 'M'), QByteArray::number(i) + QByteArray(30000, 'x')),
+            recoit(swl_test::Etat(7'074'000, QByteArray(30000, 'M'),
+                                  QByteArray::number(i) + QByteArray(30000, 'x')),
                    t0.addMSecs(i));
             recoit(swl_test::Battement(), t0.addMSecs(i)); // WSJT-X goes on saying it is there
         }

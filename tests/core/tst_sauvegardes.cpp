@@ -156,9 +156,11 @@ private Q_SLOTS:
         QVERIFY(s.Copie_Du_Jour(QDate(2026, 12, 6)));
         Acces_Fichiers_Test disque;
         disque.limite_octets = 10;
-        const Resultat r = s.Restaure(u"F1ABC_SWL_2026-12-06.log"_s, QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+        const Resultat r =
+            s.Restaure(u"F1ABC_SWL_2026-12-06.log"_s, QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
         QVERIFY(!r);
-        QVERIFY2(r.message.endsWith(u"disque plein ou ressources insuffisantes.\r\nLe journal n'a pas été modifié."_s),
+        QVERIFY2(r.message.endsWith(
+                     u"disque plein ou ressources insuffisantes.\r\nLe journal n'a pas été modifié."_s),
                  qPrintable(r.message));
         QVERIFY(!r.message.contains(u"Rien n'a été modifié"_s));
         QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)), log);

@@ -58,10 +58,11 @@ private Q_SLOTS:
         w.Form_Load();
         b.fichiers.reponses = {b.dossier.filePath(u"journal.adi"_s)};
         w.findChild<QAction*>(u"Mnu_Exporter"_s)->trigger();
-        QCOMPARE(b.messages.textes,
-                 QStringList({u"Journal exporté : 2 QSO dans le fichier « journal.adi ».\r\nUne ligne abîmée n'a "
-                             u"pas été exportée\u00A0: le journal ne pourrait pas la relire (date ou heure "
-                             u"illisible, caractère interdit). Ligne\u00A0: 2."_s}));
+        QCOMPARE(
+            b.messages.textes,
+            QStringList({u"Journal exporté : 2 QSO dans le fichier « journal.adi ».\r\nUne ligne abîmée n'a "
+                         u"pas été exportée\u00A0: le journal ne pourrait pas la relire (date ou heure "
+                         u"illisible, caractère interdit). Ligne\u00A0: 2."_s}));
     }
 
     // The three formats, by the name's extension or, without one, by the filter chosen.
