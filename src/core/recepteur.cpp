@@ -64,7 +64,8 @@ QString Bande_Recepteur(qint64 hz) {
 
 QString Mode_Journal(const QString& mode_hamlib) {
     const QString m = mode_hamlib.trimmed().toUpper();
-    if (m.isEmpty()) {
+    // OFF: GQRX with its demodulator off hears no mode at all.
+    if (m.isEmpty() || m == u"OFF"_s) {
         return {};
     }
     if (m == u"USB"_s || m == u"LSB"_s) {

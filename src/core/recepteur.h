@@ -27,7 +27,7 @@ QString Texte_Frequence(qint64 hz, const QString& mode);
 QString Bande_Recepteur(qint64 hz);
 // The logbook mode of a Hamlib mode (or of an SDR program's own name): USB, LSB → SSB; CW, CWR,
 // CWU, CWL → CW; FM, WFM, WFM_… → FM; AM, SAM, AMS, DSB → AM; any other (RTTY, PKTUSB, RAW…)
-// → DIG. Empty for an empty mode.
+// → DIG. Empty for an empty mode or OFF (GQRX, its demodulator off).
 QString Mode_Journal(const QString& mode_hamlib);
 // A Hamlib error code (the n of "RPRT -n") in French words.
 QString Erreur_Hamlib(int code);
