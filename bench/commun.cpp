@@ -1,7 +1,7 @@
 #include "commun.h"
 
-#include "core/fiche_qso.h"
-#include "core/texte_1252.h"
+#include "core/base/texte_1252.h"
+#include "core/log/fiche_qso.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -2,8 +2,8 @@
 
 // What the benchmarks share: a log of many QSOs in a program directory of its own, and
 // services that answer without a user.
-#include "core/fichier_log.h"
-#include "core/reglages.h"
+#include "core/log/fichier_log.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
 #include "platform/horloge_systeme.h"

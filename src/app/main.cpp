@@ -1,9 +1,9 @@
 // The composition root: builds the real services and starts the main window.
 #include "main/main.h"
-#include "core/fichier_log.h"
-#include "core/ligne_commande.h"
-#include "core/pays.h"
-#include "core/reglages.h"
+#include "core/countries/pays.h"
+#include "core/log/fichier_log.h"
+#include "core/program/ligne_commande.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
 #include "platform/ecoute_wsjtx.h"

@@ -1,8 +1,8 @@
-#include "etiquettes.h"
+#include "labels/etiquettes.h"
 
-#include "core/horloge.h"
-#include "core/reglages.h"
-#include "core/textes_programme.h"
+#include "core/program/horloge.h"
+#include "core/program/reglages.h"
+#include "core/program/textes_programme.h"
 #include "labels/select_qso.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/etiquettes.h"
+#include "core/reports/etiquettes.h"
 #include "platform/services.h"
 
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "modele_choix.h"
+#include "labels/modele_choix.h"
 
 #include <algorithm>
 #include <numeric>

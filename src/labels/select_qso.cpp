@@ -1,6 +1,6 @@
-#include "select_qso.h"
+#include "labels/select_qso.h"
 
-#include "core/fiche_qso.h"
+#include "core/log/fiche_qso.h"
 #include "labels/etiquettes.h"
 #include "labels/modele_choix.h"
 #include "platform/fenetres.h"

@@ -1,4 +1,4 @@
-#include "historique_journal.h"
+#include "main/historique_journal.h"
 
 #include "platform/boites_message.h"
 

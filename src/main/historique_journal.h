@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/fichier_log.h"
-#include "core/trace_journal.h"
+#include "core/log/fichier_log.h"
+#include "core/log/trace_journal.h"
 
 #include <QObject>
 #include <QUndoStack>

@@ -2,10 +2,10 @@
 
 #include "main/historique_journal.h"
 
-#include "core/controles_saisie.h"
-#include "core/fiche_qso.h"
-#include "core/fichier_log.h"
-#include "core/recepteur.h"
+#include "core/log/controles_saisie.h"
+#include "core/log/fiche_qso.h"
+#include "core/log/fichier_log.h"
+#include "core/radio/recepteur.h"
 #include "platform/services.h"
 #include "radio/hote_qso_entendus.h"
 #include "station/hote_station.h"

@@ -3,7 +3,7 @@
 // FT8/FT4 taken into the form or the log.
 #include "main/main.h"
 
-#include "core/reglages.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
 #include "platform/recepteur.h"

@@ -1,11 +1,11 @@
 // The main window's entry form: field rules, saving a QSO, editing from the list, clock.
-#include "main.h"
+#include "main/main.h"
 
-#include "core/horloge.h"
-#include "core/liste_prenom.h"
-#include "core/pays.h"
-#include "core/reglages.h"
-#include "core/texte_1252.h"
+#include "core/base/texte_1252.h"
+#include "core/countries/pays.h"
+#include "core/log/liste_prenom.h"
+#include "core/program/horloge.h"
+#include "core/program/reglages.h"
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"

@@ -1,4 +1,4 @@
-#include "modele_liste_swl.h"
+#include "main/modele_liste_swl.h"
 
 namespace swl {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/fichier_log.h"
+#include "core/log/fichier_log.h"
 
 #include <QAbstractListModel>
 

@@ -1,4 +1,4 @@
-#include "boites_message.h"
+#include "platform/boites_message.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "choix_fichier.h"
+#include "platform/choix_fichier.h"
 
 #include <QFileDialog>
 

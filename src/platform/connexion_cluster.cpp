@@ -1,4 +1,4 @@
-#include "connexion_cluster.h"
+#include "platform/connexion_cluster.h"
 
 namespace swl {
 

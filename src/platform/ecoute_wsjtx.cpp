@@ -1,7 +1,7 @@
-#include "ecoute_wsjtx.h"
+#include "platform/ecoute_wsjtx.h"
 
-#include "core/horloge.h"
-#include "core/recepteur.h"
+#include "core/program/horloge.h"
+#include "core/radio/recepteur.h"
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>

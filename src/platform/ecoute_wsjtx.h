@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/qso_entendus.h"
-#include "core/wsjtx.h"
+#include "core/radio/qso_entendus.h"
+#include "core/radio/wsjtx.h"
 
 #include <QDateTime>
 #include <QObject>

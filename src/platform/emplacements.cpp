@@ -1,4 +1,4 @@
-#include "emplacements.h"
+#include "platform/emplacements.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "horloge_systeme.h"
+#include "platform/horloge_systeme.h"
 
 namespace swl {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/horloge.h"
+#include "core/program/horloge.h"
 
 namespace swl {
 

@@ -1,6 +1,6 @@
-#include "imprimante.h"
+#include "platform/imprimante.h"
 
-#include "core/fichier_texte.h"
+#include "core/base/fichier_texte.h"
 
 #include <QDialog>
 #include <QFile>

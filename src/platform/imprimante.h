@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/resultat.h"
+#include "core/base/resultat.h"
 
 #include <QList>
 #include <QRectF>

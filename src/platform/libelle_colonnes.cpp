@@ -1,4 +1,4 @@
-#include "libelle_colonnes.h"
+#include "platform/libelle_colonnes.h"
 
 #include <QEvent>
 #include <QListView>

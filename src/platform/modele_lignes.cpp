@@ -1,4 +1,4 @@
-#include "modele_lignes.h"
+#include "platform/modele_lignes.h"
 
 namespace swl {
 

@@ -1,4 +1,4 @@
-#include "navigateur_differe.h"
+#include "platform/navigateur_differe.h"
 
 #include <QDir>
 #include <QLabel>

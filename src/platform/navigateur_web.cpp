@@ -1,6 +1,6 @@
-#include "navigateur_web.h"
+#include "platform/navigateur_web.h"
 
-#include "core/cluster.h"
+#include "core/radio/cluster.h"
 
 #include <QTimer>
 #include <QWebEngineLoadingInfo>

@@ -1,4 +1,4 @@
-#include "programme.h"
+#include "platform/programme.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "recepteur.h"
+#include "platform/recepteur.h"
 
 #include <QTcpServer>
 

@@ -1,6 +1,6 @@
-#include "verrou_programme.h"
+#include "platform/verrou_programme.h"
 
-#include "core/fichier_texte.h"
+#include "core/base/fichier_texte.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
-#include "fenetre_qso_entendus.h"
+#include "radio/fenetre_qso_entendus.h"
 
-#include "hote_qso_entendus.h"
-#include "modele_qso_entendus.h"
+#include "radio/hote_qso_entendus.h"
+#include "radio/modele_qso_entendus.h"
 
-#include "core/reglages.h"
-#include "core/texte_1252.h"
+#include "core/base/texte_1252.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/ecoute_wsjtx.h"
 #include "platform/fenetres.h"

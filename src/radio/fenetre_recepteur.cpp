@@ -1,6 +1,6 @@
-#include "fenetre_recepteur.h"
+#include "radio/fenetre_recepteur.h"
 
-#include "core/reglages.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
 #include "platform/recepteur.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/recepteur.h"
+#include "core/radio/recepteur.h"
 #include "platform/services.h"
 
 #include <QProcess>

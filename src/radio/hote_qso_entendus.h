@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/doublons.h"
-#include "core/fiche_qso.h"
+#include "core/log/doublons.h"
+#include "core/log/fiche_qso.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "modele_qso_entendus.h"
+#include "radio/modele_qso_entendus.h"
 
 #include <algorithm>
 

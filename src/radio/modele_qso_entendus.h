@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/doublons.h"
-#include "core/qso_entendus.h"
+#include "core/log/doublons.h"
+#include "core/radio/qso_entendus.h"
 
 #include <QAbstractTableModel>
 

@@ -1,8 +1,8 @@
-#include "fenetre_pays.h"
+#include "station/fenetre_pays.h"
 
-#include "core/pays.h"
-#include "core/reglages.h"
-#include "core/texte_1252.h"
+#include "core/base/texte_1252.h"
+#include "core/countries/pays.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
 #include "platform/fenetres.h"

@@ -1,6 +1,6 @@
-#include "gestion_erreur.h"
+#include "station/gestion_erreur.h"
 
-#include "core/reglages.h"
+#include "core/program/reglages.h"
 #include "platform/fenetres.h"
 #include "platform/programme.h"
 

@@ -1,8 +1,8 @@
-#include "station.h"
+#include "station/station.h"
 
-#include "core/fichier_log.h"
-#include "core/indicatif.h"
-#include "core/reglages.h"
+#include "core/log/fichier_log.h"
+#include "core/log/indicatif.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
 #include "station/hote_station.h"

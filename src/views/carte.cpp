@@ -1,8 +1,8 @@
-#include "carte.h"
+#include "views/carte.h"
 
-#include "core/fiche_qso.h"
-#include "core/fichier_texte.h"
-#include "core/reglages.h"
+#include "core/base/fichier_texte.h"
+#include "core/log/fiche_qso.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/emplacements.h"
 #include "platform/fenetres.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/carte.h"
+#include "core/reports/carte.h"
 #include "platform/services.h"
 
 #include <QWidget>

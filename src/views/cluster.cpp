@@ -1,10 +1,10 @@
-#include "cluster.h"
+#include "views/cluster.h"
 
-#include "core/recepteur.h"
+#include "core/radio/recepteur.h"
 
-#include "core/cluster.h"
-#include "core/reglages.h"
-#include "core/textes_programme.h"
+#include "core/program/reglages.h"
+#include "core/program/textes_programme.h"
+#include "core/radio/cluster.h"
 #include "platform/boites_message.h"
 #include "platform/connexion_cluster.h"
 #include "platform/fenetres.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/adif.h"
+#include "core/exchange/adif.h"
 #include "platform/services.h"
 
 #include <QString>

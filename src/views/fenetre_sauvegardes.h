@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sauvegardes.h"
+#include "core/log/sauvegardes.h"
 #include "platform/services.h"
 
 #include <QWidget>

@@ -1,11 +1,11 @@
-#include "fenetre_statistiques.h"
+#include "views/fenetre_statistiques.h"
 
-#include "graphiques_statistiques.h"
+#include "views/graphiques_statistiques.h"
 
-#include "core/fiche_qso.h"
-#include "core/fichier_texte.h"
-#include "core/pays.h"
-#include "core/texte_1252.h"
+#include "core/base/fichier_texte.h"
+#include "core/base/texte_1252.h"
+#include "core/countries/pays.h"
+#include "core/log/fiche_qso.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
 #include "platform/fenetres.h"

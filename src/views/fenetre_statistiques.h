@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/fichier_log.h"
-#include "core/statistiques.h"
+#include "core/log/fichier_log.h"
+#include "core/reports/statistiques.h"
 #include "platform/services.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/statistiques.h"
+#include "core/reports/statistiques.h"
 
 #include <QString>
 

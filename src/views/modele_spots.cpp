@@ -1,4 +1,4 @@
-#include "modele_spots.h"
+#include "views/modele_spots.h"
 
 namespace swl {
 

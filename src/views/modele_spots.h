@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/cluster.h"
+#include "core/radio/cluster.h"
 
 #include <QAbstractTableModel>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "recherche_indicatif.h"
+#include "views/recherche_indicatif.h"
 
-#include "core/fiche_qso.h"
-#include "core/fichier_log.h"
+#include "core/log/fiche_qso.h"
+#include "core/log/fichier_log.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
 #include "platform/libelle_colonnes.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/recherche.h"
+#include "core/reports/recherche.h"
 #include "platform/services.h"
 
 #include <QWidget>

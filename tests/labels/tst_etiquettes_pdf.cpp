@@ -1,6 +1,6 @@
 // The label sheets as they come out: a real PDF file, read back word by word with pdftotext.
-#include "core/etiquettes.h"
-#include "core/fiche_qso.h"
+#include "core/log/fiche_qso.h"
+#include "core/reports/etiquettes.h"
 #include "labels/select_qso.h"
 #include "platform/imprimante.h"
 #include "support/doubles.h"

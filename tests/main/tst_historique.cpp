@@ -1,6 +1,6 @@
 // Taking changes of the log back from the main window, from the keyboard and the menu.
-#include "core/fiche_qso.h"
-#include "core/texte_1252.h"
+#include "core/base/texte_1252.h"
+#include "core/log/fiche_qso.h"
 #include "main/modele_liste_swl.h"
 #include "support/fichiers_test.h"
 #include "support/scene_main.h"

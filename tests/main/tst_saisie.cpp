@@ -1,5 +1,5 @@
-#include "core/fiche_qso.h"
-#include "core/reglages.h"
+#include "core/log/fiche_qso.h"
+#include "core/program/reglages.h"
 #include "main/main.h"
 #include "main/modele_liste_swl.h"
 #include "platform/fenetres.h"

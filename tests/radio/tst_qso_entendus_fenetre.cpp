@@ -1,8 +1,8 @@
 // The QSOs heard in FT8/FT4 seen from the windows: datagrams sent to the listening port as
 // WSJT-X sends them, the table forming, a QSO taken into the entry form and saved, the
 // complete QSOs written to the log, a port already taken, a silent program.
-#include "core/reglages.h"
-#include "core/wsjtx.h"
+#include "core/program/reglages.h"
+#include "core/radio/wsjtx.h"
 #include "main/main.h"
 #include "platform/ecoute_wsjtx.h"
 #include "radio/fenetre_qso_entendus.h"

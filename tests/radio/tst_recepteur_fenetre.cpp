@@ -1,6 +1,6 @@
 // The receiver seen from the windows, against Hamlib's dummy receiver: the frequency beside the
 // clock, the band and mode of a new QSO following it, edits left alone, the receiver window.
-#include "core/reglages.h"
+#include "core/program/reglages.h"
 #include "main/main.h"
 #include "platform/recepteur.h"
 #include "radio/fenetre_recepteur.h"

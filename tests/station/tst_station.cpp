@@ -1,4 +1,4 @@
-#include "core/reglages.h"
+#include "core/program/reglages.h"
 #include "main/main.h"
 #include "main/modele_liste_swl.h"
 #include "platform/fenetres.h"

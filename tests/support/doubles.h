@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/horloge.h"
-#include "core/reglages.h"
+#include "core/program/horloge.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
 #include "platform/imprimante.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/acces_fichiers.h"
+#include "core/base/acces_fichiers.h"
 
 #include <QByteArray>
 #include <QMap>

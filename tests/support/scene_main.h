@@ -2,7 +2,7 @@
 
 // The main window driven as a person does, for the tests of the entry form and of the
 // history of changes.
-#include "core/reglages.h"
+#include "core/program/reglages.h"
 #include "main/main.h"
 #include "support/doubles.h"
 

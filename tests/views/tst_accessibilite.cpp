@@ -1,6 +1,6 @@
 // Every control a user reaches says what it is to a screen reader.
-#include "core/pays.h"
-#include "core/reglages.h"
+#include "core/countries/pays.h"
+#include "core/program/reglages.h"
 #include "labels/select_qso.h"
 #include "main/main.h"
 #include "platform/connexion_cluster.h"

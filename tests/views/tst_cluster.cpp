@@ -1,5 +1,5 @@
-#include "core/fiche_qso.h"
-#include "core/reglages.h"
+#include "core/log/fiche_qso.h"
+#include "core/program/reglages.h"
 #include "platform/connexion_cluster.h"
 #include "support/doubles.h"
 #include "views/cluster.h"

@@ -1,8 +1,8 @@
 // Countries and statistics seen from the windows: the country beside each callsign as it is
 // typed, the statistics window's tables and filters following the log, the chart as PNG and
 // the tables as CSV, the country file window.
-#include "core/pays.h"
-#include "core/reglages.h"
+#include "core/countries/pays.h"
+#include "core/program/reglages.h"
 #include "main/main.h"
 #include "station/fenetre_pays.h"
 #include "support/doubles.h"

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Writes src/core/entites_dxcc.cpp: ADIF's entity number of each primary prefix of the country
+"""Writes src/core/countries/entites_dxcc.cpp: ADIF's entity number of each primary prefix of the country
 file, from the CSV form of the same file (Debian's hamradio-files: cty.csv), whose third column
 is that number. Run again when a new entity appears:
-    tools/pays/genere_dxcc.py /usr/share/hamradio-files/cty.csv > src/core/entites_dxcc.cpp
+    tools/pays/genere_dxcc.py /usr/share/hamradio-files/cty.csv > src/core/countries/entites_dxcc.cpp
 """
 import csv
 import sys
@@ -14,7 +14,7 @@ with open(sys.argv[1], newline='', encoding='ascii') as f:
             lignes.append((champs[0].strip(), int(champs[2]), champs[1].strip()))
 lignes.sort()
 print('// Written by tools/pays/genere_dxcc.py from the CSV form of the country file: do not edit.')
-print('#include "pays.h"')
+print('#include "core/countries/pays.h"')
 print()
 print('#include <algorithm>')
 print('#include <iterator>')
