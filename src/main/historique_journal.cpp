@@ -1,3 +1,4 @@
+// The history of the log's changes: undo and redo.
 #include "main/historique_journal.h"
 
 #include "platform/boites_message.h"

@@ -1,3 +1,4 @@
+// The history of the log's changes: undo and redo.
 #pragma once
 
 #include "core/log/fichier_log.h"

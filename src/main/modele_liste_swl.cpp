@@ -1,3 +1,4 @@
+// The log list's model.
 #include "main/modele_liste_swl.h"
 
 namespace swl {

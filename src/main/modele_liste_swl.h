@@ -1,3 +1,4 @@
+// The log list's model.
 #pragma once
 
 #include "core/log/fichier_log.h"

@@ -1,0 +1,83 @@
+// The windows the main window opens beside it, each at most once.
+#include "main/main.h"
+
+#include "main/formulaire_saisie.h"
+#include "main/modele_liste_swl.h"
+#include "platform/fenetres.h"
+#include "platform/recepteur.h"
+#include "radio/fenetre_qso_entendus.h"
+#include "radio/fenetre_recepteur.h"
+#include "station/fenetre_pays.h"
+#include "station/station.h"
+#include "views/cluster.h"
+#include "views/fenetre_statistiques.h"
+#include "views/recherche_indicatif.h"
+
+namespace swl {
+
+void Main::Montre_Station() {
+    Montre_Fenetre(station_, [this] { return new Station(services_, *this, this); });
+}
+
+void Main::Montre_Cluster() {
+    Montre_Fenetre(cluster_, [this] {
+        return new Cluster(
+            services_, [this] { return indicatif_station_; }, *this, this);
+    });
+}
+
+void Main::Montre_Recherche() {
+    Montre_Fenetre(recherche_, [this] { return new Recherche_Indicatif(services_, *this, this); });
+}
+
+bool Main::Accorde_Recepteur(double khz) {
+    return services_.recepteur && services_.recepteur->Accorde(qRound64(khz * 1000.0));
+}
+
+void Main::Mnu_Recepteur_Click() {
+    if (!services_.recepteur) {
+        return;
+    }
+    Montre_Fenetre(fenetre_recepteur_,
+                   [this] { return new Fenetre_Recepteur(services_, *services_.recepteur, this); });
+}
+
+void Main::Mnu_QSO_FT8_Click() {
+    if (!services_.ecoute_wsjtx) {
+        return;
+    }
+    Montre_Fenetre(qso_entendus_, [this] {
+        auto* f = new Fenetre_QSO_Entendus(services_, *services_.ecoute_wsjtx, *this, this);
+        connect(this, &Main::Journal_Recharge, f, &Fenetre_QSO_Entendus::Journal_Change);
+        return f;
+    });
+}
+
+void Main::Mnu_Statistiques_Click() {
+    Montre_Fenetre(statistiques_, [this] {
+        auto* f = new Fenetre_Statistiques(
+            services_, [this]() -> const Lignes_Log& { return modele_->Lignes(); }, this);
+        connect(this, &Main::Journal_Recharge, f, &Fenetre_Statistiques::Journal_Change);
+        return f;
+    });
+}
+
+void Main::Mnu_Fichier_Pays_Click() {
+    if (!services_.pays) {
+        return;
+    }
+    Montre_Fenetre(fenetre_pays_, [this] {
+        return new Fenetre_Pays(
+            services_, *services_.pays,
+            [this] {
+                // Another file: the countries shown follow it.
+                Frame3->Actualise_Pays();
+                if (statistiques_) {
+                    statistiques_->Journal_Change();
+                }
+            },
+            this);
+    });
+}
+
+} // namespace swl

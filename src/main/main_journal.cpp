@@ -1,0 +1,116 @@
+// The main window's changes of the log from files, the day's backup and the steps taken back.
+#include "main/main.h"
+
+#include "core/exchange/adif.h"
+#include "core/log/sauvegardes.h"
+#include "core/program/horloge.h"
+#include "core/program/reglages.h"
+#include "main/formulaire_saisie.h"
+#include "main/modele_liste_swl.h"
+#include "platform/boites_message.h"
+#include "platform/fenetres.h"
+#include "views/echange_journal.h"
+#include "views/fenetre_sauvegardes.h"
+
+#include <QListView>
+
+namespace swl {
+
+using namespace Qt::Literals::StringLiterals;
+
+void Main::Ajoute_Etape(const QString& nom, Trace_Journal trace) {
+    historique_->Ajoute(nom, std::move(trace));
+}
+
+void Main::Recharge_Et_Selectionne(int index) {
+    if (!Charge_Log()) {
+        return;
+    }
+    Init_Saisie();
+    Selectionne_Ligne(qMin(index, modele_->Nombre() - 1));
+    Liste_SWL->setFocus();
+}
+
+void Main::Mnu_Importer_Click() {
+    if (indicatif_station_ == Aucune_Station) {
+        services_.messages.Message(Message_Indicatif_Station_Absent());
+        return;
+    }
+    // The list is read again after the import: a QSO being typed would be lost.
+    if (!Frame3->Saisie_Au_Repos() || !Frame3->Indicatif_A().isEmpty()) {
+        services_.messages.Message(
+            u"Enregistrez ou annulez le QSO en cours de saisie avant d'importer un journal."_s);
+        return;
+    }
+    // The day's copy, then the copy before the import, once a file is chosen and read.
+    const auto avant_import = [this] {
+        Avant_Changement();
+        Sauvegarde_Impossible(
+            Sauvegardes(services_.repertoire, indicatif_station_)
+                .Copie_Avant(Sauvegardes::Sorte::Avant_Import, services_.horloge.Maintenant_Local()));
+    };
+    Bilan_Import bilan = Echange_Journal(services_, this).Importe(indicatif_station_, avant_import);
+    if (bilan.ajoutes > 0 && Charge_Log()) {
+        historique_->Ajoute(Nom_Etape_Import(bilan.ajoutes), std::move(bilan.trace));
+        Selectionne_Derniere_Ligne();
+        Init_Saisie();
+    }
+}
+
+std::optional<Bilan_Ajout> Main::Enregistre_QSO_Entendus(const QList<QByteArray>& lignes) {
+    if (indicatif_station_ == Aucune_Station) {
+        services_.messages.Message(Message_Indicatif_Station_Absent());
+        return std::nullopt;
+    }
+    // The list is read again after the merge: a QSO being typed would be lost.
+    if (Saisie_En_Cours()) {
+        services_.messages.Message(u"Enregistrez ou annulez le QSO en cours de saisie avant d'enregistrer "
+                                   u"les QSO entendus."_s);
+        return std::nullopt;
+    }
+    Avant_Changement();
+    Bilan_Ajout bilan = Ajoute_Sans_Doublon(Log(), lignes);
+    if (bilan.ajoutes > 0 && Charge_Log()) {
+        historique_->Ajoute(Nom_Etape_QSO_Entendus(bilan.ajoutes), std::move(bilan.trace));
+        Selectionne_Derniere_Ligne();
+        Init_Saisie();
+    }
+    return bilan;
+}
+
+void Main::Avant_Changement() {
+    if (indicatif_station_ != Aucune_Station) {
+        Sauvegarde_Impossible(Sauvegardes(services_.repertoire, indicatif_station_)
+                                  .Copie_Du_Jour(services_.horloge.Maintenant_Local().date()));
+    }
+}
+
+void Main::Sauvegarde_Impossible(const Resultat& r) {
+    if (r || sauvegarde_impossible_dite_) {
+        return;
+    }
+    sauvegarde_impossible_dite_ = true;
+    services_.messages.Message(
+        u"Aucune sauvegarde du journal n'a pu être faite : "_s + r.message +
+        u"\r\nLes changements sont bien enregistrés dans le journal ; ce message ne sera "
+        u"plus montré jusqu'à la fermeture du programme."_s);
+}
+
+void Main::Mnu_Sauvegardes_Click() {
+    if (indicatif_station_ == Aucune_Station) {
+        services_.messages.Message(Message_Indicatif_Station_Absent());
+        return;
+    }
+    Montre_Fenetre(sauvegardes_, [this] {
+        return new Fenetre_Sauvegardes(
+            services_, indicatif_station_,
+            [this](const QString& nom, Trace_Journal trace) {
+                const int ligne = trace.ligne_apres;
+                historique_->Ajoute(nom, std::move(trace));
+                Recharge_Et_Selectionne(ligne);
+            },
+            [this] { return Saisie_En_Cours(); }, this);
+    });
+}
+
+} // namespace swl
