@@ -3,6 +3,7 @@
 #include "core/base/texte_1252.h"
 #include "core/countries/departements.h"
 #include "core/exchange/adif.h"
+#include "core/log/colonnes_log.h"
 #include "core/log/fiche_qso.h"
 
 #include <QHash>
@@ -15,49 +16,6 @@ namespace swl {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// The columns of a log line (1-based, as the file holds them).
-QByteArrayView Colonne(QByteArrayView l, qsizetype debut, qsizetype largeur) {
-    if (l.size() < debut) {
-        return {};
-    }
-    return l.sliced(debut - 1, std::min(largeur, l.size() - debut + 1)).trimmed();
-}
-
-int Deux_Chiffres(QByteArrayView v, qsizetype i) {
-    const char a = v[i];
-    const char b = v[i + 1];
-    return a >= '0' && a <= '9' && b >= '0' && b <= '9' ? (a - '0') * 10 + (b - '0') : -1;
-}
-
-// The department of a log code, as the map numbers them ("01" to "95" but 20, "2a" 96, "2b"
-// 97), or -1.
-int Departement(QByteArrayView v) {
-    if (v.size() != 2) {
-        return -1;
-    }
-    if (v[0] == '2' && (v[1] == 'a' || v[1] == 'A' || v[1] == 'b' || v[1] == 'B')) {
-        return v[1] == 'a' || v[1] == 'A' ? 96 : 97;
-    }
-    const int n = Deux_Chiffres(v, 0);
-    return n >= 1 && n <= 95 && n != 20 ? n : -1;
-}
-
-QString Code_Departement(int n) {
-    return n == 96 ? u"2a"_s : n == 97 ? u"2b"_s : (n < 10 ? u"0"_s : QString()) + QString::number(n);
-}
-
-// A callsign of the log as a key, without an allocation.
-struct Cle_Indicatif {
-    std::array<char, 12> octets{};
-    explicit Cle_Indicatif(QByteArrayView v) {
-        std::copy(v.begin(), v.begin() + std::min<qsizetype>(v.size(), 12), octets.begin());
-    }
-    friend bool operator==(const Cle_Indicatif& x, const Cle_Indicatif& y) { return x.octets == y.octets; }
-    friend size_t qHash(const Cle_Indicatif& c, size_t graine = 0) {
-        return qHashBits(c.octets.data(), c.octets.size(), graine);
-    }
-};
 
 struct Station_Connue {
     int entite = -1;    // the entity that counts for DXCC, -1: no country
@@ -105,10 +63,10 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
 
     for (int i = 0; i < log.Nombre(); ++i) {
         const QByteArrayView l = log.Octets(i);
-        const QByteArrayView date = Colonne(l, 48, 8);
-        const QByteArrayView heure = Colonne(l, 57, 5);
-        const QByteArrayView bande = Colonne(l, 67, 7);
-        const QByteArrayView mode = Colonne(l, 63, 3);
+        const QByteArrayView date = Colonne_Log(l, 48, 8);
+        const QByteArrayView heure = Colonne_Log(l, 57, 5);
+        const QByteArrayView bande = Colonne_Log(l, 67, 7);
+        const QByteArrayView mode = Colonne_Log(l, 63, 3);
         const int jour = date.size() == 8 ? Deux_Chiffres(date, 0) : -1;
         const int mois = date.size() == 8 ? Deux_Chiffres(date, 3) : -1;
         const int an = date.size() == 8 ? Deux_Chiffres(date, 6) : -1;
@@ -141,8 +99,8 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
         int departements_du_qso[2] = {-1, -1};
         int n = 0;
         for (const bool prise : {a, b}) {
-            const QByteArrayView indicatif = n == 0 ? Colonne(l, 1, 12) : Colonne(l, 14, 12);
-            const int dpt = Departement(n == 0 ? Colonne(l, 27, 2) : Colonne(l, 29, 2));
+            const QByteArrayView indicatif = n == 0 ? Colonne_Log(l, 1, 12) : Colonne_Log(l, 14, 12);
+            const int dpt = Numero_Departement(n == 0 ? Colonne_Log(l, 27, 2) : Colonne_Log(l, 29, 2));
             const int k = n++;
             if (!prise || indicatif.isEmpty()) {
                 continue;

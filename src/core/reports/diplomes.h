@@ -1,0 +1,124 @@
+#pragma once
+
+// The awards a listener chases, counted from the log: the REF's DDFM (French departments),
+// the ISWL's country award (100 countries, then every 25; "5 bandes") and WAC (six continents).
+#include "core/countries/pays.h"
+#include "core/log/fichier_log.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace swl {
+
+enum class Diplome { DDFM, Pays, WAC };
+
+// Mode groups, for the endorsements: CW; phone (SSB, LSB, USB, AM, FM); every other mode.
+enum class Groupe_Mode { CW, Phonie, Autres };
+inline constexpr int Nombre_Groupes_Mode = 3;
+Groupe_Mode Groupe_De_Mode(QStringView mode);
+QString Nom_Groupe_Mode(Groupe_Mode groupe); // "CW", "phonie", "autres modes"
+
+// The logbook's bands by their index in Liste_Bandes(); 27 Mhz (CB) is no amateur band and
+// never counts.
+inline constexpr int Nombre_Bandes_Diplome = 13;
+inline constexpr int Bande_CB = 8;
+// From 50 MHz on, VHF/UHF; below, HF.
+bool Bande_VHF(int bande);
+
+// Why a QSO does not count (or that it does).
+enum class Raison : quint8 {
+    Compte,
+    Bande_CB,            // 27 Mhz
+    Sans_Departement,    // DDFM: no department
+    Departement_Inconnu, // DDFM: not one of the 96 (20, 00, 97, X1…)
+    Avant_1957,          // DDFM: before 30/06/1957
+    WARC_Avant_1982,     // DDFM: 10, 18 or 24 MHz before 01/01/1982
+    Dix_Mhz_Hors_CW,     // DDFM: 10 MHz in another mode than CW
+    Sans_Pays,           // countries, WAC: a callsign the country file does not know
+    Sans_Fichier_Pays,   // countries, WAC: no country file
+    Hors_Continents,     // WAC: an entity of no continent of the six (Antarctica)
+};
+// "10 MHz : CW seulement", "avant le 30/06/1957"… for a QSO on `bande` (the log's caption).
+QString Texte_Raison(Raison raison, const QString& bande, const QString& departement = {});
+
+// What a listener's awards allow, kept in the common section of the settings.
+struct Reglage_Diplomes {
+    bool station_b = false; // whether station B of a heard QSO counts too
+    bool en_france = true;  // DDFM thresholds of a French applicant (50 HF, 30 VHF) or not (40, 20)
+};
+
+struct QSO_Refuse {
+    int ligne = 0; // index in the log
+    Raison raison = Raison::Compte;
+    char station = 'A';
+};
+
+// One department, country or continent: per band, the mode groups heard and confirmed, and
+// the QSOs that count for it and those that do not.
+struct Element_Diplome {
+    QString code; // "01", "2a"; a country's prefix "DL"; a continent "EU"
+    QString nom;  // "Ain", "Fed. Rep. of Germany", "Europe"
+    std::array<quint8, Nombre_Bandes_Diplome> entendu{};  // bit per mode group
+    std::array<quint8, Nombre_Bandes_Diplome> confirme{}; // bit per mode group
+    QList<int> comptent;                                  // lines, in the log's order
+    QList<QSO_Refuse> refuses;
+};
+
+struct Compte_Diplome {
+    Diplome diplome = Diplome::DDFM;
+    QList<Element_Diplome> elements; // in the award's order
+    QList<QSO_Refuse> sans_element;  // QSOs that count for no element, with the reason
+};
+
+struct Comptes_Diplomes {
+    Compte_Diplome ddfm;
+    Compte_Diplome pays;
+    Compte_Diplome wac;
+    int lignes_illisibles = 0; // date, time or band unreadable: never counted
+    const Compte_Diplome& De(Diplome d) const {
+        return d == Diplome::DDFM ? ddfm : d == Diplome::Pays ? pays : wac;
+    }
+};
+
+// Every award counted in one pass over the log; countries from `pays` (none: every country
+// unknown).
+Comptes_Diplomes Compte_Diplomes(const Lignes_Log& log, const Fichier_Pays* pays, const Reglage_Diplomes& r);
+
+// Which part of the awards is looked at: all bands, HF, VHF/UHF or one band; all modes or one
+// group.
+struct Filtre_Diplome {
+    enum class Portee { Toutes, HF, VHF, Bande };
+    Portee portee = Portee::HF;
+    int bande = 0;   // with Portee::Bande
+    int groupe = -1; // a Groupe_Mode, -1: all
+    bool Contient(int bande) const;
+    bool operator==(const Filtre_Diplome&) const = default;
+};
+
+enum class Etat_Case { Manquant, Entendu, Confirme };
+Etat_Case Etat_Element(const Element_Diplome& e, const Filtre_Diplome& f);
+// One band of an element, under the filter's mode group.
+Etat_Case Etat_Bande(const Element_Diplome& e, int bande, int groupe);
+QString Texte_Etat(Etat_Case etat); // "confirmé", "entendu", "manquant"
+
+struct Totaux_Diplome {
+    int entendus = 0; // elements heard (confirmed ones included)
+    int confirmes = 0;
+    int total = 0; // elements of the award
+};
+Totaux_Diplome Totaux(const Compte_Diplome& c, const Filtre_Diplome& f);
+
+// "DDFM — 43 départements entendus, 21 confirmés sur 96 ; encore 29 confirmés pour le
+// diplôme (50 en HF)", and the next threshold once the award is won.
+QString Texte_Avancement(const Compte_Diplome& c, const Filtre_Diplome& f, const Reglage_Diplomes& r);
+// Countries only: "5 bandes : 3.5 Mhz 12, 7.0 Mhz 45, 14 Mhz 98, 21 Mhz 33, 28 Mhz 20 confirmés
+// (100 sur chacune)".
+QString Texte_Cinq_Bandes(const Compte_Diplome& c, int groupe);
+
+// Whether a line counts under the filter (its band and mode group).
+bool Ligne_Dans_Filtre(QByteArrayView ligne, const Filtre_Diplome& f);
+
+} // namespace swl
