@@ -24,6 +24,11 @@ inline const QString Indicatif = QStringLiteral("F1ABC");
 // "F<i%10>ABC<i%997>", department 10 + i%80, on 7.0 Mhz, every third confirmed.
 QString Ligne(int i);
 
+// A callsign of a busy log: many entities, some compound.
+QString Indicatif_Varie(int n);
+// 99,999 QSOs over 20 years, every band and mode, some 20,000 stations.
+QByteArray Journal_Varie();
+
 // A program directory with a log of `n` lines.
 struct Log_Test {
     QTemporaryDir dossier;

@@ -23,46 +23,6 @@ namespace {
 using namespace swl;
 using namespace Qt::Literals::StringLiterals;
 
-// A callsign of a busy log: many entities, some compound.
-QString Indicatif(int n) {
-    static const QStringList prefixes = {u"F"_s,  u"DL"_s,  u"G"_s,   u"EA8"_s, u"K"_s,  u"JA"_s, u"VK"_s,
-                                         u"PY"_s, u"I"_s,   u"ON"_s,  u"OH"_s,  u"SP"_s, u"UA"_s, u"LU"_s,
-                                         u"ZS"_s, u"KH6"_s, u"VP8"_s, u"TK"_s,  u"FG"_s, u"W"_s};
-    QString c = prefixes[n % prefixes.size()] + QString::number(n / 20 % 10);
-    for (int k = n / 200, i = 0; i < 3; ++i, k /= 26) {
-        c += QChar(u'A' + k % 26);
-    }
-    if (n % 17 == 0) {
-        c += u"/P"_s;
-    } else if (n % 29 == 0) {
-        c = u"EA8/"_s + c;
-    }
-    return c;
-}
-
-// 99,999 QSOs over 20 years, every band and mode, some 20,000 stations.
-QByteArray Journal_Varie() {
-    QByteArray octets;
-    const QStringList& bandes = Liste_Bandes();
-    const QStringList modes = {u"SSB"_s, u"CW"_s, u"FT8"_s, u"FM"_s, u"DIG"_s};
-    for (int i = 0; i < Numero_Maximal; ++i) {
-        Fiche_QSO f;
-        f.Indicatif_A = Indicatif(i * 7 % 20011);
-        f.Indicatif_B = Indicatif(i * 13 % 19997);
-        f.Dpt_A = f.Indicatif_A.startsWith(u'F') ? QString::number(10 + i % 80) : QString();
-        f.RST_A = u"59"_s;
-        f.RST_B = u"57"_s;
-        const QDateTime t = QDateTime(QDate(2006, 1, 1), QTime(0, 0), Qt::UTC).addSecs(qint64(i) * 6311);
-        f.Date = t.toString(u"dd/MM/yy"_s);
-        f.Heure = t.toString(u"HH:mm"_s);
-        f.Mode = modes[i % modes.size()];
-        f.Bande = bandes[i % bandes.size()];
-        f.QSL = i % 3 == 0;
-        octets += Encode_1252(Forme_Ligne_Log(f)) + "\r\n";
-    }
-    return octets;
-}
-
 void Lecture_Du_Fichier_Des_Pays(benchmark::State& etat) {
     qsizetype entites = 0;
     for (auto _ : etat) {
@@ -76,7 +36,7 @@ BENCHMARK(Lecture_Du_Fichier_Des_Pays)->Unit(benchmark::kMillisecond);
 // Stations A and B of every line of a full log, each resolved.
 void Pays_De_Tout_Le_Journal(benchmark::State& etat) {
     const Lecture_Pays l = Lit_Fichier_Pays(Chemin_Pays_Debian);
-    const Lignes_Log log(Journal_Varie());
+    const Lignes_Log log(bench::Journal_Varie());
     QStringList indicatifs;
     for (int i = 0; i < log.Nombre(); ++i) {
         indicatifs << Piece(log.Ligne_Log(i), 1, 12).trimmed().toString()
@@ -103,7 +63,7 @@ void Ouverture_Des_Statistiques(benchmark::State& etat) {
     Base_Pays pays;
     pays.Charge(Chemin_Pays_Debian);
     s.services->pays = &pays;
-    const Lignes_Log log(Journal_Varie());
+    const Lignes_Log log(bench::Journal_Varie());
     for (auto _ : etat) {
         Fenetre_Statistiques f(*s.services, [&log]() -> const Lignes_Log& { return log; });
         f.show();

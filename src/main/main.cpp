@@ -163,6 +163,7 @@ void Main::Construit_Menus() {
     Mnu_Liste_QSO = article(Mnu_Afficher, u"Mnu_Liste_QSO"_s, u"la liste des QSO"_s);
     Mnu_QSO_FT8 = article(Mnu_Afficher, u"Mnu_QSO_FT8"_s, u"les QSO entendus en FT8/FT4"_s);
     Mnu_Statistiques = article(Mnu_Afficher, u"Mnu_Statistiques"_s, u"Statistiques"_s);
+    Mnu_Diplomes = article(Mnu_Afficher, u"Mnu_Diplomes"_s, u"Diplômes"_s);
     Mnu_Carte = menu(u"Mnu_Carte"_s, u"Carte"_s);
     Mnu_Carte_HB = article(Mnu_Carte, u"Mnu_Carte_HB"_s, u"des départements entendus"_s);
     Mnu_Print_QSL = Nomme(barre->addAction(u"Impression etiquettes QSL"_s), u"Mnu_Print_QSL"_s);
@@ -193,6 +194,7 @@ void Main::Construit_Menus() {
     });
     connect(Mnu_QSO_FT8, &QAction::triggered, this, &Main::Mnu_QSO_FT8_Click);
     connect(Mnu_Statistiques, &QAction::triggered, this, &Main::Mnu_Statistiques_Click);
+    connect(Mnu_Diplomes, &QAction::triggered, this, &Main::Mnu_Diplomes_Click);
     connect(Mnu_Fichier_Pays, &QAction::triggered, this, &Main::Mnu_Fichier_Pays_Click);
     connect(Mnu_Print_QSL, &QAction::triggered, this, [this] {
         Montre_Fenetre(select_qso_, [this] {

@@ -39,6 +39,7 @@ class Fenetre_Recepteur;
 class Fenetre_QSO_Entendus;
 class Fenetre_Statistiques;
 class Fenetre_Pays;
+class Fenetre_Diplomes;
 class Formulaire_Saisie;
 
 // The main window: the menus, the log list, the station and the windows it opens; the entry
@@ -113,6 +114,7 @@ private:
     void Mnu_Recepteur_Click();
     void Mnu_QSO_FT8_Click();
     void Mnu_Statistiques_Click();
+    void Mnu_Diplomes_Click();
     void Mnu_Fichier_Pays_Click();
     // Says once a run that no backup could be made.
     void Sauvegarde_Impossible(const Resultat& r);
@@ -130,6 +132,7 @@ private:
     QPointer<Fenetre_QSO_Entendus> qso_entendus_;
     QPointer<Fenetre_Statistiques> statistiques_;
     QPointer<Fenetre_Pays> fenetre_pays_;
+    QPointer<Fenetre_Diplomes> diplomes_;
     bool sauvegarde_impossible_dite_ = false;
     Modele_Liste_SWL* modele_;
     Historique_Journal* historique_;
@@ -158,6 +161,7 @@ private:
     QAction* Mnu_Liste_QSO;
     QAction* Mnu_QSO_FT8;
     QAction* Mnu_Statistiques;
+    QAction* Mnu_Diplomes;
     QAction* Mnu_Fichier_Pays;
     QMenu* Mnu_Carte;
     QAction* Mnu_Carte_HB;

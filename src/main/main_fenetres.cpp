@@ -10,6 +10,7 @@
 #include "station/fenetre_pays.h"
 #include "station/station.h"
 #include "views/cluster.h"
+#include "views/fenetre_diplomes.h"
 #include "views/fenetre_statistiques.h"
 #include "views/recherche_indicatif.h"
 
@@ -62,6 +63,16 @@ void Main::Mnu_Statistiques_Click() {
     });
 }
 
+void Main::Mnu_Diplomes_Click() {
+    Montre_Fenetre(diplomes_, [this] {
+        auto* f = new Fenetre_Diplomes(
+            services_, [this]() -> const Lignes_Log& { return modele_->Lignes(); },
+            [this] { return indicatif_station_; }, this);
+        connect(this, &Main::Journal_Recharge, f, &Fenetre_Diplomes::Journal_Change);
+        return f;
+    });
+}
+
 void Main::Mnu_Fichier_Pays_Click() {
     if (!services_.pays) {
         return;
@@ -74,6 +85,9 @@ void Main::Mnu_Fichier_Pays_Click() {
                 Frame3->Actualise_Pays();
                 if (statistiques_) {
                     statistiques_->Journal_Change();
+                }
+                if (diplomes_) {
+                    diplomes_->Journal_Change();
                 }
             },
             this);

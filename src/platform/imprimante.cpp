@@ -225,12 +225,11 @@ bool Imprimante_Qt::Apercu(QWidget* parent, const Travail& travail, const QList<
     return fenetre.exec() == QDialog::Accepted;
 }
 
-Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail) {
+Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail, const Textes_Pdf& textes) {
     const QFileInfo cible(fichier);
     const QString nom = cible.fileName();
-    const auto rien = [&nom](const QString& raison) {
-        return Resultat::Echec(u"Les étiquettes n'ont pas été enregistrées dans le fichier « "_s + nom +
-                               u" ».\r\n"_s + raison);
+    const auto rien = [&nom, &textes](const QString& raison) {
+        return Resultat::Echec(textes.echec + u" dans le fichier « "_s + nom + u" ».\r\n"_s + raison);
     };
     // The PDF is made aside, then written as every file of the program is: a temporary beside
     // the real name, flushed, renamed over it. A failure leaves an earlier file of that name whole.
@@ -238,7 +237,7 @@ Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail)
     if (!brouillon.isValid()) {
         return rien(u"Le dossier temporaire du système ne peut pas être utilisé."_s);
     }
-    const QString fait = brouillon.filePath(u"etiquettes.pdf"_s);
+    const QString fait = brouillon.filePath(u"document.pdf"_s);
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(fait);
@@ -247,7 +246,7 @@ Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail)
     Imprimante_Qt session(&pdf);
     travail(session);
     if (session.etat_->travail.isEmpty()) {
-        return Resultat::Echec(u"Aucune étiquette à enregistrer : le fichier n'a pas été écrit."_s);
+        return Resultat::Echec(textes.vide);
     }
     const bool dessine = session.etat_->Imprime(session.etat_->travail);
     QFile lu(fait);

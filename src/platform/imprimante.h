@@ -14,6 +14,13 @@ class QWidget;
 
 namespace swl {
 
+// What a PDF that could not be written says: "<echec> dans le fichier « x ».\r\n<reason>",
+// and `vide` when the job printed nothing.
+struct Textes_Pdf {
+    QString echec = QStringLiteral("Les étiquettes n'ont pas été enregistrées");
+    QString vide = QStringLiteral("Aucune étiquette à enregistrer : le fichier n'a pas été écrit.");
+};
+
 // The printer as the program drives it: a current font, lines printed one under the other
 // from the left margin (a new page starts by itself when one is full) or texts placed on the
 // sheet, documents ended or cancelled, and the printer-choice dialog.
@@ -46,7 +53,8 @@ public:
     // from the preview to print it.
     virtual bool Apercu(QWidget* parent, const Travail& travail, const QList<QRectF>& contours_mm) = 0;
     // Writes the job into a PDF file, one page per document, A4 at true size.
-    virtual Resultat Vers_Pdf(const QString& fichier, const Travail& travail) = 0;
+    virtual Resultat Vers_Pdf(const QString& fichier, const Travail& travail,
+                              const Textes_Pdf& textes = {}) = 0;
 };
 
 // On QPrinter, A4 unless the user chooses otherwise. When the output is a PDF file, every
@@ -72,7 +80,7 @@ public:
     void Annule_Document() override;
     bool Choix_Imprimante(QWidget* parent) override;
     bool Apercu(QWidget* parent, const Travail& travail, const QList<QRectF>& contours_mm) override;
-    Resultat Vers_Pdf(const QString& fichier, const Travail& travail) override;
+    Resultat Vers_Pdf(const QString& fichier, const Travail& travail, const Textes_Pdf& textes = {}) override;
 
 private:
     // Keeps the documents of a job and paints them all at once on `imprimante` (a preview's

@@ -1,14 +1,14 @@
 #include "views/carte.h"
 
+#include "views/fond_carte.h"
+
 #include "core/base/fichier_texte.h"
 #include "core/log/fiche_qso.h"
 #include "core/program/reglages.h"
 #include "platform/boites_message.h"
-#include "platform/emplacements.h"
 #include "platform/fenetres.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,12 +30,6 @@ QLabel* Etiquette(const QString& nom, const QString& texte, QWidget* parent) {
     return l;
 }
 
-void Colore_Case(QLabel* c, const QColor& couleur) {
-    QPalette p = c->palette();
-    p.setColor(QPalette::Window, couleur);
-    c->setPalette(p);
-}
-
 // A small coloured square beside a legend text.
 QLabel* Pastille(const QColor& couleur, QWidget* parent) {
     auto* p = new QLabel(parent);
@@ -53,50 +47,9 @@ Carte::Carte(const Services& services, std::function<QString()> indicatif, QWidg
     setObjectName(u"Carte"_s);
     setWindowTitle(u"Carte des départements entendus"_s);
 
-    Picture1 = Etiquette(u"Picture1"_s, {}, this);
-    Picture1->setAccessibleName(u"Carte des départements"_s);
-    // The picture and the marker table lie beside the installed program.
-    const QStringList dossiers =
-        services_.ressources.isEmpty() ? Dossiers_Ressources() : services_.ressources;
-    const Ressource carte = Trouve_Ressource(Fichier_Carte, dossiers);
-    const Ressource marqueurs = Trouve_Ressource(Fichier_Marqueurs, dossiers);
-    const QPixmap image(carte.chemin);
-    if (image.isNull() || marqueurs.chemin.isEmpty()) {
-        // Said in the window, instead of an empty map.
-        const QString message = !carte.message.isEmpty() ? carte.message
-                                : image.isNull() ? u"L'image « "_s + carte.chemin + u" » est illisible."_s
-                                                 : marqueurs.message;
-        Affiche_Valeur(Picture1, u"Carte des départements :"_s, message);
-        Picture1->setWordWrap(true);
-        Picture1->setFixedSize(560, 200);
-    } else {
-        Picture1->setPixmap(image);
-        Picture1->setFixedSize(image.size());
-    }
-    QFile table(marqueurs.chemin);
-    if (!marqueurs.chemin.isEmpty()) {
-        table.open(QIODevice::ReadOnly);
-    }
-    QFont police(u"Arial"_s);
-    police.setPointSizeF(9.75);
-    police.setBold(true);
-    for (int i = 0; i < Nombre_Marqueurs; ++i) {
-        QLabel* d = Etiquette(u"Dep("_s + QString::number(i) + u')', Texte_Marqueur(i), Picture1);
-        d->setFont(police);
-        d->setAlignment(Qt::AlignCenter);
-        d->setFrameShape(QFrame::Box);
-        d->setAutoFillBackground(true);
-        d->setGeometry(0, 0, 25, 20);
-        d->hide();
-        Dep[static_cast<std::size_t>(i)] = d;
-    }
-    for (const Marqueur& m : Lit_Marqueurs(table.readAll())) {
-        const int i = Index_Marqueur(m.code);
-        if (i > 0 && i != 20 && i < 98) {
-            Dep[static_cast<std::size_t>(i)]->move(m.x, m.y);
-            Dep[static_cast<std::size_t>(i)]->show();
-        }
-    }
+    const Fond_Carte fond = Construit_Fond_Carte(services_, this);
+    Picture1 = fond.image;
+    Dep = fond.marqueurs;
 
     Label1 = Etiquette(u"Label1"_s, u"Bande"_s, this);
     Bande_A = Nouvelle_Combo_Editable(this, u"Bande_A"_s);

@@ -46,7 +46,7 @@ bool Imprimante_Test::Apercu(QWidget*, const Travail& travail, const QList<QRect
     return apercu_imprime;
 }
 
-Resultat Imprimante_Test::Vers_Pdf(const QString& fichier, const Travail& travail) {
+Resultat Imprimante_Test::Vers_Pdf(const QString& fichier, const Travail& travail, const Textes_Pdf&) {
     appels.append(u"pdf "_s + QFileInfo(fichier).fileName());
     travail(*this);
     return Resultat::Succes();

@@ -72,7 +72,7 @@ public:
     bool apercu_imprime = false;
     QList<QRectF> contours;
     bool Apercu(QWidget*, const Travail& travail, const QList<QRectF>& contours_mm) override;
-    Resultat Vers_Pdf(const QString& fichier, const Travail& travail) override;
+    Resultat Vers_Pdf(const QString& fichier, const Travail& travail, const Textes_Pdf& textes = {}) override;
 };
 
 // Makes browsers that show nothing and record every address asked of any of them.

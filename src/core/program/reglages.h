@@ -76,6 +76,10 @@ inline const QString Adresse_FT8 = QStringLiteral("FT8 Adresse");
 inline const QString Port_FT8 = QStringLiteral("FT8 Port");
 // The country file, in the common section: its path; empty, Debian's.
 inline const QString Fichier_Pays = QStringLiteral("Fichier Pays");
+// The awards, in the common section: whether station B of a heard QSO counts too, and whether
+// the listener applies from France (the DDFM's thresholds) — "Oui" or "Non".
+inline const QString Diplomes_Station_B = QStringLiteral("Diplomes Station B");
+inline const QString Diplomes_En_France = QStringLiteral("Diplomes En France");
 // The label sheet beyond the stock: first label used, offsets of the layout in mm.
 inline const QString Etiquette_Depart = QStringLiteral("Etiquette Depart");
 inline const QString Decalage_X = QStringLiteral("Decalage X");
