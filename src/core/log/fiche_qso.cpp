@@ -15,6 +15,23 @@ const QStringList& Liste_Bandes() {
     return bandes;
 }
 
+Groupe_Mode Groupe_De_Mode(QStringView mode) {
+    const QStringView m = mode.trimmed();
+    if (m.compare(u"CW", Qt::CaseInsensitive) == 0) {
+        return Groupe_Mode::CW;
+    }
+    for (const char16_t* phonie : {u"SSB", u"LSB", u"USB", u"AM", u"FM"}) {
+        if (m.compare(QStringView(phonie), Qt::CaseInsensitive) == 0) {
+            return Groupe_Mode::Phonie;
+        }
+    }
+    return Groupe_Mode::Autres;
+}
+
+QString Nom_Groupe_Mode(Groupe_Mode g) {
+    return g == Groupe_Mode::CW ? u"CW"_s : g == Groupe_Mode::Phonie ? u"phonie"_s : u"autres modes"_s;
+}
+
 const QStringList& Liste_Modes() {
     static const QStringList modes = {u"SSB"_s, u"CW"_s, u"FM"_s, u"DIG"_s};
     return modes;

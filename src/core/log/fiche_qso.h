@@ -30,6 +30,13 @@ inline constexpr int Numero_Maximal = 99999;
 const QStringList& Liste_Bandes();
 const QStringList& Liste_Modes();
 
+// Mode groups, as the awards' endorsements and the marks of what is new count them: CW; phone
+// (SSB, LSB, USB, AM, FM); every other mode.
+enum class Groupe_Mode { CW, Phonie, Autres };
+inline constexpr int Nombre_Groupes_Mode = 3;
+Groupe_Mode Groupe_De_Mode(QStringView mode);
+QString Nom_Groupe_Mode(Groupe_Mode groupe); // "CW", "phonie", "autres modes"
+
 // The logbook band of a frequency in kHz ("27 Mhz" included), or an empty text when it lies
 // outside every band.
 QString Bande_De_Frequence(double khz);

@@ -51,34 +51,11 @@ QList<int> Ordre_Departements() {
     return ordre;
 }
 
-struct Station_Pays {
-    int element = -1;   // index among the award's countries, -1: none
-    int continent = -1; // index among the six, -1: none
-    bool connue = false;
-};
-
 QString Pluriel(int n, const QString& un, const QString& plusieurs) {
     return Nombre_Francais(n) + u' ' + (n > 1 ? plusieurs : un);
 }
 
 } // namespace
-
-Groupe_Mode Groupe_De_Mode(QStringView mode) {
-    const QStringView m = mode.trimmed();
-    if (m.compare(u"CW", Qt::CaseInsensitive) == 0) {
-        return Groupe_Mode::CW;
-    }
-    for (const char16_t* phonie : {u"SSB", u"LSB", u"USB", u"AM", u"FM"}) {
-        if (m.compare(QStringView(phonie), Qt::CaseInsensitive) == 0) {
-            return Groupe_Mode::Phonie;
-        }
-    }
-    return Groupe_Mode::Autres;
-}
-
-QString Nom_Groupe_Mode(Groupe_Mode g) {
-    return g == Groupe_Mode::CW ? u"CW"_s : g == Groupe_Mode::Phonie ? u"phonie"_s : u"autres modes"_s;
-}
 
 bool Bande_VHF(int bande) {
     return bande >= 10;
@@ -111,12 +88,98 @@ QString Texte_Raison(Raison raison, const QString& bande, const QString& departe
     return {};
 }
 
+Evaluateur_Diplomes::Evaluateur_Diplomes(const Fichier_Pays* fichier, const Reglage_Diplomes& r)
+    : fichier_(fichier), reglage_(r) {
+    for (const QString& b : Liste_Bandes()) {
+        bandes_ << Encode_1252(b);
+    }
+    if (fichier) {
+        for (qsizetype i = 0; i < fichier->Nombre_Entites(); ++i) {
+            if (!fichier->Entite(i).hors_dxcc) {
+                entites_ << i;
+            }
+        }
+        std::sort(entites_.begin(), entites_.end(), [fichier](qsizetype x, qsizetype y) {
+            return fichier->Entite(x).nom < fichier->Entite(y).nom;
+        });
+        for (qsizetype k = 0; k < entites_.size(); ++k) {
+            element_entite_.insert(entites_[k], static_cast<int>(k));
+        }
+    }
+}
+
+const Evaluateur_Diplomes::Pays_Station& Evaluateur_Diplomes::Pays_De(QByteArrayView indicatif) {
+    auto s = stations_.find(Cle_Indicatif(indicatif));
+    if (s == stations_.end()) {
+        Pays_Station p;
+        if (const auto trouve = fichier_ ? fichier_->Cherche(QString::fromLatin1(indicatif)) : std::nullopt) {
+            p.connu = true;
+            p.element = element_entite_.value(fichier_->Entite_DXCC(trouve->entite), -1);
+            for (std::size_t k = 0; k < Continents.size(); ++k) {
+                if (trouve->continent == QStringView(Continents[k].first)) {
+                    p.continent = static_cast<int>(k);
+                }
+            }
+        }
+        s = stations_.insert(Cle_Indicatif(indicatif), p);
+    }
+    return *s;
+}
+
+Ligne_Evaluee Evaluateur_Diplomes::Evalue(QByteArrayView l) {
+    Ligne_Evaluee e;
+    const QDate date = Date_Ligne_Log(l);
+    const QByteArrayView heure = Colonne_Log(l, 57, 5);
+    e.bande = static_cast<int>(bandes_.indexOf(Colonne_Log(l, 67, 7)));
+    if (!date.isValid() || heure.size() != 5 || e.bande < 0 || !Moment_QSO(l)) {
+        return e;
+    }
+    e.lisible = true;
+    e.groupe = static_cast<int>(Groupe_De_Mode(QString::fromLatin1(Colonne_Log(l, 63, 3))));
+    e.confirme = l.size() >= 114 && l[113] == '*';
+    const bool cb = e.bande == Bande_CB;
+    // Station A, and B when the listener counts both stations of a heard QSO.
+    for (const char station : {'A', 'B'}) {
+        if (station == 'B' && !reglage_.station_b) {
+            break;
+        }
+        Station_Evaluee& s = e.stations[std::size_t(e.nombre_stations++)];
+        s.station = station;
+        s.code = station == 'A' ? Colonne_Log(l, 27, 2) : Colonne_Log(l, 29, 2);
+        s.indicatif = station == 'A' ? Colonne_Log(l, 1, 12) : Colonne_Log(l, 14, 12);
+        s.departement = Numero_Departement(s.code);
+        s.raison_departement = cb                                         ? Raison::Bande_CB
+                               : s.code.isEmpty()                         ? Raison::Sans_Departement
+                               : s.departement < 0                        ? Raison::Departement_Inconnu
+                               : date < Debut_DDFM                        ? Raison::Avant_1957
+                               : Bande_WARC(e.bande) && date < Debut_WARC ? Raison::WARC_Avant_1982
+                               : e.bande == Bande_10_Mhz && e.groupe != int(Groupe_Mode::CW)
+                                   ? Raison::Dix_Mhz_Hors_CW
+                                   : Raison::Compte;
+        if (s.indicatif.isEmpty()) {
+            continue;
+        }
+        const Pays_Station p = fichier_ ? Pays_De(s.indicatif) : Pays_Station{};
+        s.pays = p.element;
+        s.continent = p.continent;
+        s.raison_pays = cb                          ? Raison::Bande_CB
+                        : !fichier_                 ? Raison::Sans_Fichier_Pays
+                        : !p.connu || p.element < 0 ? Raison::Sans_Pays
+                                                    : Raison::Compte;
+        s.raison_continent = s.raison_pays != Raison::Compte ? s.raison_pays
+                             : p.continent < 0               ? Raison::Hors_Continents
+                                                             : Raison::Compte;
+    }
+    return e;
+}
+
 Comptes_Diplomes Compte_Diplomes(const Lignes_Log& log, const Fichier_Pays* fichier,
                                  const Reglage_Diplomes& r) {
     Comptes_Diplomes c;
     c.ddfm.diplome = Diplome::DDFM;
     c.pays.diplome = Diplome::Pays;
     c.wac.diplome = Diplome::WAC;
+    Evaluateur_Diplomes evaluateur(fichier, r);
 
     // The elements of each award, in its order.
     std::array<int, 98> element_dpt{};
@@ -128,131 +191,47 @@ Comptes_Diplomes Compte_Diplomes(const Lignes_Log& log, const Fichier_Pays* fich
         element_dpt[std::size_t(n)] = static_cast<int>(c.ddfm.elements.size());
         c.ddfm.elements.append(std::move(e));
     }
-    QHash<qsizetype, int> element_entite; // the file's DXCC entity → its element
-    if (fichier) {
-        QList<qsizetype> entites;
-        for (qsizetype i = 0; i < fichier->Nombre_Entites(); ++i) {
-            if (!fichier->Entite(i).hors_dxcc) {
-                entites << i;
-            }
-        }
-        std::sort(entites.begin(), entites.end(), [fichier](qsizetype x, qsizetype y) {
-            return fichier->Entite(x).nom < fichier->Entite(y).nom;
-        });
-        for (const qsizetype i : entites) {
-            element_entite.insert(i, static_cast<int>(c.pays.elements.size()));
-            c.pays.elements.append({fichier->Entite(i).prefixe, fichier->Entite(i).nom, {}, {}, {}, {}});
-        }
+    for (const qsizetype i : evaluateur.Entites()) {
+        c.pays.elements.append({fichier->Entite(i).prefixe, fichier->Entite(i).nom, {}, {}, {}, {}});
     }
     for (const auto& [code, nom] : Continents) {
         c.wac.elements.append({QString::fromUtf16(code), QString::fromUtf16(nom), {}, {}, {}, {}});
     }
 
-    QList<QByteArray> bandes;
-    for (const QString& b : Liste_Bandes()) {
-        bandes << Encode_1252(b);
-    }
-    QHash<Cle_Indicatif, Station_Pays> stations;
-    const auto pays_de = [&](QByteArrayView indicatif) -> const Station_Pays& {
-        auto s = stations.find(Cle_Indicatif(indicatif));
-        if (s == stations.end()) {
-            Station_Pays p;
-            if (const auto trouve =
-                    fichier ? fichier->Cherche(QString::fromLatin1(indicatif)) : std::nullopt) {
-                p.connue = true;
-                p.element = element_entite.value(fichier->Entite_DXCC(trouve->entite), -1);
-                for (std::size_t k = 0; k < Continents.size(); ++k) {
-                    if (trouve->continent == QStringView(Continents[k].first)) {
-                        p.continent = static_cast<int>(k);
-                    }
-                }
-            }
-            s = stations.insert(Cle_Indicatif(indicatif), p);
+    // What counts goes to its element; what does not, to its element with the reason, or to
+    // the QSOs of no element.
+    const auto compte = [](Compte_Diplome& d, int element, const Ligne_Evaluee& e, int ligne, char station,
+                           Raison raison) {
+        if (element < 0) {
+            d.sans_element.append({ligne, raison, station});
+            return;
         }
-        return *s;
-    };
-    const auto marque = [](Element_Diplome& e, int ligne, int bande, int groupe, bool confirme) {
-        e.entendu[std::size_t(bande)] |= quint8(1u << groupe);
-        if (confirme) {
-            e.confirme[std::size_t(bande)] |= quint8(1u << groupe);
+        Element_Diplome& x = d.elements[element];
+        if (raison != Raison::Compte) {
+            x.refuses.append({ligne, raison, station});
+            return;
         }
-        e.comptent.append(ligne);
+        x.entendu[std::size_t(e.bande)] |= quint8(1u << e.groupe);
+        if (e.confirme) {
+            x.confirme[std::size_t(e.bande)] |= quint8(1u << e.groupe);
+        }
+        x.comptent.append(ligne);
     };
-
     for (int i = 0; i < log.Nombre(); ++i) {
-        const QByteArrayView l = log.Octets(i);
-        const QDate date = Date_Ligne_Log(l);
-        const QByteArrayView heure = Colonne_Log(l, 57, 5);
-        const int bande = static_cast<int>(bandes.indexOf(Colonne_Log(l, 67, 7)));
-        if (!date.isValid() || heure.size() != 5 || bande < 0 || !Moment_QSO(l)) {
+        const Ligne_Evaluee e = evaluateur.Evalue(log.Octets(i));
+        if (!e.lisible) {
             ++c.lignes_illisibles;
             continue;
         }
-        const QByteArrayView mode = Colonne_Log(l, 63, 3);
-        const int groupe = static_cast<int>(Groupe_De_Mode(QString::fromLatin1(mode)));
-        const bool confirme = l.size() >= 114 && l[113] == '*';
-        const bool cb = bande == Bande_CB;
-
-        // Station A, and B when the listener counts both stations of a heard QSO.
-        for (const char station : {'A', 'B'}) {
-            if (station == 'B' && !r.station_b) {
-                break;
-            }
-            const QByteArrayView code = station == 'A' ? Colonne_Log(l, 27, 2) : Colonne_Log(l, 29, 2);
-            const QByteArrayView indicatif = station == 'A' ? Colonne_Log(l, 1, 12) : Colonne_Log(l, 14, 12);
-
-            // DDFM.
-            const int n = Numero_Departement(code);
-            Raison raison = cb                                       ? Raison::Bande_CB
-                            : code.isEmpty()                         ? Raison::Sans_Departement
-                            : n < 0                                  ? Raison::Departement_Inconnu
-                            : date < Debut_DDFM                      ? Raison::Avant_1957
-                            : Bande_WARC(bande) && date < Debut_WARC ? Raison::WARC_Avant_1982
-                            : bande == Bande_10_Mhz && groupe != int(Groupe_Mode::CW)
-                                ? Raison::Dix_Mhz_Hors_CW
-                                : Raison::Compte;
-            if (n < 0) {
-                c.ddfm.sans_element.append({i, raison, station});
-            } else {
-                Element_Diplome& e = c.ddfm.elements[element_dpt[std::size_t(n)]];
-                if (raison == Raison::Compte) {
-                    marque(e, i, bande, groupe, confirme);
-                } else {
-                    e.refuses.append({i, raison, station});
-                }
-            }
-
-            // Countries and continents.
-            if (indicatif.isEmpty()) {
+        for (int k = 0; k < e.nombre_stations; ++k) {
+            const Station_Evaluee& s = e.stations[std::size_t(k)];
+            compte(c.ddfm, s.departement < 0 ? -1 : element_dpt[std::size_t(s.departement)], e, i, s.station,
+                   s.raison_departement);
+            if (s.indicatif.isEmpty()) {
                 continue;
             }
-            const Station_Pays& p = fichier ? pays_de(indicatif) : Station_Pays{};
-            const Raison raison_pays = cb                           ? Raison::Bande_CB
-                                       : !fichier                   ? Raison::Sans_Fichier_Pays
-                                       : !p.connue || p.element < 0 ? Raison::Sans_Pays
-                                                                    : Raison::Compte;
-            if (raison_pays != Raison::Compte) {
-                if (p.element >= 0) {
-                    c.pays.elements[p.element].refuses.append({i, raison_pays, station});
-                } else {
-                    c.pays.sans_element.append({i, raison_pays, station});
-                }
-            } else {
-                marque(c.pays.elements[p.element], i, bande, groupe, confirme);
-            }
-            const Raison raison_wac = raison_pays != Raison::Compte ? raison_pays
-                                      : p.continent < 0             ? Raison::Hors_Continents
-                                                                    : Raison::Compte;
-            if (p.continent >= 0) {
-                Element_Diplome& e = c.wac.elements[p.continent];
-                if (raison_wac == Raison::Compte) {
-                    marque(e, i, bande, groupe, confirme);
-                } else {
-                    e.refuses.append({i, raison_wac, station});
-                }
-            } else {
-                c.wac.sans_element.append({i, raison_wac, station});
-            }
+            compte(c.pays, s.pays, e, i, s.station, s.raison_pays);
+            compte(c.wac, s.continent, e, i, s.station, s.raison_continent);
         }
     }
     return c;

@@ -3,7 +3,11 @@
 // The awards a listener chases, counted from the log: the REF's DDFM (French departments),
 // the ISWL's country award (100 countries, then every 25; "5 bandes") and WAC (six continents).
 #include "core/countries/pays.h"
+#include "core/log/colonnes_log.h"
+#include "core/log/fiche_qso.h"
 #include "core/log/fichier_log.h"
+
+#include <QHash>
 
 #include <QList>
 #include <QString>
@@ -14,12 +18,6 @@
 namespace swl {
 
 enum class Diplome { DDFM, Pays, WAC };
-
-// Mode groups, for the endorsements: CW; phone (SSB, LSB, USB, AM, FM); every other mode.
-enum class Groupe_Mode { CW, Phonie, Autres };
-inline constexpr int Nombre_Groupes_Mode = 3;
-Groupe_Mode Groupe_De_Mode(QStringView mode);
-QString Nom_Groupe_Mode(Groupe_Mode groupe); // "CW", "phonie", "autres modes"
 
 // The logbook's bands by their index in Liste_Bandes(); 27 Mhz (CB) is no amateur band and
 // never counts.
@@ -81,6 +79,50 @@ struct Comptes_Diplomes {
     const Compte_Diplome& De(Diplome d) const {
         return d == Diplome::DDFM ? ddfm : d == Diplome::Pays ? pays : wac;
     }
+};
+
+// How one log line counts for the awards, station by station.
+struct Station_Evaluee {
+    char station = 'A';
+    QByteArrayView indicatif; // views into the line
+    QByteArrayView code;      // the department as written
+    int departement = -1;     // as the map numbers them (1 to 95, 2a 96, 2b 97), or -1
+    int pays = -1;            // the award's country (index in its elements), or -1
+    int continent = -1;       // one of the six (AF, AS, EU, NA, OC, SA), or -1
+    Raison raison_departement = Raison::Compte;
+    Raison raison_pays = Raison::Sans_Pays;
+    Raison raison_continent = Raison::Sans_Pays;
+};
+struct Ligne_Evaluee {
+    bool lisible = false; // date, time and band read: else it counts for nothing
+    int bande = -1;
+    int groupe = 0;
+    bool confirme = false;
+    std::array<Station_Evaluee, 2> stations{};
+    int nombre_stations = 0; // A, and B when the listener counts it
+};
+// Reads lines for the awards, each callsign's country looked up once.
+class Evaluateur_Diplomes final {
+public:
+    Evaluateur_Diplomes(const Fichier_Pays* pays, const Reglage_Diplomes& r);
+    Ligne_Evaluee Evalue(QByteArrayView ligne);
+    // The file's DXCC entities in the countries award's order (by name).
+    const QList<qsizetype>& Entites() const { return entites_; }
+    struct Pays_Station {
+        int element = -1;   // the award's country, -1: none
+        int continent = -1; // one of the six, -1: none
+        bool connu = false;
+    };
+    // A callsign's country, looked up once.
+    const Pays_Station& Pays_De(QByteArrayView indicatif);
+
+private:
+    const Fichier_Pays* fichier_;
+    Reglage_Diplomes reglage_;
+    QList<QByteArray> bandes_;
+    QList<qsizetype> entites_;
+    QHash<qsizetype, int> element_entite_;
+    QHash<Cle_Indicatif, Pays_Station> stations_;
 };
 
 // Every award counted in one pass over the log; countries from `pays` (none: every country
