@@ -1,9 +1,11 @@
 // The composition root: builds the real services and starts the main window.
 #include "main/main.h"
+#include "core/base/fichier_texte.h"
 #include "core/countries/pays.h"
 #include "core/log/fichier_log.h"
 #include "core/program/ligne_commande.h"
 #include "core/program/reglages.h"
+#include "core/reports/index_journal.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
 #include "platform/ecoute_wsjtx.h"
@@ -13,6 +15,7 @@
 #include "platform/navigateur_differe.h"
 #include "platform/programme.h"
 #include "platform/recepteur.h"
+#include "platform/sons.h"
 #include "platform/verrou_programme.h"
 
 #include <QApplication>
@@ -118,8 +121,19 @@ int main(int argc, char* argv[]) {
     if (!pays.Erreur().isEmpty()) {
         std::fputs(qPrintable(u"orbel_swl : "_s + pays.Erreur() + u'\n'), stderr);
     }
-    const swl::Services services{messages, horloge,    reglages, programme,  imprimante, navigateurs,
-                                 fichiers, repertoire, {},       &recepteur, &ecoute,    &pays};
+    // What the log holds, for the marks of what a spot, a heard QSO or a callsign typed would
+    // bring: built when first asked, never at start-up.
+    swl::Index_Journal nouveautes;
+    nouveautes.Fixe_Pays(pays.Fichier());
+    nouveautes.Fixe_Reglage(swl::Lit_Reglage_Diplomes(reglages));
+    nouveautes.Fixe_Lecture_Annuaire(
+        [repertoire] { return swl::Lit_Fichier(QDir(repertoire).filePath(swl::Nom_Liste_Prenom)).contenu; });
+    // The alert sounds, from a module loaded at the first sound.
+    swl::Sons_Module sons(swl::Chemin_Module_Son(QCoreApplication::applicationDirPath()),
+                          swl::Dossiers_Ressources().value(0) + u"/sons"_s);
+    const swl::Services services{messages,    horloge,  reglages,    programme, imprimante,
+                                 navigateurs, fichiers, repertoire,  {},        &recepteur,
+                                 &ecoute,     &pays,    &nouveautes, &sons};
 
     swl::Main fenetre(services);
     // Started from the event loop, so that ending the program during start-up ends it.

@@ -4,6 +4,7 @@
 #include "core/countries/pays.h"
 #include "core/log/liste_prenom.h"
 #include "core/program/reglages.h"
+#include "core/reports/index_journal.h"
 #include "main/hote_formulaire.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
@@ -136,7 +137,17 @@ void Formulaire_Saisie::Affiche_Pays(QLabel* pays, const QString& legende, const
     // Without a country file every country is unknown, as with a file that cannot be read.
     static const Base_Pays aucun;
     const Base_Pays& base = services_.pays ? *services_.pays : aucun;
-    Affiche_Valeur(pays, legende, base.Texte_Pays(indicatif));
+    QString texte = base.Texte_Pays(indicatif);
+    // What this station would bring on the band and mode of the form.
+    if (services_.nouveautes && !indicatif.trimmed().isEmpty()) {
+        const Marque_Nouveaute m = services_.nouveautes->Marque(
+            indicatif, static_cast<int>(Liste_Bandes().indexOf(Bande_A->currentText())),
+            static_cast<int>(Groupe_De_Mode(Mode_A->currentText())));
+        if (m.sorte != Nouveaute::Rien) {
+            texte += u" — "_s + Texte_Nouveaute(m);
+        }
+    }
+    Affiche_Valeur(pays, legende, texte);
     pays->setToolTip(base.Erreur());
 }
 

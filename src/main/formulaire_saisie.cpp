@@ -234,6 +234,14 @@ void Formulaire_Saisie::Installe_Regles_Saisie() {
             [this](const QString& t) { Affiche_Pays(Pays_B, u"Pays de la station B"_s, t); });
     Affiche_Pays(Pays_A, u"Pays de la station A"_s, QString());
     Affiche_Pays(Pays_B, u"Pays de la station B"_s, QString());
+    // The band and mode of the form change what a callsign would bring.
+    for (QComboBox* combo : {Bande_A, Mode_A}) {
+        connect(combo, &QComboBox::currentTextChanged, this, [this] {
+            if (services_.nouveautes) {
+                Actualise_Pays();
+            }
+        });
+    }
     connect(Valide_A, &QPushButton::clicked, this, &Formulaire_Saisie::Valide_A_Click);
     connect(Efface_A, &QPushButton::clicked, this, &Formulaire_Saisie::Init_Saisie);
     connect(Annule_Saisie, &QPushButton::clicked, this, &Formulaire_Saisie::Annule_Saisie_Click);

@@ -5,6 +5,7 @@
 #include "core/log/indicatif.h"
 #include "core/program/reglages.h"
 #include "core/program/textes_programme.h"
+#include "core/reports/index_journal.h"
 #include "labels/select_qso.h"
 #include "main/formulaire_saisie.h"
 #include "main/modele_liste_swl.h"
@@ -159,6 +160,7 @@ void Main::Construit_Menus() {
     Mnu_New_Indicatif = article(Mnu_Station, u"Mnu_New_Indicatif"_s, u"Nouvel Indicatif"_s);
     Mnu_Recepteur = article(Mnu_Station, u"Mnu_Recepteur"_s, u"Récepteur…"_s);
     Mnu_Fichier_Pays = article(Mnu_Station, u"Mnu_Fichier_Pays"_s, u"Fichier des pays…"_s);
+    Mnu_Alertes = article(Mnu_Station, u"Mnu_Alertes"_s, u"Alertes…"_s);
     Mnu_Afficher = menu(u"Mnu_Afficher"_s, u"Afficher"_s);
     Mnu_Liste_QSO = article(Mnu_Afficher, u"Mnu_Liste_QSO"_s, u"la liste des QSO"_s);
     Mnu_QSO_FT8 = article(Mnu_Afficher, u"Mnu_QSO_FT8"_s, u"les QSO entendus en FT8/FT4"_s);
@@ -196,6 +198,7 @@ void Main::Construit_Menus() {
     connect(Mnu_Statistiques, &QAction::triggered, this, &Main::Mnu_Statistiques_Click);
     connect(Mnu_Diplomes, &QAction::triggered, this, &Main::Mnu_Diplomes_Click);
     connect(Mnu_Fichier_Pays, &QAction::triggered, this, &Main::Mnu_Fichier_Pays_Click);
+    connect(Mnu_Alertes, &QAction::triggered, this, &Main::Mnu_Alertes_Click);
     connect(Mnu_Print_QSL, &QAction::triggered, this, [this] {
         Montre_Fenetre(select_qso_, [this] {
             return new Select_QSO(
@@ -277,6 +280,9 @@ bool Main::Charge_Log() {
         return false;
     }
     modele_->Remplace(std::move(lecture.lignes));
+    if (services_.nouveautes) {
+        services_.nouveautes->Suit(modele_->Lignes());
+    }
     Frame3->Apres_Chargement();
     Q_EMIT Journal_Recharge();
     return true;

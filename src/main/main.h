@@ -40,6 +40,7 @@ class Fenetre_QSO_Entendus;
 class Fenetre_Statistiques;
 class Fenetre_Pays;
 class Fenetre_Diplomes;
+class Fenetre_Alertes;
 class Formulaire_Saisie;
 
 // The main window: the menus, the log list, the station and the windows it opens; the entry
@@ -115,6 +116,7 @@ private:
     void Mnu_QSO_FT8_Click();
     void Mnu_Statistiques_Click();
     void Mnu_Diplomes_Click();
+    void Mnu_Alertes_Click();
     void Mnu_Fichier_Pays_Click();
     // Says once a run that no backup could be made.
     void Sauvegarde_Impossible(const Resultat& r);
@@ -133,6 +135,7 @@ private:
     QPointer<Fenetre_Statistiques> statistiques_;
     QPointer<Fenetre_Pays> fenetre_pays_;
     QPointer<Fenetre_Diplomes> diplomes_;
+    QPointer<Fenetre_Alertes> alertes_;
     bool sauvegarde_impossible_dite_ = false;
     Modele_Liste_SWL* modele_;
     Historique_Journal* historique_;
@@ -163,6 +166,7 @@ private:
     QAction* Mnu_Statistiques;
     QAction* Mnu_Diplomes;
     QAction* Mnu_Fichier_Pays;
+    QAction* Mnu_Alertes;
     QMenu* Mnu_Carte;
     QAction* Mnu_Carte_HB;
     QAction* Mnu_Print_QSL;

@@ -1,12 +1,14 @@
 // The windows the main window opens beside it, each at most once.
 #include "main/main.h"
 
+#include "core/reports/index_journal.h"
 #include "main/formulaire_saisie.h"
 #include "main/modele_liste_swl.h"
 #include "platform/fenetres.h"
 #include "platform/recepteur.h"
 #include "radio/fenetre_qso_entendus.h"
 #include "radio/fenetre_recepteur.h"
+#include "station/fenetre_alertes.h"
 #include "station/fenetre_pays.h"
 #include "station/station.h"
 #include "views/cluster.h"
@@ -22,9 +24,15 @@ void Main::Montre_Station() {
 
 void Main::Montre_Cluster() {
     Montre_Fenetre(cluster_, [this] {
-        return new Cluster(
+        auto* f = new Cluster(
             services_, [this] { return indicatif_station_; }, *this, this);
+        connect(this, &Main::Journal_Recharge, f, &Cluster::Journal_Change);
+        return f;
     });
+}
+
+void Main::Mnu_Alertes_Click() {
+    Montre_Fenetre(alertes_, [this] { return new Fenetre_Alertes(services_, this); });
 }
 
 void Main::Montre_Recherche() {
@@ -81,8 +89,17 @@ void Main::Mnu_Fichier_Pays_Click() {
         return new Fenetre_Pays(
             services_, *services_.pays,
             [this] {
-                // Another file: the countries shown follow it.
+                // Another file: the countries shown, and what is new, follow it.
+                if (services_.nouveautes) {
+                    services_.nouveautes->Fixe_Pays(services_.pays->Fichier());
+                }
                 Frame3->Actualise_Pays();
+                if (cluster_) {
+                    cluster_->Journal_Change();
+                }
+                if (qso_entendus_) {
+                    qso_entendus_->Journal_Change();
+                }
                 if (statistiques_) {
                     statistiques_->Journal_Change();
                 }

@@ -185,6 +185,25 @@ void Fixe_Couleur_Fond(QWidget* controle, const QColor& couleur) {
     controle->setAutoFillBackground(false);
 }
 
+QColor Couleur_Nouveaute(Nouveaute sorte) {
+    switch (sorte) {
+    case Nouveaute::Nouveau_Departement:
+        return {255, 128, 128};
+    case Nouveaute::Nouveau_Pays:
+        return {255, 186, 90};
+    case Nouveaute::Departement_Bande:
+    case Nouveaute::Pays_Bande:
+        return {250, 235, 120};
+    case Nouveaute::Nouveau_Mode:
+        return {160, 205, 255};
+    case Nouveaute::Entendu_Pas_Confirme:
+        return {215, 215, 215};
+    case Nouveaute::Rien:
+        break;
+    }
+    return {};
+}
+
 QColor Couleur_Fond(const QWidget* controle) {
     const bool bouton = qobject_cast<const QAbstractButton*>(controle) != nullptr;
     return controle->palette().color(bouton ? QPalette::Button : QPalette::Base);

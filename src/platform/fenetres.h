@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/reports/index_journal.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPointer>
@@ -84,6 +86,9 @@ int Position_Dans_Liste(const QComboBox* combo, const QString& texte);
 
 // A background colour of an entry field, a list or a button.
 void Fixe_Couleur_Fond(QWidget* controle, const QColor& couleur);
+// The colour of each kind of what is new, from the most valuable (red) to heard but never
+// confirmed (grey), the text always saying it too.
+QColor Couleur_Nouveaute(Nouveaute sorte);
 QColor Couleur_Fond(const QWidget* controle);
 
 } // namespace swl

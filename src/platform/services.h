@@ -15,6 +15,8 @@ class Fabrique_Navigateur;
 class Programme;
 class Recepteur;
 class Reglages;
+class Index_Journal;
+class Sons;
 
 // What every window is given at construction: the platform, and where the files lie.
 struct Services {
@@ -34,6 +36,10 @@ struct Services {
     Ecoute_WSJTX* ecoute_wsjtx = nullptr;
     // The country file in use, or none (every country unknown).
     Base_Pays* pays = nullptr;
+    // What the log holds, for the marks of what a station would bring; none: no marks.
+    Index_Journal* nouveautes = nullptr;
+    // The alert sounds; none: silent.
+    Sons* sons = nullptr;
 };
 
 } // namespace swl

@@ -4,10 +4,12 @@
 #include "radio/modele_qso_entendus.h"
 
 #include "core/base/texte_1252.h"
+#include "core/program/horloge.h"
 #include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/ecoute_wsjtx.h"
 #include "platform/fenetres.h"
+#include "platform/sons.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -40,7 +43,11 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
     Statut_FT8->setWordWrap(true);
     Statut_FT8->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Table_QSO_FT8 = Nomme_Controle(new QTableView(this), u"Table_QSO_FT8"_s, u"QSO entendus"_s);
-    Table_QSO_FT8->setModel(modele_);
+    // "Seulement ce qui me manque": the QSOs one of whose stations brings something.
+    filtre_manque_ = new QSortFilterProxyModel(this);
+    filtre_manque_->setSourceModel(modele_);
+    filtre_manque_->setFilterKeyColumn(Modele_QSO_Entendus::Nouveau);
+    Table_QSO_FT8->setModel(filtre_manque_);
     Table_QSO_FT8->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table_QSO_FT8->setSelectionMode(QAbstractItemView::SingleSelection);
     Table_QSO_FT8->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -53,8 +60,15 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
         QHeaderView* entete = Table_QSO_FT8->horizontalHeader();
         const QFontMetrics texte(Table_QSO_FT8->font());
         const QFontMetrics titres(entete->font());
-        const QStringList exemples = {u"00:00:00"_s, u"VP2E/DL1ABC"_s, u"-00"_s, u"VP2E/DL1ABC"_s,
-                                      u"-00"_s,      u"432 Mhz"_s,     u"FT8"_s, u"déjà au journal"_s};
+        const QStringList exemples = {u"00:00:00"_s,
+                                      u"VP2E/DL1ABC"_s,
+                                      u"-00"_s,
+                                      u"VP2E/DL1ABC"_s,
+                                      u"-00"_s,
+                                      u"432 Mhz"_s,
+                                      u"FT8"_s,
+                                      u"déjà au journal"_s,
+                                      u"DL1ABC : nouveau pays sur 14 Mhz"_s};
         for (int c = 0; c < Modele_QSO_Entendus::Nombre_Colonnes; ++c) {
             const QString titre = modele_->headerData(c, Qt::Horizontal).toString();
             entete->resizeSection(
@@ -63,6 +77,8 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
         entete->setStretchLastSection(true);
     }
     Table_QSO_FT8->setMinimumHeight(320);
+    Manque_Seulement_FT8 = Nomme_Controle(new QCheckBox(u"Seulement ce qui me manque"_s, this),
+                                          u"Manque_Seulement_FT8"_s, u"Seulement ce qui me manque"_s);
     Nombre_QSO_FT8 = Nomme_Controle(new QLabel(this), u"Nombre_QSO_FT8"_s, QString());
     Enregistrer_QSO_FT8 = Nomme_Controle(new QPushButton(u"Enregistrer les QSO complets"_s, this),
                                          u"Enregistrer_QSO_FT8"_s, u"Enregistrer les QSO complets"_s);
@@ -91,6 +107,7 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
     auto* colonne = new QVBoxLayout(this);
     colonne->addLayout(ecoute_ligne);
     colonne->addLayout(statut);
+    colonne->addWidget(Manque_Seulement_FT8);
     colonne->addWidget(Table_QSO_FT8, 1);
     colonne->addLayout(boutons);
 
@@ -104,6 +121,14 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
     Journal_Change();
 
     connect(Ecoute_FT8, &QCheckBox::clicked, this, &Fenetre_QSO_Entendus::Ecoute_Click);
+    connect(Manque_Seulement_FT8, &QCheckBox::toggled, this, [this](bool seulement) {
+        filtre_manque_->setFilterRegularExpression(seulement ? u"."_s : QString());
+    });
+    if (services_.nouveautes) {
+        modele_->Fixe_Marqueur([this](const QString& indicatif, int bande, int groupe) {
+            return services_.nouveautes->Marque(indicatif, bande, groupe);
+        });
+    }
     connect(&ecoute_, &Ecoute_WSJTX::Statut_Change, this, &Fenetre_QSO_Entendus::Statut_Recu);
     connect(&ecoute_, &Ecoute_WSJTX::QSO_Changes, this, &Fenetre_QSO_Entendus::QSO_Changes);
     connect(Table_QSO_FT8, &QTableView::doubleClicked, this, &Fenetre_QSO_Entendus::QSO_DblClick);
@@ -134,12 +159,20 @@ void Fenetre_QSO_Entendus::Ecoute_Click(bool active) {
 }
 
 void Fenetre_QSO_Entendus::QSO_Changes() {
-    modele_->Met_A_Jour(ecoute_.Assemblage());
+    const Nouveaute meilleure = modele_->Met_A_Jour(ecoute_.Assemblage());
+    if (services_.nouveautes && services_.sons) {
+        if (const auto son =
+                services_.nouveautes->Alerte(meilleure, Lit_Reglage_Alertes(services_.reglages),
+                                             services_.horloge.Maintenant_Utc().toMSecsSinceEpoch())) {
+            services_.sons->Joue(*son);
+        }
+    }
     Affiche_Nombres();
 }
 
 void Fenetre_QSO_Entendus::Journal_Change() {
     modele_->Fixe_Journal(Cles_Doublons(hote_.Lignes_Liste()));
+    modele_->Remarque();
     Affiche_Nombres();
 }
 
@@ -154,8 +187,8 @@ void Fenetre_QSO_Entendus::Affiche_Nombres() {
                        (complets > 1 ? u" complets"_s : u" complet"_s));
 }
 
-void Fenetre_QSO_Entendus::QSO_DblClick(const QModelIndex& index) {
-    const QSO_Entendu* q = modele_->QSO_Affiche(index.row());
+void Fenetre_QSO_Entendus::QSO_DblClick(const QModelIndex& vue) {
+    const QSO_Entendu* q = modele_->QSO_Affiche(filtre_manque_->mapToSource(vue).row());
     if (!q) {
         return;
     }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QSortFilterProxyModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,11 +44,13 @@ private:
     Ecoute_WSJTX& ecoute_;
     Hote_QSO_Entendus& hote_;
     Modele_QSO_Entendus* modele_;
+    QSortFilterProxyModel* filtre_manque_;
 
     QCheckBox* Ecoute_FT8;
     QLineEdit* Adresse_FT8;
     QSpinBox* Port_FT8;
     QLabel* Statut_FT8;
+    QCheckBox* Manque_Seulement_FT8;
     QTableView* Table_QSO_FT8;
     QLabel* Nombre_QSO_FT8;
     QPushButton* Enregistrer_QSO_FT8;

@@ -2,13 +2,18 @@
 
 #include "core/log/doublons.h"
 #include "core/radio/qso_entendus.h"
+#include "core/reports/index_journal.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+
+#include <functional>
 
 namespace swl {
 
 // The heard QSOs, newest on top: heure, indicatif A, rapport A, indicatif B, rapport B, bande,
-// mode, état ("partiel", "complet", "déjà au journal"). Follows the assembly a batch of
+// mode, état ("partiel", "complet", "déjà au journal"), and what one of its stations would
+// bring the listener ("F5ABC : nouveau département (29)"). Follows the assembly a batch of
 // datagrams at a time: new QSOs inserted at the top, the oldest removed at the bottom, the
 // changed ones redrawn, never the whole table rebuilt.
 class Modele_QSO_Entendus final : public QAbstractTableModel {
@@ -23,14 +28,21 @@ public:
         Bande,
         Mode,
         Etat,
+        Nouveau,
         Nombre_Colonnes
     };
 
     explicit Modele_QSO_Entendus(const Assemblage_QSO& assemblage, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(Modele_QSO_Entendus)
 
-    // Takes what the assembly changed since the last call.
-    void Met_A_Jour(Assemblage_QSO& assemblage);
+    // Takes what the assembly changed since the last call; the most valuable mark of the QSOs
+    // it changed.
+    Nouveaute Met_A_Jour(Assemblage_QSO& assemblage);
+    // What marks a station on a band (Liste_Bandes() index) in a mode group; every QSO marked
+    // again (the log changed).
+    using Marqueur = std::function<Marque_Nouveaute(const QString& indicatif, int bande, int groupe)>;
+    void Fixe_Marqueur(Marqueur marqueur);
+    void Remarque();
     // The log as it is now: which QSOs it holds already.
     void Fixe_Journal(QSet<Cle_Doublon> cles);
     bool Au_Journal(const QSO_Entendu& qso) const;
@@ -44,8 +56,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    struct Marque_QSO {
+        Nouveaute sorte = Nouveaute::Rien;
+        QString texte;
+    };
+    const Marque_QSO& Marque_De(quint64 numero, const QSO_Entendu& qso) const;
+
     const Assemblage_QSO& assemblage_;
-    quint64 premier_ = 0; // the QSOs shown: numbers premier_ to fin_ - 1
+    Marqueur marqueur_;
+    mutable QHash<quint64, Marque_QSO> marques_; // by QSO number, made when first shown
+    quint64 premier_ = 0;                        // the QSOs shown: numbers premier_ to fin_ - 1
     quint64 fin_ = 0;
     QSet<Cle_Doublon> cles_;
 };

@@ -2,16 +2,22 @@
 
 #include "core/radio/recepteur.h"
 
+#include "core/log/fiche_qso.h"
+#include "core/program/horloge.h"
 #include "core/program/reglages.h"
 #include "core/program/textes_programme.h"
 #include "core/radio/cluster.h"
+#include "core/radio/plan_bandes.h"
+#include "core/reports/index_journal.h"
 #include "platform/boites_message.h"
 #include "platform/connexion_cluster.h"
 #include "platform/fenetres.h"
 #include "platform/navigateur.h"
+#include "platform/sons.h"
 #include "views/hote_cluster.h"
 #include "views/modele_spots.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,6 +27,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -81,7 +88,12 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
     Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s, u"Déconnecté"_s);
     Etat_Cluster->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Table_Spots = Nomme_Controle(new QTableView(page_spots), u"Table_Spots"_s, u"Spots du cluster"_s);
-    Table_Spots->setModel(spots_);
+    // "Seulement ce qui me manque": the spots whose station brings something, through a filter
+    // of the table on its column "Nouveau".
+    filtre_manque_ = new QSortFilterProxyModel(this);
+    filtre_manque_->setSourceModel(spots_);
+    filtre_manque_->setFilterKeyColumn(Modele_Spots::Nouveau);
+    Table_Spots->setModel(filtre_manque_);
     Table_Spots->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table_Spots->setSelectionMode(QAbstractItemView::SingleSelection);
     Table_Spots->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -94,8 +106,10 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
         entete->setStretchLastSection(false);
         const QFontMetrics texte(Table_Spots->font());
         const QFontMetrics titres(entete->font());
-        const QStringList exemples = {u"00:00"_s,    u"144300000.0"_s, u"432 Mhz"_s, u"VP2/XX9XXX/P"_s,
-                                      u"XX9XXX-#"_s, QString(),        u"JN18XX"_s};
+        const QStringList exemples = {
+            u"00:00"_s,    u"144300000.0"_s, u"432 Mhz"_s, u"VP2/XX9XXX/P"_s,
+            u"XX9XXX-#"_s, QString(),        u"JN18XX"_s,  u"nouveau pays sur 144 Mhz"_s};
+        int largeur = 0;
         for (int c = 0; c < Modele_Spots::Nombre_Colonnes; ++c) {
             if (c == Modele_Spots::Commentaire) {
                 entete->setSectionResizeMode(c, QHeaderView::Stretch);
@@ -104,7 +118,10 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
             const QString titre = spots_->headerData(c, Qt::Horizontal).toString();
             entete->resizeSection(
                 c, qMax(texte.horizontalAdvance(exemples[c]), titres.horizontalAdvance(titre)) + 16);
+            largeur += entete->sectionSize(c);
         }
+        // Room for a comment of some 30 characters beside the others.
+        Table_Spots->setMinimumWidth(largeur + texte.horizontalAdvance(QString(30, u'x')) + 24);
         Table_Spots->verticalHeader()->setDefaultSectionSize(texte.lineSpacing() + 6);
     }
     Table_Spots->setToolTip(u"Double clique sur un spot pour le reprendre dans la saisie du QSO"_s);
@@ -121,9 +138,12 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
     l_noeud->addWidget(new QLabel(u"Port"_s, page_spots));
     l_noeud->addWidget(Port);
     l_noeud->addWidget(Connecte);
+    Manque_Seulement = Nomme_Controle(new QCheckBox(u"Seulement ce qui me manque"_s, page_spots),
+                                      u"Manque_Seulement"_s, u"Seulement ce qui me manque"_s);
     auto* l_spots = new QVBoxLayout(page_spots);
     l_spots->addLayout(l_noeud);
     l_spots->addWidget(Etat_Cluster);
+    l_spots->addWidget(Manque_Seulement);
     l_spots->addWidget(Table_Spots, 1);
     l_spots->addWidget(new QLabel(u"Messages du nœud"_s, page_spots));
     l_spots->addWidget(Journal_Noeud);
@@ -138,6 +158,16 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
     connect(Bande_CL, &QComboBox::currentTextChanged, this,
             [this](const QString& texte) { spots_->Filtre(Position_Dans_Liste(Bande_CL, texte)); });
     connect(Connecte, &QPushButton::clicked, this, &Cluster::Connecte_Click);
+    connect(Manque_Seulement, &QCheckBox::toggled, this, [this](bool seulement) {
+        filtre_manque_->setFilterRegularExpression(seulement ? u"."_s : QString());
+    });
+    if (services_.nouveautes) {
+        spots_->Fixe_Marqueur([this](const Spot& s) {
+            return services_.nouveautes->Marque(s.indicatif,
+                                                static_cast<int>(Liste_Bandes().indexOf(s.bande)),
+                                                Groupe_Du_Spot(s.khz, s.commentaire));
+        });
+    }
     connect(Commande, &QLineEdit::returnPressed, this, &Cluster::Commande_Entree);
     connect(Table_Spots, &QTableView::doubleClicked, this, &Cluster::Spot_DblClick);
     connect(connexion_, &Connexion_Cluster::Etat, this, [this](const QString& etat) {
@@ -235,14 +265,26 @@ void Cluster::Lignes_Recues(const QStringList& lignes) {
             autres.append(Ligne_Affichable(ligne));
         }
     }
-    spots_->Ajoute(spots);
+    const Nouveaute meilleure = spots_->Ajoute(spots);
+    if (services_.nouveautes && services_.sons) {
+        if (const auto son =
+                services_.nouveautes->Alerte(meilleure, Lit_Reglage_Alertes(services_.reglages),
+                                             services_.horloge.Maintenant_Utc().toMSecsSinceEpoch())) {
+            services_.sons->Joue(*son);
+        }
+    }
     if (!autres.isEmpty()) {
         // The pane keeps its last 500 lines anyway.
         Journal_Noeud->appendPlainText(autres.mid(qMax<qsizetype>(0, autres.size() - 500)).join(u'\n'));
     }
 }
 
-void Cluster::Spot_DblClick(const QModelIndex& index) {
+void Cluster::Journal_Change() {
+    spots_->Remarque();
+}
+
+void Cluster::Spot_DblClick(const QModelIndex& vue) {
+    const QModelIndex index = filtre_manque_->mapToSource(vue);
     if (!index.isValid()) {
         return;
     }

@@ -6,7 +6,9 @@
 
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
+class QSortFilterProxyModel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +37,8 @@ public:
     Q_DISABLE_COPY_MOVE(Cluster)
 
     Connexion_Cluster& Connexion() { return *connexion_; }
+    // The log changed: every spot marked again.
+    void Journal_Change();
     const Modele_Spots& Spots() const { return *spots_; }
 
 private:
@@ -51,6 +55,7 @@ private:
     std::function<QString()> indicatif_;
     Hote_Cluster& hote_;
     Modele_Spots* spots_;
+    QSortFilterProxyModel* filtre_manque_;
     Connexion_Cluster* connexion_;
 
     QGroupBox* Frame1;
@@ -66,6 +71,7 @@ private:
     QPushButton* Connecte;
     QLabel* Etat_Cluster;
     QTableView* Table_Spots;
+    QCheckBox* Manque_Seulement;
     QPlainTextEdit* Journal_Noeud;
     QLineEdit* Commande;
 };

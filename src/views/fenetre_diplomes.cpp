@@ -9,6 +9,7 @@
 #include "core/program/reglages.h"
 #include "core/program/textes_programme.h"
 #include "core/reports/demande_diplome.h"
+#include "core/reports/index_journal.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
 #include "platform/fenetres.h"

@@ -22,6 +22,9 @@ ICONES = [f"usr/share/icons/hicolor/{t}x{t}/apps/fr.orbel.swl.png"
 FICHIERS = {
     "usr/bin/orbel_swl": "-rwxr-xr-x",
     "usr/lib/orbel-swl/orbel_swl_web.so": "-rw-r--r--",
+    "usr/lib/orbel-swl/orbel_swl_son.so": "-rw-r--r--",
+    "usr/share/orbel-swl/sons/nouveau_departement.wav": "-rw-r--r--",
+    "usr/share/orbel-swl/sons/nouveau_pays.wav": "-rw-r--r--",
     "usr/share/orbel-swl/carte_departements.png": "-rw-r--r--",
     "usr/share/orbel-swl/marqueurs_departements.csv": "-rw-r--r--",
     "usr/share/applications/fr.orbel.swl.desktop": "-rw-r--r--",
@@ -80,7 +83,7 @@ class Paquet(unittest.TestCase):
         dependances = {re.sub(r"\s*\(.*\)", "", d.strip())
                        for d in champs["Depends"].split(",")}
         # From the libraries the program links, and what it needs that no link shows.
-        for d in ("libqt6widgets6", "libqt6webenginewidgets6", "libqt6printsupport6",
+        for d in ("libqt6widgets6", "libqt6webenginewidgets6", "libqt6printsupport6", "libqt6multimedia6",
                   "qt6-qpa-plugins", "qt6-translations-l10n", "fonts-liberation",
                   "libhamlib-utils", "hamradio-files", "libqt6charts6"):
             self.assertIn(d, dependances)
@@ -136,9 +139,10 @@ class Paquet(unittest.TestCase):
             return lance("ldd", os.path.join(self.arbre, chemin)).stdout
         programme = bibliotheques("usr/bin/orbel_swl")
         self.assertIn("libQt6Widgets", programme)
-        for nom in ("WebEngine", "Quick", "Qml"):
+        for nom in ("WebEngine", "Quick", "Qml", "Multimedia"):
             self.assertNotIn(nom, programme)
         self.assertIn("libQt6WebEngineWidgets", bibliotheques("usr/lib/orbel-swl/orbel_swl_web.so"))
+        self.assertIn("libQt6Multimedia", bibliotheques("usr/lib/orbel-swl/orbel_swl_son.so"))
 
     def test_demarre_et_trouve_ses_fichiers(self):
         # Unpacked as apt would: the map and markers come from usr/share/orbel-swl.

@@ -1,10 +1,13 @@
 // The QSOs heard in FT8/FT4 seen from the windows: datagrams sent to the listening port as
 // WSJT-X sends them, the table forming, a QSO taken into the entry form and saved, the
 // complete QSOs written to the log, a port already taken, a silent program.
+#include "core/countries/pays.h"
 #include "core/program/reglages.h"
 #include "core/radio/wsjtx.h"
+#include "core/reports/index_journal.h"
 #include "main/main.h"
 #include "platform/ecoute_wsjtx.h"
+#include "platform/fenetres.h"
 #include "radio/fenetre_qso_entendus.h"
 #include "radio/modele_qso_entendus.h"
 #include "support/doubles.h"
@@ -60,9 +63,18 @@ const QString Ligne_EA3XYZ =
 const QString Avant = Ligne_Test(u"F6AAA"_s, u"05/03/09"_s, u"08:00"_s);
 const QString Apres = Ligne_Test(u"F6BBB"_s, u"05/03/09"_s, u"09:30"_s);
 
+// France, Germany and Spain: the heard QSOs' stations have a country.
+const QByteArray Fichier_Pays_Test =
+    "France:  14:  27:  EU:   46.00:    -2.00:    -1.0:  F:\n    F;\n"
+    "Fed. Rep. of Germany:  14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\n    DL;\n"
+    "Spain:  14:  37:  EU:   40.32:     3.43:    -1.0:  EA:\n    EA;\n";
+
 struct Scene {
     Banc b;
     Ecoute_WSJTX ecoute{b.horloge};
+    Base_Pays pays;
+    Index_Journal index;
+    Sons_Test sons;
     std::unique_ptr<Main> w;
     QUdpSocket envoi;
     quint16 port = Port_Udp_Libre();
@@ -72,6 +84,12 @@ struct Scene {
         b.Station_Avec_Log(u"F1ABC"_s, lignes);
         b.reglages->Ecrire_Reglage(u"Setup F1ABC"_s, cle::Date_Auto, u"Oui"_s);
         b.services.ecoute_wsjtx = &ecoute;
+        b.Ecrit(u"cty.dat"_s, Fichier_Pays_Test);
+        pays.Charge(b.Chemin(u"cty.dat"_s));
+        index.Fixe_Pays(pays.Fichier());
+        b.services.pays = &pays;
+        b.services.nouveautes = &index;
+        b.services.sons = &sons;
         w = std::make_unique<Main>(b.services);
         w->Form_Load();
         QApplication::setActiveWindow(w.get());
@@ -106,10 +124,11 @@ struct Scene {
                                5000);
     }
     QTableView* Table() const { return C<QTableView>(u"Table_QSO_FT8"_s); }
-    // The row as the table shows it, cells joined by " | ".
+    // The row as the table shows it up to its state, cells joined by " | " (what is new is
+    // looked at apart).
     QString Rangee(int r) const {
         QStringList t;
-        for (int c = 0; c < Table()->model()->columnCount(); ++c) {
+        for (int c = 0; c <= Modele_QSO_Entendus::Etat; ++c) {
             t << Table()->model()->index(r, c).data().toString();
         }
         return t.join(u" | "_s);
@@ -231,6 +250,27 @@ private Q_SLOTS:
     }
 
     // Another program on the port: the status says so, the program goes on.
+    // What each QSO would bring, in words and colour; only those, on demand; one sound for a
+    // new country when the listener asked for it.
+    void ce_qui_manque() {
+        Scene s;
+        Ecrit_Reglage_Alertes(*s.b.reglages, {false, true});
+        s.Ecoute();
+        QVERIFY(s.Envoie(Debut_QSO + Autre_QSO));
+        QTRY_COMPARE(s.Table()->model()->rowCount(), 2);
+        const auto* m = s.Table()->model();
+        QStringList marques;
+        for (int r = 0; r < m->rowCount(); ++r) {
+            marques << m->index(r, Modele_QSO_Entendus::Nouveau).data().toString();
+        }
+        // F6AAA (France) is in the log on 7 MHz only; Germany and Spain are not.
+        QCOMPARE(marques, (QStringList{u"EA3XYZ\u00A0: nouveau pays"_s, u"DL1XYZ\u00A0: nouveau pays"_s}));
+        QCOMPARE(m->index(0, Modele_QSO_Entendus::Nouveau).data(Qt::BackgroundRole).value<QColor>(),
+                 Couleur_Nouveaute(Nouveaute::Nouveau_Pays));
+        QCOMPARE(s.sons.joues, QList<Son_Alerte>{Son_Alerte::Nouveau_Pays});
+        QCOMPARE(m->headerData(Modele_QSO_Entendus::Nouveau, Qt::Horizontal).toString(), u"Nouveau"_s);
+    }
+
     void port_occupe() {
         Scene s;
         QUdpSocket autre;

@@ -8,6 +8,7 @@
 #include "platform/navigateur.h"
 #include "platform/programme.h"
 #include "platform/services.h"
+#include "platform/sons.h"
 #include "support/fichiers_test.h"
 
 #include <QList>
@@ -94,6 +95,13 @@ public:
                                   const QString& filtres, QString* filtre) override;
     QString Fichier_A_Ouvrir(QWidget*, const QString& titre, const QString& dossier,
                              const QString& filtres) override;
+};
+
+// Records every sound asked for.
+class Sons_Test final : public Sons {
+public:
+    QList<Son_Alerte> joues;
+    void Joue(Son_Alerte son) override { joues.append(son); }
 };
 
 class Programme_Test final : public Programme {

@@ -1,12 +1,16 @@
+#include "core/countries/pays.h"
 #include "core/log/fiche_qso.h"
 #include "core/program/reglages.h"
+#include "core/reports/index_journal.h"
 #include "platform/connexion_cluster.h"
+#include "platform/fenetres.h"
 #include "support/doubles.h"
 #include "views/cluster.h"
 #include "views/hote_cluster.h"
 #include "views/modele_spots.h"
 
 #include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -276,6 +280,75 @@ private Q_SLOTS:
         s.Ouvre();
         QCOMPARE(s.C<QLineEdit>(u"Noeud"_s)->text(), u"hamqth.com"_s);
         QCOMPARE(s.C<QLineEdit>(u"Port"_s)->text(), u"7300"_s);
+    }
+
+    // Each spot says what its station would bring; "Seulement ce qui me manque" keeps those; a
+    // double click through the filter takes the spot shown; one sound a batch, none within 10 s.
+    void ceQueLeSpotApporte() {
+        const auto pays =
+            Fichier_Pays::Lit("France:  14:  27:  EU:   46.00:    -2.00:    -1.0:  F:\n    F;\n"
+                              "Japan:  25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\n    JA;\n"
+                              "Fed. Rep. of Germany:  14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\n"
+                              "    DL;\n");
+        Fiche_QSO f;
+        f.Indicatif_A = u"F5AAA"_s;
+        f.Dpt_A = u"29"_s;
+        f.Date = u"01/06/08"_s;
+        f.Heure = u"10:00"_s;
+        f.Mode = u"SSB"_s;
+        f.Bande = u"14 Mhz"_s;
+        f.QSL = true;
+        const QByteArray log =
+            Forme_Ligne_Log(f).toLatin1() + "\r\n" +
+            QString(Forme_Ligne_Log(f)).replace(0, 5, u"DL1XY"_s).replace(26, 2, u"  "_s).toLatin1() + "\r\n";
+        Index_Journal index;
+        index.Fixe_Pays(&*pays);
+        index.Fixe_Annuaire("F4DIR        35 JEAN\r\n");
+        index.Suit(Lignes_Log(log));
+        Sons_Test sons;
+        Scene s;
+        s.b.services.nouveautes = &index;
+        s.b.services.sons = &sons;
+        Ecrit_Reglage_Alertes(*s.b.reglages, {true, true});
+        Noeud n;
+        s.Ouvre();
+        s.Bande()->setCurrentIndex(-1);
+        s.C<QLineEdit>(u"Noeud"_s)->setText(u"127.0.0.1"_s);
+        s.C<QLineEdit>(u"Port"_s)->setText(QString::number(n.serveur.serverPort()));
+        QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
+        QTRY_COMPARE(n.recu, QByteArray("F1ZZZ\r\n"));
+        n.Envoie("DX de G4XYZ:     14205.0  F5AAA        ssb 59                         1230Z\r\n"
+                 "DX de G4XYZ:     14025.0  F4DIR        CQ                             1231Z\r\n"
+                 "DX de G4XYZ:      7012.5  JA1AAA       599                            1232Z\r\n"
+                 "DX de G4XYZ:      7074.0  DL1XYZ       FT8 -12                        1233Z\r\n");
+        QTRY_COMPARE(s.Indicatifs().size(), 4);
+        auto* table = s.C<QTableView>(u"Table_Spots"_s);
+        QStringList marques;
+        for (int r = 0; r < 4; ++r) {
+            marques << table->model()->index(r, Modele_Spots::Indicatif).data().toString() + u' ' +
+                           table->model()->index(r, Modele_Spots::Nouveau).data().toString();
+        }
+        QCOMPARE(marques, (QStringList{u"DL1XYZ nouveau pays sur 7.0 Mhz"_s, u"JA1AAA nouveau pays"_s,
+                                       u"F4DIR nouveau département (35)"_s, u"F5AAA "_s}));
+        QCOMPARE(table->model()->index(2, Modele_Spots::Nouveau).data(Qt::BackgroundRole).value<QColor>(),
+                 Couleur_Nouveaute(Nouveaute::Nouveau_Departement));
+        QCOMPARE(sons.joues, QList<Son_Alerte>{Son_Alerte::Nouveau_Departement});
+        s.C<QCheckBox>(u"Manque_Seulement"_s)->click();
+        QCOMPARE(s.Indicatifs(), (QStringList{u"DL1XYZ"_s, u"JA1AAA"_s, u"F4DIR"_s}));
+        s.C<QTabWidget>(u"Onglets"_s)->setCurrentIndex(1);
+        const QRect r = table->visualRect(table->model()->index(2, Modele_Spots::Indicatif));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(s.hote.pris, QStringList{u"F4DIR 14 Mhz"_s});
+        // Another new country 5 s later: no sound; 11 s later: its sound.
+        s.b.horloge.utc = s.b.horloge.utc.addSecs(5);
+        n.Envoie("DX de G4XYZ:     21074.0  JA2BBB       FT8                            1234Z\r\n");
+        QTRY_COMPARE(s.Indicatifs().size(), 4);
+        QCOMPARE(sons.joues.size(), 1);
+        s.b.horloge.utc = s.b.horloge.utc.addSecs(11);
+        n.Envoie("DX de G4XYZ:     21074.0  JA3CCC       FT8                            1235Z\r\n");
+        QTRY_COMPARE(s.Indicatifs().size(), 5);
+        QCOMPARE(sons.joues, (QList<Son_Alerte>{Son_Alerte::Nouveau_Departement, Son_Alerte::Nouveau_Pays}));
     }
 
     // The 11-metre calling frequency has its band; a spot outside every band leaves the band

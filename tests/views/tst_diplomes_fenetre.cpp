@@ -1,6 +1,7 @@
 // The awards window: the totals and the next threshold, a cell's text, a department clicked,
 // the claim list as PDF (its text) and CSV, a full disk, the window following a deletion.
 #include "core/log/fiche_qso.h"
+#include "core/reports/index_journal.h"
 #include "main/main.h"
 #include "platform/imprimante.h"
 #include "support/doubles.h"
@@ -188,6 +189,32 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(s.b.Chemin(u"demande.csv"_s)));
         QVERIFY(!QFile::exists(s.b.Chemin(u"demande.pdf"_s)));
         QVERIFY(s.b.imprimante.appels.isEmpty());
+    }
+
+    // Beside "Pays A :", what the callsign typed would bring on the form's band and mode.
+    void ligneSousLeFormulaire() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, Journal());
+        b.reglages->Ecrire_Reglage(u"Setup F1ABC"_s, u"bande Utilisee"_s, 2); // 7.0 Mhz
+        Index_Journal index;
+        index.Fixe_Annuaire("F4DIR        77 JEAN\r\n");
+        b.services.nouveautes = &index;
+        Main w(b.services);
+        w.Form_Load();
+        QApplication::setActiveWindow(&w);
+        auto* ind_a = w.findChild<QLineEdit*>(u"Ind_A"_s);
+        QTest::keyClicks(ind_a, u"f4dir"_s);
+        QCOMPARE(w.findChild<QLabel*>(u"Pays_A"_s)->text(), u"pays inconnu — nouveau département (77)"_s);
+        ind_a->clear();
+        QTest::keyClicks(ind_a, u"f5a30"_s);
+        QCOMPARE(w.findChild<QLabel*>(u"Pays_A"_s)->accessibleName(),
+                 u"Pays de la station A pays inconnu — nouveau département sur 7.0 Mhz"_s);
+        // 29 was heard on 7 MHz in CW only; the form is in SSB.
+        ind_a->clear();
+        QTest::keyClicks(ind_a, u"f5a29"_s);
+        QCOMPARE(w.findChild<QLabel*>(u"Pays_A"_s)->text(), u"pays inconnu — nouveau sur ce mode"_s);
+        // The field's own rules are untouched: capitals as typed.
+        QCOMPARE(ind_a->text(), u"F5A29"_s);
     }
 
     // The window follows the log: a deletion makes a department missing again.

@@ -80,6 +80,10 @@ inline const QString Fichier_Pays = QStringLiteral("Fichier Pays");
 // the listener applies from France (the DDFM's thresholds) — "Oui" or "Non".
 inline const QString Diplomes_Station_B = QStringLiteral("Diplomes Station B");
 inline const QString Diplomes_En_France = QStringLiteral("Diplomes En France");
+// The short sounds of "Station → Alertes…", in the common section: a spot or a heard QSO that
+// brings a new department, a new country ("Oui" or "Non", off by default).
+inline const QString Alerte_Departement = QStringLiteral("Alerte Nouveau Departement");
+inline const QString Alerte_Pays = QStringLiteral("Alerte Nouveau Pays");
 // The label sheet beyond the stock: first label used, offsets of the layout in mm.
 inline const QString Etiquette_Depart = QStringLiteral("Etiquette Depart");
 inline const QString Decalage_X = QStringLiteral("Decalage X");

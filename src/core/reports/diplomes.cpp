@@ -4,6 +4,7 @@
 #include "core/countries/departements.h"
 #include "core/log/colonnes_log.h"
 #include "core/log/fiche_qso.h"
+#include "core/program/reglages.h"
 
 #include <QHash>
 
@@ -56,6 +57,18 @@ QString Pluriel(int n, const QString& un, const QString& plusieurs) {
 }
 
 } // namespace
+
+Reglage_Diplomes Lit_Reglage_Diplomes(const Reglages& reglages) {
+    const QString section = Reglages::Section_Commune();
+    return {reglages.Lire_Reglage(section, cle::Diplomes_Station_B, u"Non"_s) == u"Oui",
+            reglages.Lire_Reglage(section, cle::Diplomes_En_France, u"Oui"_s) != u"Non"};
+}
+
+void Ecrit_Reglage_Diplomes(Reglages& reglages, const Reglage_Diplomes& r) {
+    reglages.Ecrire_Reglages(Reglages::Section_Commune(),
+                             {{cle::Diplomes_Station_B, r.station_b ? u"Oui"_s : u"Non"_s},
+                              {cle::Diplomes_En_France, r.en_france ? u"Oui"_s : u"Non"_s}});
+}
 
 bool Bande_VHF(int bande) {
     return bande >= 10;

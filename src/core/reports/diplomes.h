@@ -48,6 +48,11 @@ struct Reglage_Diplomes {
     bool en_france = true;  // DDFM thresholds of a French applicant (50 HF, 30 VHF) or not (40, 20)
 };
 
+class Reglages;
+// What is stored in the common section ("Diplomes Station B", "Diplomes En France").
+Reglage_Diplomes Lit_Reglage_Diplomes(const Reglages& reglages);
+void Ecrit_Reglage_Diplomes(Reglages& reglages, const Reglage_Diplomes& r);
+
 struct QSO_Refuse {
     int ligne = 0; // index in the log
     Raison raison = Raison::Compte;

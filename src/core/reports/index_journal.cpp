@@ -3,6 +3,7 @@
 #include "core/base/texte_1252.h"
 #include "core/log/colonnes_log.h"
 #include "core/log/fiche_qso.h"
+#include "core/program/reglages.h"
 
 #include <cstring>
 
@@ -95,6 +96,35 @@ QString Texte_Nouveaute(const Marque_Nouveaute& m) {
     return {};
 }
 
+Reglage_Alertes Lit_Reglage_Alertes(const Reglages& reglages) {
+    const QString section = Reglages::Section_Commune();
+    return {reglages.Lire_Reglage(section, cle::Alerte_Departement, u"Non"_s) == u"Oui",
+            reglages.Lire_Reglage(section, cle::Alerte_Pays, u"Non"_s) == u"Oui"};
+}
+
+void Ecrit_Reglage_Alertes(Reglages& reglages, const Reglage_Alertes& r) {
+    reglages.Ecrire_Reglages(Reglages::Section_Commune(),
+                             {{cle::Alerte_Departement, r.departement ? u"Oui"_s : u"Non"_s},
+                              {cle::Alerte_Pays, r.pays ? u"Oui"_s : u"Non"_s}});
+}
+
+std::optional<Son_Alerte> Index_Journal::Alerte(Nouveaute meilleure, const Reglage_Alertes& r,
+                                                qint64 maintenant_ms) {
+    std::optional<Son_Alerte> son;
+    if (meilleure == Nouveaute::Nouveau_Departement && r.departement) {
+        son = Son_Alerte::Nouveau_Departement;
+    } else if ((meilleure == Nouveaute::Nouveau_Departement || meilleure == Nouveaute::Nouveau_Pays) &&
+               r.pays) {
+        son = Son_Alerte::Nouveau_Pays;
+    }
+    if (!son || (dernier_son_ms_ && maintenant_ms - *dernier_son_ms_ < Intervalle_Sons_Ms &&
+                 maintenant_ms >= *dernier_son_ms_)) {
+        return std::nullopt;
+    }
+    dernier_son_ms_ = maintenant_ms;
+    return son;
+}
+
 Index_Journal::Index_Journal() = default;
 Index_Journal::~Index_Journal() = default;
 
@@ -120,8 +150,16 @@ void Index_Journal::Fixe_Annuaire(const QByteArray& liste_prenom) {
     a_construire_ = true;
 }
 
+void Index_Journal::Fixe_Lecture_Annuaire(std::function<QByteArray()> lecture) {
+    lecture_annuaire_ = std::move(lecture);
+    a_construire_ = true;
+}
+
 void Index_Journal::Construit() {
     etat_ = std::make_unique<Etat>(pays_, reglage_);
+    if (lecture_annuaire_) {
+        annuaire_ = lecture_annuaire_();
+    }
     // The directory, one record a line: callsign padded to 12, a space, the department; the
     // last record of a callsign counts.
     for (const QByteArrayView l : Decoupe_Lignes(annuaire_)) {

@@ -9,7 +9,9 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace swl {
@@ -34,6 +36,16 @@ struct Marque_Nouveaute {
 // sur 7.0 Mhz", "nouveau sur ce mode", "entendu, pas confirmé", or nothing.
 QString Texte_Nouveaute(const Marque_Nouveaute& m);
 
+// The short sounds a mark may ask for, each turned on by the listener ("Station → Alertes…").
+enum class Son_Alerte { Nouveau_Departement, Nouveau_Pays };
+struct Reglage_Alertes {
+    bool departement = false; // off by default
+    bool pays = false;
+};
+class Reglages;
+Reglage_Alertes Lit_Reglage_Alertes(const Reglages& reglages);
+void Ecrit_Reglage_Alertes(Reglages& reglages, const Reglage_Alertes& r);
+
 // Built from the log once, then following it change after change by what differs between its
 // contents before and after (no full reading again for a QSO saved, edited or deleted). What
 // counts is what the awards count: station A (and B when the listener counts it), 27 Mhz never.
@@ -52,6 +64,8 @@ public:
     void Fixe_Pays(const Fichier_Pays* pays);
     void Fixe_Reglage(const Reglage_Diplomes& r);
     void Fixe_Annuaire(const QByteArray& liste_prenom);
+    // The directory read when the index is built (not before: start-up reads nothing).
+    void Fixe_Lecture_Annuaire(std::function<QByteArray()> lecture);
 
     // What `indicatif` would bring on `bande` (Liste_Bandes() index) in `groupe`: nothing for a
     // station of no known department nor country, a band of none (-1) or 27 Mhz.
@@ -59,6 +73,12 @@ public:
     // The station's department: the latest one the log gives it (as station A or B), else the
     // first-name directory's; -1 when none.
     int Departement_De(QStringView indicatif);
+
+    // The sound the most valuable mark of a batch (of spots, of heard QSOs) asks for, when the
+    // listener turned it on and no sound was asked for in the last 10 s (`maintenant_ms`: a
+    // clock in ms).
+    static constexpr qint64 Intervalle_Sons_Ms = 10000;
+    std::optional<Son_Alerte> Alerte(Nouveaute meilleure, const Reglage_Alertes& r, qint64 maintenant_ms);
 
     // Lines read since it was built, for the benchmarks: a saved QSO reads one.
     qint64 Lignes_Lues() const { return lignes_lues_; }
@@ -77,7 +97,9 @@ private:
     const Fichier_Pays* pays_ = nullptr;
     Reglage_Diplomes reglage_;
     QByteArray annuaire_;
+    std::function<QByteArray()> lecture_annuaire_;
     qint64 lignes_lues_ = 0;
+    std::optional<qint64> dernier_son_ms_;
 };
 
 } // namespace swl
