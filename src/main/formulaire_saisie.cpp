@@ -5,6 +5,7 @@
 #include "core/log/liste_prenom.h"
 #include "core/program/horloge.h"
 #include "core/program/reglages.h"
+#include "main/completion_indicatifs.h"
 #include "main/hote_formulaire.h"
 #include "platform/boites_message.h"
 #include "platform/fenetres.h"
@@ -220,6 +221,7 @@ void Formulaire_Saisie::Construit_Controles() {
 
     Timer1 = Nomme(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(1000);
+    completion_ = new Completion_Indicatifs(services_, Ind_A, Ind_B, this);
 }
 
 void Formulaire_Saisie::Installe_Regles_Saisie() {
@@ -292,8 +294,9 @@ void Formulaire_Saisie::Demarre() {
     Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Saisie QSO"_s);
 }
 
-void Formulaire_Saisie::Apres_Chargement() {
+void Formulaire_Saisie::Apres_Chargement(const Lignes_Log& journal) {
     Ind_A->setEnabled(true);
+    completion_->Journal_Change(journal);
 }
 
 void Formulaire_Saisie::Timer1_Timer() {

@@ -4,6 +4,7 @@
 #include "core/base/resultat.h"
 #include "core/log/controles_saisie.h"
 #include "core/log/fiche_qso.h"
+#include "core/log/fichier_log.h"
 #include "core/radio/recepteur.h"
 #include "platform/services.h"
 
@@ -22,6 +23,7 @@ class QTimer;
 namespace swl {
 
 class Hote_Formulaire;
+class Completion_Indicatifs;
 
 // The entry form: its fields and buttons, their rules on each key and on Enter, the
 // first-name lookups, the clock and date it copies, saving, editing and inserting an entry,
@@ -36,6 +38,8 @@ public:
     // main window places beside the station.
     QGroupBox* Cadre_Horloge() const { return Frame2; }
     QGroupBox* Cadre_Date() const { return Frame7; }
+    // The list of the callsigns known, which the main window places under the form.
+    Completion_Indicatifs* Indicatifs_Connus() const { return completion_; }
     // The date-mode items of the main window's menu "Date", which the form follows.
     void Prend_Menu_Date(QAction* automatique, QAction* manuelle);
 
@@ -44,8 +48,8 @@ public:
     void Lit_Mode_Date();
     // The window shown: the clock runs and the first field takes the typing.
     void Demarre();
-    // The list was read again: the first field takes typing.
-    void Apres_Chargement();
+    // The list was read again: the first field takes typing, the callsigns known follow.
+    void Apres_Chargement(const Lignes_Log& journal);
 
     // Resets the form for a new QSO.
     void Init_Saisie();
@@ -164,6 +168,7 @@ private:
     QGroupBox* Frame7;
     QLabel* Label33;
     QTimer* Timer1;
+    Completion_Indicatifs* completion_;
 };
 
 } // namespace swl

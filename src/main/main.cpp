@@ -7,6 +7,7 @@
 #include "core/program/textes_programme.h"
 #include "core/reports/index_journal.h"
 #include "labels/select_qso.h"
+#include "main/completion_indicatifs.h"
 #include "main/formulaire_saisie.h"
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
@@ -127,6 +128,7 @@ void Main::Construit_Controles() {
     auto* colonne = new QVBoxLayout(centre);
     colonne->addLayout(haut);
     colonne->addWidget(Frame3);
+    colonne->addWidget(Frame3->Indicatifs_Connus());
     colonne->addWidget(Label_Liste_QSO);
     colonne->addWidget(Liste_SWL, 1);
     colonne->addWidget(L_Communes);
@@ -160,6 +162,7 @@ void Main::Construit_Menus() {
     Mnu_New_Indicatif = article(Mnu_Station, u"Mnu_New_Indicatif"_s, u"Nouvel Indicatif"_s);
     Mnu_Recepteur = article(Mnu_Station, u"Mnu_Recepteur"_s, u"Récepteur…"_s);
     Mnu_Fichier_Pays = article(Mnu_Station, u"Mnu_Fichier_Pays"_s, u"Fichier des pays…"_s);
+    Mnu_Fichier_Indicatifs = article(Mnu_Station, u"Mnu_Fichier_Indicatifs"_s, u"Fichier des indicatifs…"_s);
     Mnu_Alertes = article(Mnu_Station, u"Mnu_Alertes"_s, u"Alertes…"_s);
     Mnu_Afficher = menu(u"Mnu_Afficher"_s, u"Afficher"_s);
     Mnu_Liste_QSO = article(Mnu_Afficher, u"Mnu_Liste_QSO"_s, u"la liste des QSO"_s);
@@ -199,6 +202,7 @@ void Main::Construit_Menus() {
     connect(Mnu_Diplomes, &QAction::triggered, this, &Main::Mnu_Diplomes_Click);
     connect(Mnu_Fichier_Pays, &QAction::triggered, this, &Main::Mnu_Fichier_Pays_Click);
     connect(Mnu_Alertes, &QAction::triggered, this, &Main::Mnu_Alertes_Click);
+    connect(Mnu_Fichier_Indicatifs, &QAction::triggered, this, &Main::Mnu_Fichier_Indicatifs_Click);
     connect(Mnu_Print_QSL, &QAction::triggered, this, [this] {
         Montre_Fenetre(select_qso_, [this] {
             return new Select_QSO(
@@ -283,7 +287,7 @@ bool Main::Charge_Log() {
     if (services_.nouveautes) {
         services_.nouveautes->Suit(modele_->Lignes());
     }
-    Frame3->Apres_Chargement();
+    Frame3->Apres_Chargement(modele_->Lignes());
     Q_EMIT Journal_Recharge();
     return true;
 }

@@ -41,6 +41,7 @@ class Fenetre_Statistiques;
 class Fenetre_Pays;
 class Fenetre_Diplomes;
 class Fenetre_Alertes;
+class Fenetre_Indicatifs;
 class Formulaire_Saisie;
 
 // The main window: the menus, the log list, the station and the windows it opens; the entry
@@ -117,6 +118,7 @@ private:
     void Mnu_Statistiques_Click();
     void Mnu_Diplomes_Click();
     void Mnu_Alertes_Click();
+    void Mnu_Fichier_Indicatifs_Click();
     void Mnu_Fichier_Pays_Click();
     // Says once a run that no backup could be made.
     void Sauvegarde_Impossible(const Resultat& r);
@@ -136,6 +138,7 @@ private:
     QPointer<Fenetre_Pays> fenetre_pays_;
     QPointer<Fenetre_Diplomes> diplomes_;
     QPointer<Fenetre_Alertes> alertes_;
+    QPointer<Fenetre_Indicatifs> fenetre_indicatifs_;
     bool sauvegarde_impossible_dite_ = false;
     Modele_Liste_SWL* modele_;
     Historique_Journal* historique_;
@@ -167,6 +170,7 @@ private:
     QAction* Mnu_Diplomes;
     QAction* Mnu_Fichier_Pays;
     QAction* Mnu_Alertes;
+    QAction* Mnu_Fichier_Indicatifs;
     QMenu* Mnu_Carte;
     QAction* Mnu_Carte_HB;
     QAction* Mnu_Print_QSL;

@@ -2,6 +2,7 @@
 #include "main/main.h"
 
 #include "core/reports/index_journal.h"
+#include "main/completion_indicatifs.h"
 #include "main/formulaire_saisie.h"
 #include "main/modele_liste_swl.h"
 #include "platform/fenetres.h"
@@ -9,6 +10,7 @@
 #include "radio/fenetre_qso_entendus.h"
 #include "radio/fenetre_recepteur.h"
 #include "station/fenetre_alertes.h"
+#include "station/fenetre_indicatifs.h"
 #include "station/fenetre_pays.h"
 #include "station/station.h"
 #include "views/cluster.h"
@@ -28,6 +30,13 @@ void Main::Montre_Cluster() {
             services_, [this] { return indicatif_station_; }, *this, this);
         connect(this, &Main::Journal_Recharge, f, &Cluster::Journal_Change);
         return f;
+    });
+}
+
+void Main::Mnu_Fichier_Indicatifs_Click() {
+    Montre_Fenetre(fenetre_indicatifs_, [this] {
+        return new Fenetre_Indicatifs(
+            services_, [this] { Frame3->Indicatifs_Connus()->Reglage_Change(); }, this);
     });
 }
 

@@ -84,6 +84,10 @@ inline const QString Diplomes_En_France = QStringLiteral("Diplomes En France");
 // brings a new department, a new country ("Oui" or "Non", off by default).
 inline const QString Alerte_Departement = QStringLiteral("Alerte Nouveau Departement");
 inline const QString Alerte_Pays = QStringLiteral("Alerte Nouveau Pays");
+// The callsigns known before they are typed, in the common section: the list under the entry
+// form shown or not ("Oui", "Non") and the file of active callsigns (empty: Debian's).
+inline const QString Indicatifs_Connus = QStringLiteral("Indicatifs Connus");
+inline const QString Fichier_Indicatifs = QStringLiteral("Fichier Indicatifs");
 // The label sheet beyond the stock: first label used, offsets of the layout in mm.
 inline const QString Etiquette_Depart = QStringLiteral("Etiquette Depart");
 inline const QString Decalage_X = QStringLiteral("Decalage X");
