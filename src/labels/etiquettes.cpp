@@ -364,7 +364,7 @@ void Etiquettes::Enregistre_Pdf_Click() {
         return;
     }
     const QString propose =
-        QDir(services_.repertoire)
+        QDir(Dossier_Fichiers(services_.reglages))
             .filePath(indicatif_() + u"_Etiquettes_QSL_"_s +
                       services_.horloge.Maintenant_Local().date().toString(u"dd_MM_yy"_s) + u".pdf"_s);
     QString fichier = services_.fichiers.Fichier_A_Enregistrer(this, u"Enregistrer les étiquettes en PDF"_s,
@@ -372,6 +372,7 @@ void Etiquettes::Enregistre_Pdf_Click() {
     if (fichier.isEmpty()) {
         return;
     }
+    Retient_Dossier_Fichiers(services_.reglages, fichier);
     if (!fichier.endsWith(u".pdf"_s, Qt::CaseInsensitive)) {
         fichier += u".pdf"_s;
     }

@@ -36,13 +36,16 @@ void Main::Mnu_Importer_Click() {
         services_.messages.Message(Message_Indicatif_Station_Absent());
         return;
     }
-    // The list is read again after the import: a QSO being typed would be lost.
-    if (!Frame3->Saisie_Au_Repos() || !Frame3->Indicatif_A().isEmpty()) {
+    // The list is read again after the import: a QSO being typed or edited would be lost (a
+    // QSO only shown after a click is none).
+    if (Saisie_En_Cours()) {
         services_.messages.Message(
-            u"Enregistrez ou annulez le QSO en cours de saisie avant d'importer un journal."_s);
+            u"Un QSO est en cours de saisie ou de modification\u00A0: enregistrez-le ou "
+            u"cliquez sur «\u00A0Annuler saisie en cours\u00A0», puis importez le "
+            u"journal."_s);
         return;
     }
-    // The day's copy, then the copy before the import, once a file is chosen and read.
+    // The day's copy, then the copy before the import, once the merge will write.
     const auto avant_import = [this] {
         Avant_Changement();
         Sauvegarde_Impossible(

@@ -38,11 +38,13 @@ void Echange_Journal::Exporte(const QString& indicatif) {
     const Fichier_Log log(services_.repertoire, indicatif);
     QString filtre = Filtre_ADI;
     QString chemin = services_.fichiers.Fichier_A_Enregistrer(
-        fenetre_, u"Exporter le journal"_s, QDir(services_.repertoire).filePath(indicatif + u"_SWL.adi"_s),
+        fenetre_, u"Exporter le journal"_s,
+        QDir(Dossier_Fichiers(services_.reglages)).filePath(indicatif + u"_SWL.adi"_s),
         Filtre_ADI + u";;"_s + Filtre_ADX + u";;"_s + Filtre_CSV, &filtre);
     if (chemin.isEmpty()) {
         return;
     }
+    Retient_Dossier_Fichiers(services_.reglages, chemin);
     // The format is the name's extension, else the filter chosen (whose extension is added).
     QString extension = QFileInfo(chemin).suffix().toLower();
     if (extension != u"adi" && extension != u"adx" && extension != u"csv") {
@@ -78,12 +80,13 @@ void Echange_Journal::Exporte(const QString& indicatif) {
 }
 
 Bilan_Import Echange_Journal::Importe(const QString& indicatif, const std::function<void()>& avant_import) {
-    const QString chemin =
-        services_.fichiers.Fichier_A_Ouvrir(fenetre_, u"Importer un journal ADIF"_s, services_.repertoire,
-                                            u"Journaux ADIF (*.adi *.adif *.adx);;Tous les fichiers (*)"_s);
+    const QString chemin = services_.fichiers.Fichier_A_Ouvrir(
+        fenetre_, u"Importer un journal ADIF"_s, Dossier_Fichiers(services_.reglages),
+        u"Journaux ADIF (*.adi *.adif *.adx);;Tous les fichiers (*)"_s);
     if (chemin.isEmpty()) {
         return {};
     }
+    Retient_Dossier_Fichiers(services_.reglages, chemin);
     const QString nom = QFileInfo(chemin).fileName();
     const Lecture_Fichier fichier = Lit_Fichier(chemin);
     if (fichier.erreur != Lecture_Reussie) {
@@ -93,14 +96,13 @@ Bilan_Import Echange_Journal::Importe(const QString& indicatif, const std::funct
     }
     const bool adx = QFileInfo(chemin).suffix().compare(u"adx"_s, Qt::CaseInsensitive) == 0 ||
                      Sans_Espaces_Autour(fichier.contenu).startsWith("<?xml"); // no copy of the file
-    if (avant_import) {
-        avant_import();
-    }
     Bilan_Import bilan;
-    services_.messages.Avec_Progression(
-        u"Import du fichier « "_s + nom + u" »…"_s, [&](const Boites_Message::Avance& avance) {
-            bilan = Importe_ADIF(Fichier_Log(services_.repertoire, indicatif), fichier.contenu, adx, avance);
-        });
+    // The copies of the log are made only when the merge will write.
+    services_.messages.Avec_Progression(u"Import du fichier « "_s + nom + u" »…"_s,
+                                        [&](const Boites_Message::Avance& avance) {
+                                            bilan = Importe_ADIF(Fichier_Log(services_.repertoire, indicatif),
+                                                                 fichier.contenu, adx, avance, avant_import);
+                                        });
     QString texte = Texte_Bilan(bilan, nom, 20);
     if (!bilan.annule) {
         // The whole summary, every refused record listed, beside the logs.

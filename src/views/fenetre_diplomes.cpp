@@ -410,11 +410,13 @@ void Fenetre_Diplomes::Demande_Click() {
     const QString indicatif = indicatif_();
     QString chemin = services_.fichiers.Fichier_A_Enregistrer(
         this, u"Liste pour la demande"_s,
-        QDir(services_.repertoire).filePath(indicatif + u"_Demande_"_s + Nom_Diplome(d) + u".pdf"_s),
+        QDir(Dossier_Fichiers(services_.reglages))
+            .filePath(indicatif + u"_Demande_"_s + Nom_Diplome(d) + u".pdf"_s),
         u"PDF (*.pdf)"_s);
     if (chemin.isEmpty()) {
         return;
     }
+    Retient_Dossier_Fichiers(services_.reglages, chemin);
     if (QFileInfo(chemin).suffix().compare(u"pdf"_s, Qt::CaseInsensitive) != 0) {
         chemin += u".pdf"_s;
     }

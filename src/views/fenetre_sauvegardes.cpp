@@ -40,11 +40,6 @@ QString Moment_En_Texte(const Sauvegardes::Copie& c) {
                                                       : c.moment.toString(u"dd/MM/yyyy HH:mm:ss"_s);
 }
 
-QString Taille_En_Texte(qint64 octets) {
-    return octets < 1024 ? Nombre_Francais(octets) + u" octets"_s
-                         : Nombre_Francais((octets + 512) / 1024) + u" Ko"_s;
-}
-
 } // namespace
 
 Fenetre_Sauvegardes::Fenetre_Sauvegardes(const Services& services, const QString& indicatif,
@@ -104,7 +99,7 @@ void Fenetre_Sauvegardes::Remplit() {
         qso_.append(qso);
         const QStringList cellules = {
             Moment_En_Texte(c), Sorte_En_Texte(c.sorte), qso < 0 ? u"illisible"_s : Nombre_Francais(qso),
-            Taille_En_Texte(QFileInfo(QDir(sauvegardes_.Dossier()).filePath(c.nom)).size())};
+            Taille_Fichier_En_Texte(QFileInfo(QDir(sauvegardes_.Dossier()).filePath(c.nom)).size())};
         for (int k = 0; k < cellules.size(); ++k) {
             auto* cellule = new QTableWidgetItem(cellules[k]);
             if (k >= 2) {
@@ -150,6 +145,8 @@ void Fenetre_Sauvegardes::Restaurer_Click() {
     }
     restauree_(u"la restauration de la sauvegarde du "_s + Moment_En_Texte(copie), std::move(trace));
     Remplit();
+    services_.messages.Message(u"Journal restauré\u00A0: "_s + Nombre_Francais(qMax(qso_copie, 0)) +
+                               u" QSO, copie du "_s + copie.moment.toString(u"dd/MM/yyyy"_s) + u'.');
 }
 
 } // namespace swl

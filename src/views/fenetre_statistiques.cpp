@@ -6,6 +6,7 @@
 #include "core/base/texte_1252.h"
 #include "core/countries/pays.h"
 #include "core/log/fiche_qso.h"
+#include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
 #include "platform/fenetres.h"
@@ -285,10 +286,12 @@ void Fenetre_Statistiques::Enregistrer_Graphique_Click() {
     }
     QString chemin = services_.fichiers.Fichier_A_Enregistrer(
         this, u"Enregistrer le graphique"_s,
-        QDir(services_.repertoire).filePath(vue->objectName() + u".png"_s), u"Images PNG (*.png)"_s);
+        QDir(Dossier_Fichiers(services_.reglages)).filePath(vue->objectName() + u".png"_s),
+        u"Images PNG (*.png)"_s);
     if (chemin.isEmpty()) {
         return;
     }
+    Retient_Dossier_Fichiers(services_.reglages, chemin);
     if (QFileInfo(chemin).suffix().toLower() != u"png") {
         chemin += u".png"_s;
     }
@@ -310,11 +313,13 @@ void Fenetre_Statistiques::Enregistrer_Graphique_Click() {
 
 void Fenetre_Statistiques::Exporter_Tableaux_Click() {
     QString chemin = services_.fichiers.Fichier_A_Enregistrer(
-        this, u"Exporter les tableaux"_s, QDir(services_.repertoire).filePath(u"Statistiques.csv"_s),
+        this, u"Exporter les tableaux"_s,
+        QDir(Dossier_Fichiers(services_.reglages)).filePath(u"Statistiques.csv"_s),
         u"Tableaux CSV (*.csv)"_s);
     if (chemin.isEmpty()) {
         return;
     }
+    Retient_Dossier_Fichiers(services_.reglages, chemin);
     if (QFileInfo(chemin).suffix().toLower() != u"csv") {
         chemin += u".csv"_s;
     }

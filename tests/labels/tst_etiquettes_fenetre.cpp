@@ -8,6 +8,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -445,7 +446,7 @@ private Q_SLOTS:
         s.b.fichiers.reponses = {u"/ailleurs/mes etiquettes"_s};
         QTest::mouseClick(C<QPushButton>(e, u"Enregistre_Pdf"_s), Qt::LeftButton);
         QCOMPARE(s.b.fichiers.appels,
-                 QStringList({u"enregistrer Enregistrer les étiquettes en PDF | "_s + s.b.repertoire +
+                 QStringList({u"enregistrer Enregistrer les étiquettes en PDF | "_s + QDir::homePath() +
                               u"/F1ZZZ_Etiquettes_QSL_06_12_26.pdf | Fichiers PDF (*.pdf)"_s}));
         QCOMPARE(s.b.imprimante.appels.first(), u"pdf mes etiquettes.pdf"_s);
         QVERIFY(!s.b.imprimante.appels.contains(u"choix"_s));

@@ -213,11 +213,13 @@ private Q_SLOTS:
         s.b.messages.textes.clear();
         s.b.messages.reponses = {true};
         QTest::mouseClick(f->findChild<QPushButton*>(u"Restaurer"_s), Qt::LeftButton);
-        QCOMPARE(s.b.messages.textes,
-                 QStringList{
-                     u"Remplacer le journal actuel (1 QSO) par la sauvegarde du 05/03/2009 (copie du jour, 3 "
-                     u"QSO) ?\r\nLe journal actuel sera d'abord mis de côté dans les sauvegardes, et la "
-                     u"restauration pourra être annulée (Edition, Annuler)."_s});
+        QCOMPARE(
+            s.b.messages.textes,
+            QStringList(
+                {u"Remplacer le journal actuel (1 QSO) par la sauvegarde du 05/03/2009 (copie du jour, 3 "
+                 u"QSO) ?\r\nLe journal actuel sera d'abord mis de côté dans les sauvegardes, et la "
+                 u"restauration pourra être annulée (Edition, Annuler)."_s,
+                 u"Journal restauré\u00A0: 3 QSO, copie du 05/03/2009."_s}));
         QCOMPARE(s.Log(), trois);
         QCOMPARE(s.w->Modele().Nombre(), 3);
         QFile mise_de_cote(s.b.Chemin(u"Sauvegardes/F1ABC_SWL_2009-03-05_100507_avant_restauration.log"_s));

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -91,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(
             s.b.fichiers.appels,
             QStringList(
-                {u"enregistrer Exporter le journal | "_s + s.b.repertoire +
+                {u"enregistrer Exporter le journal | "_s + QDir::homePath() +
                  u"/F1ABC_SWL.adi | ADIF (*.adi);;ADX, ADIF en XML (*.adx);;CSV pour tableur (*.csv)"_s}));
         const QByteArray fichier = s.Fichier(s.b.dossier.filePath(ecrit));
         QVERIFY(fichier.startsWith(debut));
@@ -126,7 +127,7 @@ private Q_SLOTS:
         s.b.horloge.local = QDateTime(QDate(2026, 12, 7), QTime(12, 30, 15));
         s.Menu(u"Mnu_Importer"_s);
         QCOMPARE(s.b.fichiers.appels,
-                 QStringList({u"ouvrir Importer un journal ADIF | "_s + s.b.repertoire +
+                 QStringList({u"ouvrir Importer un journal ADIF | "_s + QDir::homePath() +
                               u" | Journaux ADIF (*.adi *.adif *.adx);;Tous les fichiers (*)"_s}));
         QCOMPARE(s.b.messages.textes.size(), 1);
         const QString bilan = s.b.messages.textes[0];
@@ -153,14 +154,54 @@ private Q_SLOTS:
         QCOMPARE(s.w->Modele().Nombre(), 2);
     }
 
+    // Refused only while a QSO is typed or edited; a QSO shown after a click is none.
     void importRefusePendantUneSaisie() {
         Scene s;
         QTest::keyClicks(s.w->findChild<QLineEdit*>(u"Ind_A"_s), u"f6"_s);
         s.Menu(u"Mnu_Importer"_s);
-        QCOMPARE(s.b.messages.textes,
-                 QStringList(
-                     {u"Enregistrez ou annulez le QSO en cours de saisie avant d'importer un journal."_s}));
+        QCOMPARE(
+            s.b.messages.textes,
+            QStringList({u"Un QSO est en cours de saisie ou de modification\u00A0: enregistrez-le ou "
+                         u"cliquez sur «\u00A0Annuler saisie en cours\u00A0», puis importez le journal."_s}));
         QCOMPARE(s.b.fichiers.appels, QStringList());
+    }
+    void importAvecUnQSOAffiche() {
+        Scene s;
+        auto* liste = s.w->findChild<QListView*>(u"Liste_SWL"_s);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualRect(liste->model()->index(0, 0)).center());
+        QCOMPARE(s.w->findChild<QLineEdit*>(u"Ind_A"_s)->text(), u"F6AAA"_s);
+        s.Menu(u"Mnu_Importer"_s);
+        QCOMPARE(s.b.messages.textes, QStringList());
+        QCOMPARE(s.b.fichiers.appels.size(), 1);
+    }
+
+    // Nothing to add: the log and the copies are left as they were.
+    void importSansRienAAjouterNeCopiePas() {
+        Scene s;
+        const QString adi = s.b.dossier.filePath(u"memes.adi"_s);
+        QFile f(adi);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<EOH>\n<CALL:5>F6AAA<QSO_DATE:8>20080601<TIME_ON:4>1000<BAND:3>40m<MODE:3>SSB"
+                "<APP_ORBELSWL_CALL_B:5>F5XYZ<APP_ORBELSWL_BANDE:7>7.0 Mhz<EOR>\n");
+        f.close();
+        const QByteArray log = s.b.Lit(u"F1ABC_SWL.log"_s);
+        s.b.fichiers.reponses = {adi};
+        s.Menu(u"Mnu_Importer"_s);
+        QVERIFY(s.b.messages.textes.value(0).contains(u"déjà dans le journal"_s));
+        QCOMPARE(s.b.Lit(u"F1ABC_SWL.log"_s), log);
+        QCOMPARE(QDir(s.b.repertoire + u"/Sauvegardes"_s).entryList(QDir::Files), QStringList());
+    }
+
+    // The dialogs open in the folder of the last file chosen, remembered for the next start.
+    void dossierDuDernierFichier() {
+        Scene s;
+        s.b.fichiers.reponses = {s.b.dossier.filePath(u"journal.adi"_s)};
+        s.Menu(u"Mnu_Exporter"_s);
+        s.Menu(u"Mnu_Importer"_s);
+        QCOMPARE(s.b.fichiers.appels.value(1).section(u" | "_s, 1, 1), s.b.dossier.path());
+        QCOMPARE(s.b.reglages->Lire_Reglage(u"Setup "_s, u"Dossier Fichiers"_s, QString()),
+                 s.b.dossier.path());
     }
 };
 

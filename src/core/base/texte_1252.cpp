@@ -89,6 +89,28 @@ QString Nombre_Francais(qint64 n) {
     return n < 0 ? u'-' + chiffres : chiffres;
 }
 
+QString Decimal_Francais(double x, int decimales) {
+    const QString texte = QString::number(x < 0 ? -x : x, 'f', decimales);
+    const qsizetype point = texte.indexOf(u'.');
+    QString r = Nombre_Francais(texte.left(point < 0 ? texte.size() : point).toLongLong());
+    if (point >= 0) {
+        r += u',' + texte.mid(point + 1);
+    }
+    const bool zero =
+        std::all_of(texte.cbegin(), texte.cend(), [](QChar c) { return c == u'0' || c == u'.'; });
+    return x < 0 && !zero ? u'-' + r : r;
+}
+
+QString Taille_Fichier_En_Texte(qint64 octets) {
+    if (octets < 1024) {
+        return Nombre_Francais(octets) + u" octets"_s;
+    }
+    if (octets < 1024 * 1024) {
+        return Nombre_Francais((octets + 512) / 1024) + u" Ko"_s;
+    }
+    return Decimal_Francais(static_cast<double>(octets) / (1024.0 * 1024.0), 1) + u" Mo"_s;
+}
+
 QString Marque_Hors_1252(QStringView texte) {
     QString r;
     r.reserve(texte.size());

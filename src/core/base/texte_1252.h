@@ -50,6 +50,11 @@ QString Extrait_Visible(QStringView texte, qsizetype maximum = 40);
 
 // A number as French writes it: "100 000", a no-break space between groups of three digits.
 QString Nombre_Francais(qint64 n);
+// A decimal as French writes it whatever the system's locale: "14 074,0", `decimales`
+// digits after the comma.
+QString Decimal_Francais(double x, int decimales);
+// A file's size for the user: "512 octets", "12 Ko", "11,4 Mo".
+QString Taille_Fichier_En_Texte(qint64 octets);
 
 // The text with each character the code page cannot hold written "\u0141", so that a report
 // keeps it legibly in the program's 8-bit files.

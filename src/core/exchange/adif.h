@@ -137,8 +137,11 @@ struct Bilan_Import {
 // Reads an ADI (or ADX) file and merges every record that can be taken into the log, in
 // date-and-time order, in one rewrite. Records equal to an entry (stations A and B, date,
 // time, band, mode) are skipped. Cancelled or failed: the log stays exactly as it was.
+// `avant_ecriture` runs just before the merge writes (never when nothing is to be written or
+// the merge is refused).
 Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, bool adx,
-                          const Progression& progression = {});
+                          const Progression& progression = {},
+                          const std::function<void()>& avant_ecriture = {});
 
 // The French summary of an import, `limite` refused records listed at most.
 QString Texte_Bilan(const Bilan_Import& bilan, const QString& fichier, int limite);

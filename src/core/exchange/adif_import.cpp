@@ -257,7 +257,7 @@ Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e) {
 }
 
 Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, bool adx,
-                          const Progression& progression) {
+                          const Progression& progression, const std::function<void()>& avant_ecriture) {
     Bilan_Import b;
     const Fichier_Log::Lecture existant = log.Lit_Log();
     if (const auto echec = Log_Illisible(existant, u"importé"_s)) {
@@ -321,7 +321,7 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
         partie.clear();
     }
     if (!nouvelles.isEmpty()) {
-        b.ecriture = log.Fusionne_QSO_Log(existant.lignes, nouvelles, &b.trace);
+        b.ecriture = log.Fusionne_QSO_Log(existant.lignes, nouvelles, &b.trace, avant_ecriture);
         if (b.ecriture) {
             b.ajoutes = static_cast<int>(nouvelles.size());
         }

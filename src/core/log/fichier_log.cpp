@@ -245,7 +245,8 @@ Resultat Fichier_Log::Remplace_QSO_Log(const QString& nouvelle, const QString& a
 }
 
 Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<QByteArray>& nouvelles,
-                                       Trace_Journal* trace) const {
+                                       Trace_Journal* trace,
+                                       const std::function<void()>& avant_ecriture) const {
     if (actuelles.Nombre() + nouvelles.size() > Numero_Maximal) {
         return Resultat::Echec(u"Le journal contiendrait "_s +
                                Nombre_Francais(actuelles.Nombre() + nouvelles.size()) +
@@ -298,6 +299,9 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<
         resultat.append(nouvelles[ordre[n++].index]);
     }
     const QByteArray octets = Joint_Lignes(resultat);
+    if (avant_ecriture) {
+        avant_ecriture();
+    }
     const Resultat r =
         Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire_Insertion, Nom_Log(indicatif_), octets);
     if (r && trace && !ajoutees.isEmpty()) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace swl {
@@ -70,9 +71,11 @@ public:
     // (before the first line of the same or a later date and time; lines of the same moment
     // keep their order), in one rewrite. `actuelles`: the log as just read by Lit_Log.
     // Refused, the log untouched, when the log would pass 99,999 lines or a damaged line
-    // stands before an insertion point.
+    // stands before an insertion point. `avant_ecriture` runs once the merge will write, just
+    // before (the copies of the log made then, never for a merge refused).
     Resultat Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<QByteArray>& nouvelles,
-                              Trace_Journal* trace = nullptr) const;
+                              Trace_Journal* trace = nullptr,
+                              const std::function<void()>& avant_ecriture = {}) const;
     // Removes the line numbered `numero` when it reads `ligne` or still shows as `ligne_liste`,
     // else the first line that reads `ligne`. A message when no line is removed.
     Resultat Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste = {},

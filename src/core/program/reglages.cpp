@@ -2,6 +2,7 @@
 
 #include "core/base/fichier_texte.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -81,6 +82,19 @@ int Reglages::Lire_Index(const QString& section, const QString& cle, int taille)
     bool ok = false;
     const int i = Lire_Reglage(section, cle, 0).trimmed().toInt(&ok);
     return ok && i >= 0 && i < taille ? i : 0;
+}
+
+QString Dossier_Fichiers(const Reglages& reglages) {
+    const QString dossier =
+        reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Dossier_Fichiers, QString());
+    return !dossier.isEmpty() && QFileInfo(dossier).isDir() ? dossier : QDir::homePath();
+}
+
+void Retient_Dossier_Fichiers(Reglages& reglages, const QString& fichier) {
+    const QString dossier = QFileInfo(fichier).absolutePath();
+    if (reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Dossier_Fichiers, QString()) != dossier) {
+        reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Dossier_Fichiers, dossier);
+    }
 }
 
 } // namespace swl

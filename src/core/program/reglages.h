@@ -88,11 +88,19 @@ inline const QString Alerte_Pays = QStringLiteral("Alerte Nouveau Pays");
 // form shown or not ("Oui", "Non") and the file of active callsigns (empty: Debian's).
 inline const QString Indicatifs_Connus = QStringLiteral("Indicatifs Connus");
 inline const QString Fichier_Indicatifs = QStringLiteral("Fichier Indicatifs");
+// The folder of the last file imported, exported or saved from a window, in the common section.
+inline const QString Dossier_Fichiers = QStringLiteral("Dossier Fichiers");
 // The label sheet beyond the stock: first label used, offsets of the layout in mm.
 inline const QString Etiquette_Depart = QStringLiteral("Etiquette Depart");
 inline const QString Decalage_X = QStringLiteral("Decalage X");
 inline const QString Decalage_Y = QStringLiteral("Decalage Y");
 } // namespace cle
+
+// Where the file dialogs of import, export and saving open: the folder used last when it still
+// exists, else the user's home folder (never the program's hidden folder).
+QString Dossier_Fichiers(const Reglages& reglages);
+// Remembers the folder of a file just chosen in one of those dialogs.
+void Retient_Dossier_Fichiers(Reglages& reglages, const QString& fichier);
 
 // "FXXXX": no station chosen yet.
 inline const QString Aucune_Station = QStringLiteral("FXXXX");
