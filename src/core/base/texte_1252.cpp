@@ -1,5 +1,7 @@
 #include "core/base/texte_1252.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -99,6 +101,15 @@ QString Decimal_Francais(double x, int decimales) {
     const bool zero =
         std::all_of(texte.cbegin(), texte.cend(), [](QChar c) { return c == u'0' || c == u'.'; });
     return x < 0 && !zero ? u'-' + r : r;
+}
+
+bool Avant_En_Francais(const QString& a, const QString& b) {
+    thread_local const QCollator collation = [] {
+        QCollator c(QLocale(QLocale::French, QLocale::France));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collation.compare(a, b) < 0;
 }
 
 QString Taille_Fichier_En_Texte(qint64 octets) {

@@ -53,6 +53,9 @@ QString Nombre_Francais(qint64 n);
 // A decimal as French writes it whatever the system's locale: "14 074,0", `decimales`
 // digits after the comma.
 QString Decimal_Francais(double x, int decimales);
+// Whether `a` comes before `b` in French alphabetical order (accents after the plain letter,
+// case ignored): "Écosse" between "Dominique" and "Égypte".
+bool Avant_En_Francais(const QString& a, const QString& b);
 // A file's size for the user: "512 octets", "12 Ko", "11,4 Mo".
 QString Taille_Fichier_En_Texte(qint64 octets);
 

@@ -126,6 +126,10 @@ std::optional<Fichier_Pays> Fichier_Pays::Lit(QByteArrayView contenu, QString* e
                               u" n'est pas une ligne d'entité lisible"_s);
             }
             e.dxcc = Numero_DXCC(e.prefixe);
+            e.nom_francais = Nom_Francais_Pays(e.prefixe);
+            if (e.nom_francais.isEmpty()) {
+                e.nom_francais = e.nom;
+            }
             if (e.prefixe.startsWith(u'*')) {
                 e.hors_dxcc = true;
                 e.prefixe.remove(0, 1);
@@ -345,7 +349,7 @@ QString Base_Pays::Texte_Pays(QStringView indicatif) const {
     if (!p) {
         return u"pays inconnu"_s;
     }
-    return lecture_.fichier->Entite(p->entite).nom + u"  "_s + p->continent;
+    return lecture_.fichier->Entite(p->entite).nom_francais + u"  "_s + p->continent;
 }
 
 } // namespace swl

@@ -12,9 +12,10 @@ namespace swl {
 // One entity of the country file (a DXCC entity, or one of the few that do not count for DXCC,
 // marked "*" before their prefix).
 struct Entite_Pays {
-    QString nom;       // "Fed. Rep. of Germany"
-    QString prefixe;   // the primary prefix, "DL" ("*" removed)
-    QString continent; // "EU"
+    QString nom;          // "Fed. Rep. of Germany", as the file writes it (ADIF's COUNTRY)
+    QString nom_francais; // "Allemagne", what the listener reads (the file's name when unknown)
+    QString prefixe;      // the primary prefix, "DL" ("*" removed)
+    QString continent;    // "EU"
     int zone_cq = 0;
     int zone_itu = 0;
     double latitude = 0;
@@ -87,6 +88,9 @@ private:
 // ADIF's entity number of an entity by its primary prefix ("DL" 230, "F" 227, "*IT9" 248),
 // 0 when unknown.
 int Numero_DXCC(QStringView prefixe_primaire);
+// The French name of an entity by its primary prefix ("DL" Allemagne, "*IT9" Sicile), empty
+// when unknown.
+QString Nom_Francais_Pays(QStringView prefixe_primaire);
 
 struct Lecture_Pays {
     std::optional<Fichier_Pays> fichier;
@@ -113,7 +117,7 @@ public:
     const Fichier_Pays* Fichier() const { return lecture_.fichier ? &*lecture_.fichier : nullptr; }
     // Why there is no file, in French with the path; empty when there is one.
     const QString& Erreur() const { return lecture_.erreur; }
-    // What the entry form shows beside a callsign: "Fed. Rep. of Germany  EU", "pays inconnu",
+    // What the entry form shows beside a callsign: "Allemagne  EU", "pays inconnu",
     // nothing for nothing typed.
     QString Texte_Pays(QStringView indicatif) const;
 

@@ -113,7 +113,7 @@ Evaluateur_Diplomes::Evaluateur_Diplomes(const Fichier_Pays* fichier, const Regl
             }
         }
         std::sort(entites_.begin(), entites_.end(), [fichier](qsizetype x, qsizetype y) {
-            return fichier->Entite(x).nom < fichier->Entite(y).nom;
+            return Avant_En_Francais(fichier->Entite(x).nom_francais, fichier->Entite(y).nom_francais);
         });
         for (qsizetype k = 0; k < entites_.size(); ++k) {
             element_entite_.insert(entites_[k], static_cast<int>(k));
@@ -205,7 +205,7 @@ Comptes_Diplomes Compte_Diplomes(const Lignes_Log& log, const Fichier_Pays* fich
         c.ddfm.elements.append(std::move(e));
     }
     for (const qsizetype i : evaluateur.Entites()) {
-        c.pays.elements.append({fichier->Entite(i).prefixe, fichier->Entite(i).nom, {}, {}, {}, {}});
+        c.pays.elements.append({fichier->Entite(i).prefixe, fichier->Entite(i).nom_francais, {}, {}, {}, {}});
     }
     for (const auto& [code, nom] : Continents) {
         c.wac.elements.append({QString::fromUtf16(code), QString::fromUtf16(nom), {}, {}, {}, {}});

@@ -139,7 +139,7 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
             Pays_Entendu& p = pays[e];
             if (p.qso == 0) {
                 const Entite_Pays& entite = fichier->Entite(e);
-                p = {entite.nom, entite.prefixe, entite.continent, entite.dxcc, 0, quand, 0};
+                p = {entite.nom_francais, entite.prefixe, entite.continent, entite.dxcc, 0, quand, 0};
             }
             ++p.qso;
             p.confirmes += confirme ? 1 : 0;
@@ -184,7 +184,7 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
     s.modes.sort();
     s.pays = pays.values();
     std::sort(s.pays.begin(), s.pays.end(),
-              [](const Pays_Entendu& x, const Pays_Entendu& y) { return x.nom < y.nom; });
+              [](const Pays_Entendu& x, const Pays_Entendu& y) { return Avant_En_Francais(x.nom, y.nom); });
     // Metropolitan departments by code as the log writes them ("01" … "19", "21" … "95", "2a", "2b"),
     // then the overseas ones.
     QMap<QString, Departement_Entendu> metropole;

@@ -1,10 +1,13 @@
 // The country file: every field and override of its format, broken files refused whole, and
 // callsigns resolved against Debian's own file.
+#include "core/base/texte_1252.h"
 #include "core/countries/pays.h"
 #include "support/fichiers_test.h"
 
 #include <QFile>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 using swl::Fichier_Pays;
@@ -122,28 +125,36 @@ private Q_SLOTS:
     void fichier_debian_data() {
         QTest::addColumn<QString>("indicatif");
         QTest::addColumn<QString>("pays");
+        QTest::addColumn<QString>("francais");
         QTest::addColumn<QString>("continent");
         QTest::addColumn<int>("dxcc");
-        QTest::newRow("F5ABC") << u"F5ABC"_s << u"France"_s << u"EU"_s << 227;
-        QTest::newRow("TK5XN") << u"TK5XN"_s << u"Corsica"_s << u"EU"_s << 214;
-        QTest::newRow("FY5KE") << u"FY5KE"_s << u"French Guiana"_s << u"SA"_s << 63;
-        QTest::newRow("EA8/F5ABC") << u"EA8/F5ABC"_s << u"Canary Islands"_s << u"AF"_s << 29;
-        QTest::newRow("KH6/W1AW") << u"KH6/W1AW"_s << u"Hawaii"_s << u"OC"_s << 110;
-        QTest::newRow("F5ABC/P") << u"F5ABC/P"_s << u"France"_s << u"EU"_s << 227;
-        QTest::newRow("DL1ABC/F") << u"DL1ABC/F"_s << u"France"_s << u"EU"_s << 227;
-        QTest::newRow("F/DL1ABC") << u"F/DL1ABC"_s << u"France"_s << u"EU"_s << 227;
-        QTest::newRow("DL1ABC") << u"DL1ABC"_s << u"Fed. Rep. of Germany"_s << u"EU"_s << 230;
-        QTest::newRow("VP8LP") << u"VP8LP"_s << u"Falkland Islands"_s << u"SA"_s << 141;
-        QTest::newRow("VP0G") << u"VP0GAA"_s << u"South Georgia Island"_s << u"SA"_s << 235;
-        QTest::newRow("=VP8SGI") << u"VP8SGI"_s << u"South Georgia Island"_s << u"SA"_s << 235;
-        QTest::newRow("=3A/4Z5KJ/LH") << u"3A/4Z5KJ/LH"_s << u"Monaco"_s << u"EU"_s << 260;
-        QTest::newRow("R1FJ") << u"R1FJ"_s << u"Franz Josef Land"_s << u"EU"_s << 61;
-        QTest::newRow("W1AW/6") << u"W1AW/6"_s << u"United States of America"_s << u"NA"_s << 291;
-        QTest::newRow("/MM") << u"F5ABC/MM"_s << QString() << QString() << 0;
+        QTest::newRow("F5ABC") << u"F5ABC"_s << u"France"_s << u"France"_s << u"EU"_s << 227;
+        QTest::newRow("TK5XN") << u"TK5XN"_s << u"Corsica"_s << u"Corse"_s << u"EU"_s << 214;
+        QTest::newRow("FY5KE") << u"FY5KE"_s << u"French Guiana"_s << u"Guyane française"_s << u"SA"_s << 63;
+        QTest::newRow("EA8/F5ABC") << u"EA8/F5ABC"_s << u"Canary Islands"_s << u"Canaries"_s << u"AF"_s << 29;
+        QTest::newRow("KH6/W1AW") << u"KH6/W1AW"_s << u"Hawaii"_s << u"Hawaï"_s << u"OC"_s << 110;
+        QTest::newRow("F5ABC/P") << u"F5ABC/P"_s << u"France"_s << u"France"_s << u"EU"_s << 227;
+        QTest::newRow("DL1ABC/F") << u"DL1ABC/F"_s << u"France"_s << u"France"_s << u"EU"_s << 227;
+        QTest::newRow("F/DL1ABC") << u"F/DL1ABC"_s << u"France"_s << u"France"_s << u"EU"_s << 227;
+        QTest::newRow("DL1ABC") << u"DL1ABC"_s << u"Fed. Rep. of Germany"_s << u"Allemagne"_s << u"EU"_s
+                                << 230;
+        QTest::newRow("VP8LP") << u"VP8LP"_s << u"Falkland Islands"_s << u"Îles Malouines"_s << u"SA"_s
+                               << 141;
+        QTest::newRow("VP0G") << u"VP0GAA"_s << u"South Georgia Island"_s << u"Géorgie du Sud"_s << u"SA"_s
+                              << 235;
+        QTest::newRow("=VP8SGI") << u"VP8SGI"_s << u"South Georgia Island"_s << u"Géorgie du Sud"_s << u"SA"_s
+                                 << 235;
+        QTest::newRow("=3A/4Z5KJ/LH") << u"3A/4Z5KJ/LH"_s << u"Monaco"_s << u"Monaco"_s << u"EU"_s << 260;
+        QTest::newRow("R1FJ") << u"R1FJ"_s << u"Franz Josef Land"_s << u"Terre François-Joseph"_s << u"EU"_s
+                              << 61;
+        QTest::newRow("W1AW/6") << u"W1AW/6"_s << u"United States of America"_s << u"États-Unis"_s << u"NA"_s
+                                << 291;
+        QTest::newRow("/MM") << u"F5ABC/MM"_s << QString() << QString() << QString() << 0;
     }
     void fichier_debian() {
         QFETCH(QString, indicatif);
         QFETCH(QString, pays);
+        QFETCH(QString, francais);
         QFETCH(QString, continent);
         QFETCH(int, dxcc);
         static const swl::Lecture_Pays l = swl::Lit_Fichier_Pays(swl::Chemin_Pays_Debian);
@@ -151,8 +162,29 @@ private Q_SLOTS:
         QVERIFY(l.fichier->Nombre_Entites() >= 340);
         const auto p = l.fichier->Cherche(indicatif);
         QCOMPARE(p ? l.fichier->Entite(p->entite).nom : QString(), pays);
+        QCOMPARE(p ? l.fichier->Entite(p->entite).nom_francais : QString(), francais);
         QCOMPARE(p ? p->continent : QString(), continent);
         QCOMPARE(p ? l.fichier->Entite(p->entite).dxcc : 0, dxcc);
+    }
+
+    // Every entity of Debian's file has a French name of its own, and the names sort the
+    // French way (accents and case aside).
+    void noms_francais() {
+        static const swl::Lecture_Pays l = swl::Lit_Fichier_Pays(swl::Chemin_Pays_Debian);
+        QVERIFY2(l.fichier, qPrintable(l.erreur));
+        QStringList sans_nom;
+        for (qsizetype i = 0; i < l.fichier->Nombre_Entites(); ++i) {
+            const swl::Entite_Pays& e = l.fichier->Entite(i);
+            if (swl::Nom_Francais_Pays(QString((e.hors_dxcc ? u"*"_s : QString()) + e.prefixe)).isEmpty()) {
+                sans_nom << e.prefixe + u' ' + e.nom;
+            }
+        }
+        QVERIFY2(sans_nom.isEmpty(), qPrintable(sans_nom.join(u", "_s)));
+        QStringList noms{u"Îles Malouines"_s, u"Égypte"_s,  u"Allemagne"_s,
+                         u"États-Unis"_s,     u"estonie"_s, u"Italie"_s};
+        std::sort(noms.begin(), noms.end(), swl::Avant_En_Francais);
+        QCOMPARE(noms, (QStringList{u"Allemagne"_s, u"Égypte"_s, u"estonie"_s, u"États-Unis"_s,
+                                    u"Îles Malouines"_s, u"Italie"_s}));
     }
 };
 

@@ -235,7 +235,8 @@ private Q_SLOTS:
         for (const Element_Diplome& e : c.pays.elements) {
             pays << e.code + u'=' + Texte_Etat(Etat_Element(e, Filtre(Filtre_Diplome::Portee::Toutes)));
         }
-        QCOMPARE(pays, (QStringList{u"CE9=confirmé"_s, u"DL=confirmé"_s, u"F=manquant"_s, u"I=entendu"_s,
+        // In French order: Allemagne, Antarctique, France, Italie, Japon.
+        QCOMPARE(pays, (QStringList{u"DL=confirmé"_s, u"CE9=confirmé"_s, u"F=manquant"_s, u"I=entendu"_s,
                                     u"JA=confirmé"_s}));
         QCOMPARE(c.pays.sans_element.size(), 1);
         QCOMPARE(Texte_Raison(c.pays.sans_element[0].raison, {}), u"indicatif dont le pays est inconnu"_s);

@@ -107,19 +107,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attendu");
         QTest::newRow("tout le journal")
             << Filtre_Statistiques{}
-            << u"5 2 8 3 1 | Fed. Rep. of Germany:DL:EU:230:1:080601:1, France:F:EU:227:3:080601:1, "
-               u"Guadeloupe:FG:NA:79:1:090104:0, Italy:I:EU:248:1:090103:1, Japan:JA:AS:339:1:090104:0 | "
+            << u"5 2 8 3 1 | Allemagne:DL:EU:230:1:080601:1, France:F:EU:227:3:080601:1, "
+               u"Guadeloupe:FG:NA:79:1:090104:0, Italie:I:EU:248:1:090103:1, Japon:JA:AS:339:1:090104:0 | "
                u"AS:1, EU:4, NA:1 | 13:Bouches-du-Rhône:1:0, 2b:Haute-Corse:1:0, 75:Paris:2:1, "
                u"971:Guadeloupe:1:0 | 3+1 | 2008/14 Mhz:1, 2008/7.0 Mhz:1, 2009/14 Mhz:2, 2009/7.0 Mhz:1 | "
                u"0:1, 10:2, 11:1, 23:1 | CW:1, FT8:1, SSB:3"_s;
         QTest::newRow("station A, 14 Mhz")
             << Filtre_Statistiques{u"14 Mhz"_s, QString(), Station::A, 0, 0}
             << u"3 1 3 3 0 | France:F:EU:227:1:080602:0, Guadeloupe:FG:NA:79:1:090104:0, "
-               u"Italy:I:EU:248:1:090103:1 | EU:2, NA:1 | 2b:Haute-Corse:1:0, 971:Guadeloupe:1:0 | 1+1 | "
+               u"Italie:I:EU:248:1:090103:1 | EU:2, NA:1 | 2b:Haute-Corse:1:0, 971:Guadeloupe:1:0 | 1+1 | "
                u"2008/14 Mhz:1, 2009/14 Mhz:2 | 0:1, 11:1, 23:1 | CW:1, FT8:1, SSB:1"_s;
         QTest::newRow("station B, SSB, 2009")
             << Filtre_Statistiques{QString(), u"SSB"_s, Station::B, 2009, 2009}
-            << u"2 1 2 3 0 | France:F:EU:227:1:090105:0, Italy:I:EU:248:1:090103:1 | EU:2 | "
+            << u"2 1 2 3 0 | France:F:EU:227:1:090105:0, Italie:I:EU:248:1:090103:1 | EU:2 | "
                u"13:Bouches-du-Rhône:1:0 | 1+0 | 2009/14 Mhz:1, 2009/7.0 Mhz:1 | 10:1, 23:1 | SSB:2"_s;
         QTest::newRow("aucun QSO") << Filtre_Statistiques{u"432 Mhz"_s, QString(), Station::Les_Deux, 0, 0}
                                    << u"0 0 0 3 0 |  |  |  | 0+0 |  |  | "_s;
