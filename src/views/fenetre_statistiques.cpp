@@ -279,6 +279,18 @@ void Fenetre_Statistiques::Ecrit(const QString& chemin, const QByteArray& octets
                                  : QString(pas_fait + u"\r\n"_s + r.message));
 }
 
+// The whole chart as shown, drawn again at twice its size: sharp on paper and on a screen that
+// zooms (the scene is drawn, not the widget's pixels, which would give a corner of it).
+QImage Image_Graphique(QChartView* vue) {
+    QImage image(vue->viewport()->size() * 2, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    vue->scene()->render(&p, QRectF(image.rect()), vue->mapToScene(vue->viewport()->rect()).boundingRect());
+    return image;
+}
+
 void Fenetre_Statistiques::Enregistrer_Graphique_Click() {
     auto* vue = qobject_cast<QChartView*>(Onglets_Graphiques->currentWidget());
     if (!vue) {
@@ -295,15 +307,7 @@ void Fenetre_Statistiques::Enregistrer_Graphique_Click() {
     if (QFileInfo(chemin).suffix().toLower() != u"png") {
         chemin += u".png"_s;
     }
-    // Twice the size shown, sharp on paper and on a screen that zooms.
-    QImage image(vue->size() * 2, QImage::Format_ARGB32);
-    image.setDevicePixelRatio(2);
-    image.fill(Qt::white);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        vue->render(&p);
-    }
+    const QImage image = Image_Graphique(vue);
     QByteArray octets;
     QBuffer tampon(&octets);
     tampon.open(QIODevice::WriteOnly);

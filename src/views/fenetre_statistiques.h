@@ -9,6 +9,7 @@
 #include <functional>
 
 class QChartView;
+class QImage;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -17,6 +18,9 @@ class QTabWidget;
 class QTableView;
 
 namespace swl {
+
+// The chart shown in a view, whole, at twice its size (what "Enregistrer le graphique…" writes).
+QImage Image_Graphique(QChartView* vue);
 
 // "Afficher → Statistiques": the log in figures — totals, countries heard, French departments
 // heard — and in charts — QSOs per year by band, per hour of the day, the share of each mode —

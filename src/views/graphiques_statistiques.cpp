@@ -19,18 +19,27 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// The legend beside the chart, one caption a row: whole at any width ("1.8 Mhz", not "1.8 …").
 QChart* Nouveau_Graphique(const QString& titre) {
     auto* c = new QChart;
     c->setTitle(titre);
     c->setAnimationOptions(QChart::NoAnimation);
-    c->legend()->setAlignment(Qt::AlignBottom);
+    c->legend()->setAlignment(Qt::AlignRight);
     return c;
+}
+
+QColor Couleur_Serie(qsizetype i) {
+    return Couleurs_Series()[i % Couleurs_Series().size()];
 }
 
 // The vertical axis of a count: whole numbers from 0.
 void Axes(QChart* c, QAbstractSeries* serie, const QStringList& categories, int maximum) {
     auto* x = new QBarCategoryAxis;
     x->append(categories);
+    // Many years side by side: each year upright rather than cut to "2…".
+    if (categories.size() > 10 && categories.value(0).size() > 2) {
+        x->setLabelsAngle(-90);
+    }
     auto* y = new QValueAxis;
     y->setLabelFormat(u"%d"_s);
     // Whole numbers only: below 10, a tick a QSO.
@@ -48,6 +57,14 @@ void Axes(QChart* c, QAbstractSeries* serie, const QStringList& categories, int 
 }
 
 } // namespace
+
+const QList<QColor>& Couleurs_Series() {
+    static const QList<QColor> couleurs = {
+        QColor(0x0067A5), QColor(0xF3C300), QColor(0xBE0032), QColor(0x008856), QColor(0xE68FAC),
+        QColor(0x654522), QColor(0xA1CAF1), QColor(0xE25822), QColor(0x875692), QColor(0x8DB600),
+        QColor(0x848482), QColor(0xF99379), QColor(0xC2B280)};
+    return couleurs;
+}
 
 Graphique Graphique_Annees(const Statistiques& s) {
     Graphique g{Nouveau_Graphique(u"QSO par année et par bande"_s), u"QSO par année et par bande : "_s};
@@ -77,6 +94,8 @@ Graphique Graphique_Annees(const Statistiques& s) {
         }
         if (presente) {
             auto* ensemble = new QBarSet(bande);
+            ensemble->setColor(Couleur_Serie(serie->count()));
+            ensemble->setBorderColor(Qt::white);
             ensemble->append(valeurs);
             serie->append(ensemble);
         }
@@ -119,6 +138,8 @@ Graphique Graphique_Modes(const Statistiques& s) {
         const int pourcent = s.qso > 0 ? static_cast<int>(std::lround(100.0 * m.value() / s.qso)) : 0;
         const QString libelle = m.key() + u' ' + QString::number(pourcent) + u"\u00a0%"_s;
         QPieSlice* part = serie->append(libelle, m.value());
+        part->setColor(Couleur_Serie(serie->count() - 1));
+        part->setBorderColor(Qt::white);
         part->setLabelVisible(true);
         texte << libelle + u" ("_s + Nombre_Francais(m.value()) + u" QSO)"_s;
     }

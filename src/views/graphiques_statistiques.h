@@ -2,6 +2,8 @@
 
 #include "core/reports/statistiques.h"
 
+#include <QColor>
+#include <QList>
 #include <QString>
 
 class QChart;
@@ -13,6 +15,11 @@ struct Graphique {
     QChart* chart = nullptr; // owned by the caller
     QString description;     // every value with its caption
 };
+
+// The colours of the bands and modes, in order: a qualitative palette (Kelly's colours of
+// greatest contrast) whose colours stay apart for any eye, taken again from the first past the
+// last.
+const QList<QColor>& Couleurs_Series();
 
 // QSOs per year, one stacked bar a year, a part a band.
 Graphique Graphique_Annees(const Statistiques& s);

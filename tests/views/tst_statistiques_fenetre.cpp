@@ -7,6 +7,7 @@
 #include "station/fenetre_pays.h"
 #include "support/doubles.h"
 #include "views/fenetre_statistiques.h"
+#include "views/graphiques_statistiques.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,9 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+
+#include <array>
+#include <cmath>
 
 using namespace swl;
 using namespace swl::test;
@@ -75,6 +79,33 @@ QStringList Cellules(QTableView* t) {
         r << c.join(u" | "_s);
     }
     return r;
+}
+
+// The mean difference of two images of one size, per pixel and channel (0 to 255).
+double Ecart_Moyen(const QImage& a, const QImage& b) {
+    double somme = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            somme +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return somme / (3.0 * a.width() * a.height());
+}
+
+// CIE L*a*b* of an sRGB colour (D65 white).
+std::array<double, 3> Lab(const QColor& c) {
+    const auto lineaire = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double r = lineaire(c.redF()), g = lineaire(c.greenF()), b = lineaire(c.blueF());
+    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0; };
+    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
 }
 
 } // namespace
@@ -147,7 +178,22 @@ private Q_SLOTS:
         QCOMPARE(f->findChild<QComboBox*>(u"Annee_De"_s)->currentText(), u"2009"_s);
     }
 
-    // The chart as a PNG twice its size, the tables as CSV.
+    // No two bands or modes look alike: every two colours at least 25 apart in CIELAB (ΔE 1976),
+    // one for each of the 13 bands.
+    void couleurs_distinctes() {
+        const QList<QColor>& c = Couleurs_Series();
+        QCOMPARE(c.size(), 13);
+        for (int i = 0; i < c.size(); ++i) {
+            for (int j = i + 1; j < c.size(); ++j) {
+                const auto a = Lab(c[i]), b = Lab(c[j]);
+                const double d = std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+                QVERIFY2(d >= 25, qPrintable(c[i].name() + u' ' + c[j].name() + u' ' + QString::number(d)));
+            }
+        }
+    }
+
+    // Each chart as a PNG twice its size: the whole chart, the same as on screen (not a corner
+    // of it); the tables as CSV.
     void png_et_csv() {
         Scene s;
         Fenetre_Statistiques* f = s.Statistiques();
@@ -155,20 +201,33 @@ private Q_SLOTS:
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
         f->findChild<QTabWidget*>(u"Onglets_Statistiques"_s)->setCurrentIndex(3);
-        f->findChild<QTabWidget*>(u"Onglets_Graphiques"_s)->setCurrentIndex(2);
-        auto* vue = f->findChild<QChartView*>(u"Graphique_Modes"_s);
-        s.b.fichiers.reponses = {s.b.Chemin(u"modes"_s), s.b.Chemin(u"tableaux.csv"_s)};
-        f->findChild<QPushButton*>(u"Enregistrer_Graphique"_s)->click();
-        const QImage image(s.b.Chemin(u"modes.png"_s));
-        QCOMPARE(image.size(), vue->size() * 2);
-        QCOMPARE(s.b.messages.textes.value(0), u"Graphique enregistré dans le fichier « modes.png »."_s);
+        const QStringList noms = {u"annees"_s, u"heures"_s, u"modes"_s};
+        for (int i = 0; i < noms.size(); ++i) {
+            f->findChild<QTabWidget*>(u"Onglets_Graphiques"_s)->setCurrentIndex(i);
+            QApplication::processEvents();
+            auto* vue = qobject_cast<QChartView*>(
+                f->findChild<QTabWidget*>(u"Onglets_Graphiques"_s)->currentWidget());
+            s.b.fichiers.reponses = {s.b.Chemin(noms[i])};
+            f->findChild<QPushButton*>(u"Enregistrer_Graphique"_s)->click();
+            const QImage image(s.b.Chemin(noms[i] + u".png"_s));
+            QCOMPARE(image.size(), vue->viewport()->size() * 2);
+            const QImage ecran = vue->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const double ecart =
+                Ecart_Moyen(image.scaled(ecran.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .convertToFormat(QImage::Format_RGB32),
+                            ecran);
+            QVERIFY2(ecart < 6, qPrintable(noms[i] + u" "_s + QString::number(ecart)));
+            QCOMPARE(s.b.messages.textes.value(i),
+                     u"Graphique enregistré dans le fichier « "_s + noms[i] + u".png »."_s);
+        }
+        s.b.fichiers.reponses = {s.b.Chemin(u"tableaux.csv"_s)};
         f->findChild<QPushButton*>(u"Exporter_Tableaux"_s)->click();
         const QList<QByteArray> lignes = s.b.Lit(u"tableaux.csv"_s).split('\n');
         QCOMPARE(lignes.value(0), QByteArray("\xEF\xBB\xBFTotaux\r"));
         QCOMPARE(lignes.value(1), QByteArray("QSO entendus;3\r"));
         QVERIFY(lignes.contains("France;F;EU;3;2008-06-01;0\r"));
         QVERIFY(lignes.contains("971;Guadeloupe;1;0\r"));
-        QCOMPARE(s.b.messages.textes.value(1), u"Tableaux exportés dans le fichier « tableaux.csv »."_s);
+        QCOMPARE(s.b.messages.textes.value(3), u"Tableaux exportés dans le fichier « tableaux.csv »."_s);
     }
 
     // Another country file chosen: used at once and remembered; a broken one never replaces it.
