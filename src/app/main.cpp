@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     // A file missing from the installation is named at once, for whoever started the program
     // from a terminal; the window that needs it says so again when it opens.
     for (const QString& manque : swl::Ressources_Manquantes(swl::Dossiers_Ressources())) {
-        std::fputs(qPrintable(u"orbel_swl : "_s + manque + u'\n'), stderr);
+        std::fputs(qPrintable(u"orbel_swl\u00A0: "_s + manque + u'\n'), stderr);
     }
     QApplication::setDesktopFileName(u"fr.orbel.swl"_s);
     QApplication::setWindowIcon(QIcon::fromTheme(u"fr.orbel.swl"_s, Icone_Du_Programme()));
@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
     swl::Base_Pays pays;
     pays.Charge(swl::Chemin_Fichier_Pays(reglages));
     if (!pays.Erreur().isEmpty()) {
-        std::fputs(qPrintable(u"orbel_swl : "_s + pays.Erreur() + u'\n'), stderr);
+        std::fputs(qPrintable(u"orbel_swl\u00A0: "_s + pays.Erreur() + u'\n'), stderr);
     }
     // What the log holds, for the marks of what a spot, a heard QSO or a callsign typed would
     // bring: built when first asked, never at start-up.

@@ -117,7 +117,7 @@ Etiquettes::Etiquettes(const Services& services, Select_QSO* selection, std::fun
     }
     Type_E[2]->setToolTip(
         Type_E[2]->toolTip() +
-        u".\nÉtiquettes bord à bord : la marge que l'imprimante ne peut pas imprimer peut couper "
+        u".\nÉtiquettes bord à bord\u00A0: la marge que l'imprimante ne peut pas imprimer peut couper "
         u"le bord extérieur des étiquettes."_s);
 
     Frame6 = Nomme_Controle(new QGroupBox(u"Station"_s, this), u"Frame6"_s, u"Station"_s);
@@ -143,7 +143,8 @@ Etiquettes::Etiquettes(const Services& services, Select_QSO* selection, std::fun
 
     Frame7 = Nomme_Controle(new QGroupBox(u"Feuille"_s, this), u"Frame7"_s, u"Feuille"_s);
     Depart = Nomme_Controle(new QSpinBox(Frame7), u"Depart"_s, u"Commencer à l'étiquette"_s);
-    Depart->setToolTip(u"Sur une feuille déjà entamée : les étiquettes avant celle-ci restent blanches"_s);
+    Depart->setToolTip(
+        u"Sur une feuille déjà entamée\u00A0: les étiquettes avant celle-ci restent blanches"_s);
     Decalage_X = Decalage(Frame7, u"Decalage_X"_s, u"Décalage X"_s);
     Decalage_Y = Decalage(Frame7, u"Decalage_Y"_s, u"Décalage Y"_s);
     Decalage_X->setToolTip(u"Déplace toute l'impression vers la droite (ou la gauche si négatif)"_s);
@@ -217,7 +218,8 @@ void Etiquettes::Form_Load() {
 void Etiquettes::Langue_Click() {
     const auto& textes = Langue[0]->isChecked() ? Echantillon_Francais : Echantillon_Anglais;
     for (std::size_t i = 0; i < echantillon_.size(); ++i) {
-        Affiche_Valeur(echantillon_[i], u"Exemple, ligne "_s + QString::number(i + 1) + u" :"_s, textes[i]);
+        Affiche_Valeur(echantillon_[i], u"Exemple, ligne "_s + QString::number(i + 1) + u"\u00A0:"_s,
+                       textes[i]);
     }
 }
 
@@ -379,7 +381,7 @@ void Etiquettes::Enregistre_Pdf_Click() {
     Ecrit_Reglages();
     const Resultat ecrit = services_.imprimante.Vers_Pdf(
         fichier, [this](Imprimante& imprimante) { Travail(imprimante, false); });
-    services_.messages.Message(ecrit ? u"Étiquettes enregistrées dans le fichier : "_s +
+    services_.messages.Message(ecrit ? u"Étiquettes enregistrées dans le fichier\u00A0: "_s +
                                            QFileInfo(fichier).fileName()
                                      : ecrit.message);
 }

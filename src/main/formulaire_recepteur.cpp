@@ -63,8 +63,8 @@ void Formulaire_Saisie::Statut_Recepteur(const QString& statut) {
     const bool choisi =
         services_.recepteur && services_.recepteur->Reglage().sorte != Reglage_Recepteur::Sorte::Aucun;
     Frequence_Recepteur->setVisible(choisi);
-    Frequence_Recepteur->setToolTip(u"Récepteur : "_s + statut);
-    Frequence_Recepteur->setAccessibleDescription(u"Récepteur : "_s + statut);
+    Frequence_Recepteur->setToolTip(u"Récepteur\u00A0: "_s + statut);
+    Frequence_Recepteur->setAccessibleDescription(u"Récepteur\u00A0: "_s + statut);
     if (!choisi || !services_.recepteur->Connecte()) {
         recepteur_suivi_ = {};
         Affiche_Valeur(Frequence_Recepteur, u"Fréquence du récepteur"_s, Texte_Frequence(0, {}));

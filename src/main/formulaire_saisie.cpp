@@ -187,7 +187,8 @@ void Formulaire_Saisie::Construit_Controles() {
     ligne_b->addLayout(Avec_Libelle(u"QSL"_s, QSL_A));
     ligne_b->addStretch();
     auto* ligne_pays = new QHBoxLayout;
-    for (const auto& [legende, pays] : {std::pair{u"Pays A :"_s, Pays_A}, std::pair{u"Pays B :"_s, Pays_B}}) {
+    for (const auto& [legende, pays] :
+         {std::pair{u"Pays A\u00A0:"_s, Pays_A}, std::pair{u"Pays B\u00A0:"_s, Pays_B}}) {
         auto* libelle = new QLabel(legende, this);
         libelle->setBuddy(pays);
         ligne_pays->addWidget(libelle);

@@ -93,9 +93,10 @@ void Historique_Journal::Rejoue(bool refait) {
         return;
     }
     if (hote_.Saisie_En_Cours()) {
-        messages_.Message(u"Un QSO est en cours de saisie ou de modification : enregistrez-le ou cliquez sur "
-                          u"« Annuler saisie en cours » avant "_s +
-                          (refait ? u"de rétablir"_s : u"d'annuler"_s) + u" un changement du journal."_s);
+        messages_.Message(
+            u"Un QSO est en cours de saisie ou de modification\u00A0: enregistrez-le ou cliquez sur "
+            u"«\u00A0Annuler saisie en cours\u00A0» avant "_s +
+            (refait ? u"de rétablir"_s : u"d'annuler"_s) + u" un changement du journal."_s);
         return;
     }
     const auto* etape = static_cast<const Etape*>(pile_.command(refait ? pile_.index() : pile_.index() - 1));
@@ -106,7 +107,7 @@ void Historique_Journal::Rejoue(bool refait) {
         if (change_ailleurs) {
             Efface();
             messages_.Message(r.message +
-                              u"\r\nL'historique des changements est effacé : ils ne peuvent plus "
+                              u"\r\nL'historique des changements est effacé\u00A0: ils ne peuvent plus "
                               u"être annulés ni rétablis."_s);
         } else {
             messages_.Message(r.message);

@@ -229,18 +229,19 @@ void Main::Form_Load() {
     adjustSize();
     Centre_Fenetre(*this);
     Frame3->Remplit_Listes();
-    Affiche_Valeur(Label_Liste_QSO, u"Colonnes du journal :"_s, Libelle_Colonnes_Liste());
+    Affiche_Valeur(Label_Liste_QSO, u"Colonnes du journal\u00A0:"_s, Libelle_Colonnes_Liste());
     Fixe_Indicatif_Station(Indicatif_Stocke());
     Selectionne_Bande_Mode();
     Frame3->Lit_Mode_Date();
     services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Chemin_Repertoire,
                                       services_.repertoire);
     if (const QString raison = services_.reglages.Raison_Non_Enregistres(); !raison.isEmpty()) {
-        services_.messages.Message(u"Les réglages de ORBEL_SWL ne peuvent pas être enregistrés dans « "_s +
-                                   services_.reglages.Fichier() + u" » : "_s + raison +
-                                   u".\r\nVos choix (indicatif, bande, mode, date, étiquettes) seront "
-                                   u"oubliés à la fermeture du programme : vérifiez que ce fichier peut "
-                                   u"être modifié."_s);
+        services_.messages.Message(
+            u"Les réglages de ORBEL_SWL ne peuvent pas être enregistrés dans «\u00A0"_s +
+            services_.reglages.Fichier() + u"\u00A0»\u00A0: "_s + raison +
+            u".\r\nVos choix (indicatif, bande, mode, date, étiquettes) seront "
+            u"oubliés à la fermeture du programme\u00A0: vérifiez que ce fichier peut "
+            u"être modifié."_s);
     }
 
     if (indicatif_station_ == Aucune_Station) {
@@ -297,8 +298,8 @@ QString Main::Indicatif_Stocke() {
         services_.reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Indicatif_Station, Aucune_Station);
     // The callsign names the log file: one the station window would refuse is never used.
     if (indicatif != Aucune_Station && !Controle_Indicatif_Station(indicatif).message.isEmpty()) {
-        services_.messages.Message(u"L'indicatif « "_s + indicatif +
-                                   u" » trouvé dans les réglages n'est pas valable : ORBEL_SWL ne "
+        services_.messages.Message(u"L'indicatif «\u00A0"_s + indicatif +
+                                   u"\u00A0» trouvé dans les réglages n'est pas valable\u00A0: ORBEL_SWL ne "
                                    u"l'utilise pas.\r\nChoisissez de nouveau votre indicatif."_s);
         return Aucune_Station;
     }

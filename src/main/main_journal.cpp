@@ -1,6 +1,7 @@
 // The main window's changes of the log from files, the day's backup and the steps taken back.
 #include "main/main.h"
 
+#include "core/base/texte_1252.h"
 #include "core/exchange/adif.h"
 #include "core/log/sauvegardes.h"
 #include "core/program/horloge.h"
@@ -94,8 +95,8 @@ void Main::Sauvegarde_Impossible(const Resultat& r) {
     }
     sauvegarde_impossible_dite_ = true;
     services_.messages.Message(
-        u"Aucune sauvegarde du journal n'a pu être faite : "_s + r.message +
-        u"\r\nLes changements sont bien enregistrés dans le journal ; ce message ne sera "
+        u"Aucune sauvegarde du journal n'a pu être faite\u00A0: "_s + Apres_Deux_Points(r.message) +
+        u"\r\nLes changements sont bien enregistrés dans le journal\u00A0; ce message ne sera "
         u"plus montré jusqu'à la fermeture du programme."_s);
 }
 

@@ -99,8 +99,8 @@ void Connexion_Cluster::Perdue(const QString& raison) {
         return;
     }
     const int delai = Delai_Reconnexion_Ms(++essai_, delai_initial_ms);
-    Q_EMIT Etat(u"Erreur : "_s + raison + u" — nouvel essai dans "_s + QString::number((delai + 999) / 1000) +
-                u" s"_s);
+    Q_EMIT Etat(u"Erreur\u00A0: "_s + raison + u" — nouvel essai dans "_s +
+                QString::number((delai + 999) / 1000) + u"\u00A0s"_s);
     reessai_.start(delai);
 }
 

@@ -20,8 +20,8 @@ Ecoute_WSJTX::Ecoute_WSJTX(const Horloge& horloge, QObject* parent) : QObject(pa
 QString Ecoute_WSJTX::Controle_Adresse(const QString& adresse) {
     const QHostAddress a(adresse.trimmed());
     if (a.isNull()) {
-        return u"L'adresse d'écoute « "_s + adresse.trimmed().left(60) +
-               u" » n'est pas une adresse IP (exemples : 127.0.0.1, ou le groupe multicast 239.255.0.1)."_s;
+        return u"L'adresse d'écoute «\u00A0"_s + adresse.trimmed().left(60) +
+               u"\u00A0» n'est pas une adresse IP (exemples\u00A0: 127.0.0.1, ou le groupe multicast 239.255.0.1)."_s;
     }
     return {};
 }
@@ -44,7 +44,7 @@ void Ecoute_WSJTX::Configure(const Reglage_Ecoute& reglage) {
         return;
     }
     if (const QString erreur = Controle_Adresse(reglage_.adresse); !erreur.isEmpty()) {
-        Change_Statut(u"écoute impossible : "_s + erreur);
+        Change_Statut(u"écoute impossible\u00A0: "_s + erreur);
         return;
     }
     const QHostAddress adresse(reglage_.adresse);
@@ -76,12 +76,12 @@ void Ecoute_WSJTX::Configure(const Reglage_Ecoute& reglage) {
     }
     if (!lie) {
         if (socket_.error() == QAbstractSocket::AddressInUseError) {
-            Change_Statut(u"port occupé : "_s + Ecoute() +
+            Change_Statut(u"port occupé\u00A0: "_s + Ecoute() +
                           u" est déjà utilisé par un autre programme. Fermez-le, choisissez un autre port, "
                           u"ou faites envoyer WSJT-X à un groupe multicast (239.255.0.1) que plusieurs "
                           u"programmes peuvent écouter ensemble."_s);
         } else {
-            Change_Statut(u"écoute impossible sur "_s + Ecoute() + u" : "_s + socket_.errorString());
+            Change_Statut(u"écoute impossible sur "_s + Ecoute() + u"\u00A0: "_s + socket_.errorString());
         }
         socket_.close();
         return;
@@ -89,7 +89,7 @@ void Ecoute_WSJTX::Configure(const Reglage_Ecoute& reglage) {
     dernier_message_ = horloge_.Maintenant_Utc();
     silence_.start();
     Change_Statut(u"à l'écoute de "_s + Ecoute() +
-                  (complement_.isEmpty() ? QString() : u" : "_s + complement_));
+                  (complement_.isEmpty() ? QString() : u"\u00A0: "_s + complement_));
 }
 
 void Ecoute_WSJTX::Lit() {
@@ -120,7 +120,7 @@ void Ecoute_WSJTX::Lit() {
         dernier_client_ = client;
     }
     if (lu) {
-        Change_Statut(u"à l'écoute de "_s + Ecoute() + u" : "_s + complement_);
+        Change_Statut(u"à l'écoute de "_s + Ecoute() + u"\u00A0: "_s + complement_);
         Q_EMIT QSO_Changes();
     }
 }
@@ -128,7 +128,7 @@ void Ecoute_WSJTX::Lit() {
 void Ecoute_WSJTX::Verifie_Silence() {
     const qint64 minutes = dernier_message_.secsTo(horloge_.Maintenant_Utc()) / 60;
     if (minutes >= 1) {
-        Change_Statut(u"à l'écoute de "_s + Ecoute() + u" : aucun message depuis "_s +
+        Change_Statut(u"à l'écoute de "_s + Ecoute() + u"\u00A0: aucun message depuis "_s +
                       QString::number(minutes) + u" min"_s);
     }
 }

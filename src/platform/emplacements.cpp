@@ -50,8 +50,8 @@ Ressource Trouve_Ressource(const QString& nom, const QStringList& dossiers) {
         ou += u"\n  "_s + QDir::toNativeSeparators(d);
     }
     return {{},
-            u"Le fichier « "_s + nom + u" » est introuvable. ORBEL_SWL l'a cherché dans :"_s + ou +
-                u"\nRéinstallez le programme pour le retrouver."_s};
+            u"Le fichier «\u00A0"_s + nom + u"\u00A0» est introuvable. ORBEL_SWL l'a cherché dans\u00A0:"_s +
+                ou + u"\nRéinstallez le programme pour le retrouver."_s};
 }
 
 } // namespace swl

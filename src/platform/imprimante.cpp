@@ -229,7 +229,8 @@ Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail,
     const QFileInfo cible(fichier);
     const QString nom = cible.fileName();
     const auto rien = [&nom, &textes](const QString& raison) {
-        return Resultat::Echec(textes.echec + u" dans le fichier « "_s + nom + u" ».\r\n"_s + raison);
+        return Resultat::Echec(textes.echec + u" dans le fichier «\u00A0"_s + nom + u"\u00A0».\r\n"_s +
+                               raison);
     };
     // The PDF is made aside, then written as every file of the program is: a temporary beside
     // the real name, flushed, renamed over it. A failure leaves an earlier file of that name whole.
@@ -252,7 +253,7 @@ Resultat Imprimante_Qt::Vers_Pdf(const QString& fichier, const Travail& travail,
     QFile lu(fait);
     const QByteArray octets = dessine && lu.open(QIODevice::ReadOnly) ? lu.readAll() : QByteArray();
     if (!octets.startsWith("%PDF-") || !octets.trimmed().endsWith("%%EOF")) {
-        return rien(u"Le document PDF n'a pas pu être produit (disque plein ?)."_s);
+        return rien(u"Le document PDF n'a pas pu être produit (disque plein\u00A0?)."_s);
     }
     const Resultat ecrit =
         Ecrit_Fichier_Atomique(cible.absolutePath(), u"."_s + nom + u".tmp"_s, nom, octets);

@@ -18,7 +18,7 @@ namespace swl {
 // and `vide` when the job printed nothing.
 struct Textes_Pdf {
     QString echec = QStringLiteral("Les étiquettes n'ont pas été enregistrées");
-    QString vide = QStringLiteral("Aucune étiquette à enregistrer : le fichier n'a pas été écrit.");
+    QString vide = QStringLiteral("Aucune étiquette à enregistrer\u00A0: le fichier n'a pas été écrit.");
 };
 
 // The printer as the program drives it: a current font, lines printed one under the other

@@ -33,8 +33,8 @@ Navigateur* Fabrique_Navigateur_Differee::Nouveau(QWidget* parent) {
         QPluginLoader chargeur(chemin_);
         module_ = qobject_cast<Fabrique_Navigateur*>(chargeur.instance());
         if (!module_) {
-            erreur_ = u"La page du cluster ne peut pas être affichée : le module web « "_s +
-                      QDir::toNativeSeparators(chemin_) + u" » n'a pas pu être chargé ("_s +
+            erreur_ = u"La page du cluster ne peut pas être affichée\u00A0: le module web «\u00A0"_s +
+                      QDir::toNativeSeparators(chemin_) + u"\u00A0» n'a pas pu être chargé ("_s +
                       chargeur.errorString() + u"). Réinstallez le programme pour le retrouver."_s;
         }
     }

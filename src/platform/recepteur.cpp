@@ -31,7 +31,7 @@ quint16 Port_Libre() {
 }
 
 QString Secondes(int ms) {
-    return QString::number((ms + 999) / 1000) + u" s"_s;
+    return QString::number((ms + 999) / 1000) + u"\u00A0s"_s;
 }
 
 } // namespace
@@ -131,7 +131,7 @@ void Recepteur::Lance_Rigctld() {
     connect(rigctld_, &QProcess::started, this, &Recepteur::Ouvre_Socket);
     connect(rigctld_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError erreur) {
         if (erreur == QProcess::FailedToStart) {
-            Echec(u"rigctld n'a pas pu être lancé (paquet libhamlib-utils installé ?)"_s);
+            Echec(u"rigctld n'a pas pu être lancé (paquet libhamlib-utils installé\u00A0?)"_s);
         }
     });
     connect(rigctld_, &QProcess::finished, this, [this] { Echec(u"rigctld s'est arrêté"_s); });
@@ -177,7 +177,7 @@ QString Recepteur::Raison_Socket(QAbstractSocket::SocketError erreur) const {
     case QAbstractSocket::ConnectionRefusedError:
         return u"rigctld ne répond pas à "_s + adresse;
     case QAbstractSocket::HostNotFoundError:
-        return u"la machine « "_s + reglage_.hote + u" » est introuvable"_s;
+        return u"la machine «\u00A0"_s + reglage_.hote + u"\u00A0» est introuvable"_s;
     case QAbstractSocket::SocketTimeoutError:
         return u"rigctld ne répond pas à "_s + adresse + u" (délai dépassé)"_s;
     default:
@@ -270,8 +270,9 @@ bool Recepteur::Traite(const Lecteur_Rigctl::Reponse& r) {
         return false;
     }
     if (r.erreur != 0) {
-        erreur_tour_ = (r.erreur == 5 ? u"pas de réponse du récepteur : "_s : u"erreur du récepteur : "_s) +
-                       Erreur_Hamlib(r.erreur);
+        erreur_tour_ =
+            (r.erreur == 5 ? u"pas de réponse du récepteur\u00A0: "_s : u"erreur du récepteur\u00A0: "_s) +
+            Erreur_Hamlib(r.erreur);
     }
     switch (r.demande) {
     case Lecteur_Rigctl::Demande::Frequence:
@@ -297,7 +298,7 @@ bool Recepteur::Traite(const Lecteur_Rigctl::Reponse& r) {
         break;
     case Lecteur_Rigctl::Demande::Accord:
         if (r.erreur != 0) {
-            Change_Statut(u"accord refusé : "_s + Erreur_Hamlib(r.erreur));
+            Change_Statut(u"accord refusé\u00A0: "_s + Erreur_Hamlib(r.erreur));
             erreur_tour_.clear();
         }
         break;

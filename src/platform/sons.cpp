@@ -17,8 +17,8 @@ void Sons_Module::Joue(Son_Alerte son) {
         QPluginLoader chargeur(chemin_module_);
         lecteur_ = qobject_cast<Lecteur_Sons*>(chargeur.instance());
         if (!lecteur_) {
-            erreur_ = u"le module des sons « "_s + QDir::toNativeSeparators(chemin_module_) +
-                      u" » n'a pas pu être chargé ("_s + chargeur.errorString() + u')';
+            erreur_ = u"le module des sons «\u00A0"_s + QDir::toNativeSeparators(chemin_module_) +
+                      u"\u00A0» n'a pas pu être chargé ("_s + chargeur.errorString() + u')';
         }
     }
     const QString fichier = QDir(dossier_sons_).filePath(Nom_Fichier_Son(son));

@@ -48,12 +48,13 @@ QString Verrou_Programme::Message() const {
     case Etat::Pris:
         return {};
     case Etat::Deja_Ouvert:
-        return u"ORBEL_SWL est déjà ouvert.\r\nUtilisez la fenêtre déjà ouverte : "_s
+        return u"ORBEL_SWL est déjà ouvert.\r\nUtilisez la fenêtre déjà ouverte\u00A0: "_s
                u"deux ORBEL_SWL ouverts en même temps écraseraient leurs changements du journal."_s;
     case Etat::Impossible:
         break;
     }
-    return u"ORBEL_SWL ne peut pas créer son fichier de verrou « "_s + chemin_ + u" » : "_s + raison_ +
+    return u"ORBEL_SWL ne peut pas créer son fichier de verrou «\u00A0"_s + chemin_ + u"\u00A0»\u00A0: "_s +
+           raison_ +
            u".\r\nVérifiez que le dossier de ORBEL_SWL peut être modifié, puis relancez le programme."_s;
 }
 

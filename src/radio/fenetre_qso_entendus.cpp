@@ -68,7 +68,7 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
                                       u"432 Mhz"_s,
                                       u"FT8"_s,
                                       u"déjà au journal"_s,
-                                      u"DL1ABC : nouveau pays sur 14 Mhz"_s};
+                                      u"DL1ABC\u00A0: nouveau pays sur 14 Mhz"_s};
         for (int c = 0; c < Modele_QSO_Entendus::Nombre_Colonnes; ++c) {
             const QString titre = modele_->headerData(c, Qt::Horizontal).toString();
             entete->resizeSection(
@@ -97,10 +97,10 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
     ecoute_ligne->addWidget(Port_FT8);
     // The captions shown before the values (a screen reader hears them with each value).
     auto* statut = new QHBoxLayout;
-    statut->addWidget(new QLabel(u"État de l'écoute :"_s, this));
+    statut->addWidget(new QLabel(u"État de l'écoute\u00A0:"_s, this));
     statut->addWidget(Statut_FT8, 1);
     auto* boutons = new QHBoxLayout;
-    boutons->addWidget(new QLabel(u"QSO entendus :"_s, this));
+    boutons->addWidget(new QLabel(u"QSO entendus\u00A0:"_s, this));
     boutons->addWidget(Nombre_QSO_FT8, 1);
     boutons->addWidget(Enregistrer_QSO_FT8);
     boutons->addWidget(Fermer_FT8);
@@ -177,12 +177,12 @@ void Fenetre_QSO_Entendus::Journal_Change() {
 }
 
 void Fenetre_QSO_Entendus::Statut_Recu(const QString& statut) {
-    Affiche_Valeur(Statut_FT8, u"État de l'écoute :"_s, statut);
+    Affiche_Valeur(Statut_FT8, u"État de l'écoute\u00A0:"_s, statut);
 }
 
 void Fenetre_QSO_Entendus::Affiche_Nombres() {
     const int complets = modele_->Nombre_Complets();
-    Affiche_Valeur(Nombre_QSO_FT8, u"QSO entendus :"_s,
+    Affiche_Valeur(Nombre_QSO_FT8, u"QSO entendus\u00A0:"_s,
                    Nombre_Francais(modele_->rowCount()) + u", dont "_s + Nombre_Francais(complets) +
                        (complets > 1 ? u" complets"_s : u" complet"_s));
 }
@@ -193,8 +193,9 @@ void Fenetre_QSO_Entendus::QSO_DblClick(const QModelIndex& vue) {
         return;
     }
     if (!hote_.Prend_QSO_Entendu(Fiche_De_QSO_Entendu(*q))) {
-        services_.messages.Message(u"Le formulaire de saisie n'attend pas de nouveau QSO : enregistrez ou "
-                                   u"effacez le QSO en cours, puis double-cliquez de nouveau."_s);
+        services_.messages.Message(
+            u"Le formulaire de saisie n'attend pas de nouveau QSO\u00A0: enregistrez ou "
+            u"effacez le QSO en cours, puis double-cliquez de nouveau."_s);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSortFilterProxyModel>
@@ -51,7 +52,7 @@ Fenetre_Recepteur::Fenetre_Recepteur(const Services& services, Recepteur& recept
     Sortes->addButton(Sorte_Rigctld, int(Reglage_Recepteur::Sorte::Rigctld));
 
     Recherche_Modele = Nomme_Controle(new QLineEdit(this), u"Recherche_Modele"_s, u"Rechercher un modèle"_s);
-    Recherche_Modele->setPlaceholderText(u"Rechercher : fabricant, modèle ou numéro"_s);
+    Recherche_Modele->setPlaceholderText(u"Rechercher\u00A0: fabricant, modèle ou numéro"_s);
     Recherche_Modele->setClearButtonEnabled(true);
     for (QToolButton* effacer : Recherche_Modele->findChildren<QToolButton*>()) {
         effacer->setAccessibleName(u"Effacer la recherche"_s);
@@ -67,7 +68,7 @@ Fenetre_Recepteur::Fenetre_Recepteur(const Services& services, Recepteur& recept
     Liste_Modeles->setMinimumHeight(160);
     Etat_Liste = Nomme_Controle(new QLabel(this), u"Etat_Liste"_s, QString());
     Peripherique = Nomme_Controle(new QLineEdit(this), u"Peripherique"_s, u"Port série"_s);
-    Peripherique->setPlaceholderText(u"/dev/ttyUSB0 (vide : celui du modèle)"_s);
+    Peripherique->setPlaceholderText(u"/dev/ttyUSB0 (vide\u00A0: celui du modèle)"_s);
     Vitesse = Nomme_Controle(new QComboBox(this), u"Vitesse"_s, u"Vitesse"_s);
     for (const int v : Vitesses) {
         Vitesse->addItem(v == 0 ? u"celle du modèle"_s : QString::number(v) + u" bauds"_s, v);
@@ -79,7 +80,8 @@ Fenetre_Recepteur::Fenetre_Recepteur(const Services& services, Recepteur& recept
     Intervalle->setRange(Intervalle_Minimal_Ms / 1000.0, Intervalle_Maximal_Ms / 1000.0);
     Intervalle->setSingleStep(0.1);
     Intervalle->setDecimals(1);
-    Intervalle->setSuffix(u" s"_s);
+    Intervalle->setSuffix(u"\u00A0s"_s);
+    Intervalle->setLocale(QLocale(QLocale::French)); // "1,0 s" whatever the system's locale
     Tester = Nomme_Controle(new QPushButton(u"Tester"_s, this), u"Tester"_s, u"Tester"_s);
     Resultat_Test = Nomme_Controle(new QLabel(this), u"Resultat_Test"_s, QString());
     Resultat_Test->setWordWrap(true);
@@ -133,14 +135,14 @@ Fenetre_Recepteur::Fenetre_Recepteur(const Services& services, Recepteur& recept
     connect(&liste_, &QProcess::finished, this, &Fenetre_Recepteur::Modeles_Lus);
     connect(&liste_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart) {
-            Affiche_Valeur(Etat_Liste, u"Liste des modèles :"_s,
-                           u"rigctld est introuvable : installez le paquet libhamlib-utils."_s);
+            Affiche_Valeur(Etat_Liste, u"Liste des modèles\u00A0:"_s,
+                           u"rigctld est introuvable\u00A0: installez le paquet libhamlib-utils."_s);
         }
     });
 
     Affiche(enregistre_);
     Statut_Recu(recepteur_.Statut());
-    Affiche_Valeur(Resultat_Test, u"Test :"_s, QString());
+    Affiche_Valeur(Resultat_Test, u"Test\u00A0:"_s, QString());
     Charge_Modeles();
 }
 
@@ -199,7 +201,7 @@ void Fenetre_Recepteur::Met_A_Jour_Controles() {
 }
 
 void Fenetre_Recepteur::Charge_Modeles() {
-    Affiche_Valeur(Etat_Liste, u"Liste des modèles :"_s, u"lecture de la liste de Hamlib…"_s);
+    Affiche_Valeur(Etat_Liste, u"Liste des modèles\u00A0:"_s, u"lecture de la liste de Hamlib…"_s);
     liste_.setStandardErrorFile(QProcess::nullDevice());
     liste_.start(recepteur_.programme, {u"-l"_s});
 }
@@ -213,7 +215,7 @@ void Fenetre_Recepteur::Modeles_Lus() {
         article->setData(m.numero, Role_Numero);
         modeles_->appendRow(article);
     }
-    Affiche_Valeur(Etat_Liste, u"Liste des modèles :"_s,
+    Affiche_Valeur(Etat_Liste, u"Liste des modèles\u00A0:"_s,
                    modeles.isEmpty() ? u"rigctld n'a donné aucun modèle."_s
                                      : QString::number(modeles.size()) + u" modèles"_s);
     Selectionne_Modele(enregistre_.modele);
@@ -241,7 +243,7 @@ void Fenetre_Recepteur::Tester_Click() {
         return;
     }
     test_en_cours_ = true;
-    Affiche_Valeur(Resultat_Test, u"Test :"_s, u"connexion au récepteur…"_s);
+    Affiche_Valeur(Resultat_Test, u"Test\u00A0:"_s, u"connexion au récepteur…"_s);
     recepteur_.Configure(r);
 }
 
@@ -261,15 +263,15 @@ void Fenetre_Recepteur::Enregistrer_Click() {
 
 void Fenetre_Recepteur::Lecture_Recue(const Lecture_Recepteur& lecture) {
     if (test_en_cours_ && Frequence_Valide(lecture.hz)) {
-        Affiche_Valeur(Resultat_Test, u"Test :"_s,
-                       u"fréquence lue : "_s + Texte_Frequence(lecture.hz, lecture.mode));
+        Affiche_Valeur(Resultat_Test, u"Test\u00A0:"_s,
+                       u"fréquence lue\u00A0: "_s + Texte_Frequence(lecture.hz, lecture.mode));
     }
 }
 
 void Fenetre_Recepteur::Statut_Recu(const QString& statut) {
-    Affiche_Valeur(Etat_Recepteur, {}, u"État du récepteur : "_s + statut);
+    Affiche_Valeur(Etat_Recepteur, {}, u"État du récepteur\u00A0: "_s + statut);
     if (test_en_cours_ && statut != u"connecté"_s && statut != u"connexion…"_s) {
-        Affiche_Valeur(Resultat_Test, u"Test :"_s, statut);
+        Affiche_Valeur(Resultat_Test, u"Test\u00A0:"_s, statut);
     }
 }
 

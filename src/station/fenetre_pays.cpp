@@ -36,9 +36,9 @@ Fenetre_Pays::Fenetre_Pays(const Services& services, Base_Pays& pays, std::funct
     Fermer_Pays = Nomme_Controle(new QPushButton(u"Fermer"_s, this), u"Fermer_Pays"_s, u"Fermer"_s);
 
     auto* formulaire = new QFormLayout;
-    formulaire->addRow(u"Fichier en usage :"_s, Chemin_Pays);
-    formulaire->addRow(u"Entités :"_s, Entites_Pays);
-    formulaire->addRow(u"Date du fichier :"_s, Date_Pays);
+    formulaire->addRow(u"Fichier en usage\u00A0:"_s, Chemin_Pays);
+    formulaire->addRow(u"Entités\u00A0:"_s, Entites_Pays);
+    formulaire->addRow(u"Date du fichier\u00A0:"_s, Date_Pays);
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(Choisir_Pays);
     boutons->addWidget(Pays_Debian);
@@ -69,16 +69,16 @@ Fenetre_Pays::Fenetre_Pays(const Services& services, Base_Pays& pays, std::funct
 
 void Fenetre_Pays::Affiche() {
     const Fichier_Pays* f = pays_.Fichier();
-    Affiche_Valeur(Chemin_Pays, u"Fichier en usage :"_s, pays_.Chemin());
-    Affiche_Valeur(Entites_Pays, u"Entités :"_s, f ? Nombre_Francais(f->Nombre_Entites()) : u"aucune"_s);
+    Affiche_Valeur(Chemin_Pays, u"Fichier en usage\u00A0:"_s, pays_.Chemin());
+    Affiche_Valeur(Entites_Pays, u"Entités\u00A0:"_s, f ? Nombre_Francais(f->Nombre_Entites()) : u"aucune"_s);
     QString date = u"inconnue"_s;
     if (f && f->Date_Version().isValid()) {
         date = f->Date_Version().toString(u"dd/MM/yyyy"_s);
     } else if (f) {
         date = QFileInfo(pays_.Chemin()).lastModified().toString(u"dd/MM/yyyy"_s) + u" (date du fichier)"_s;
     }
-    Affiche_Valeur(Date_Pays, u"Date du fichier :"_s, date);
-    Affiche_Valeur(Etat_Pays, u"État :"_s, pays_.Erreur());
+    Affiche_Valeur(Date_Pays, u"Date du fichier\u00A0:"_s, date);
+    Affiche_Valeur(Etat_Pays, u"État\u00A0:"_s, pays_.Erreur());
     Etat_Pays->setVisible(!pays_.Erreur().isEmpty());
 }
 
@@ -87,8 +87,8 @@ void Fenetre_Pays::Utilise(const QString& chemin) {
     // used (read once, so a file replaced meanwhile is never used unchecked).
     Lecture_Pays essai = Lit_Fichier_Pays(chemin);
     if (!essai.fichier) {
-        services_.messages.Message(essai.erreur + u"\r\nLe fichier en usage reste « "_s + pays_.Chemin() +
-                                   u" »."_s);
+        services_.messages.Message(essai.erreur + u"\r\nLe fichier en usage reste «\u00A0"_s +
+                                   pays_.Chemin() + u"\u00A0»."_s);
         return;
     }
     pays_.Prend(chemin, std::move(essai));

@@ -129,10 +129,10 @@ void Carte::Affiche_Carte() {
     const Fichier_Log::Lecture lecture = log.Lit_Log();
     if (lecture.erreur != Lecture_Reussie || !lecture.message.isEmpty()) {
         // The map stays as it was.
-        services_.messages.Message(u"Le journal « "_s + Fichier_Log::Nom_Log(indicatif_()) +
-                                   u" » ne peut pas être lu (Erreur N° "_s +
+        services_.messages.Message(u"Le journal «\u00A0"_s + Fichier_Log::Nom_Log(indicatif_()) +
+                                   u"\u00A0» ne peut pas être lu (Erreur N° "_s +
                                    QString::number(lecture.erreur ? lecture.erreur : Erreur_Acces) +
-                                   u") : la carte n'a pas été mise à jour."_s);
+                                   u")\u00A0: la carte n'a pas été mise à jour."_s);
         return;
     }
     const int index = Position_Dans_Liste(Bande_A, bande);

@@ -2,6 +2,7 @@
 
 #include "core/radio/recepteur.h"
 
+#include "core/base/texte_1252.h"
 #include "core/log/fiche_qso.h"
 #include "core/program/horloge.h"
 #include "core/program/reglages.h"
@@ -85,7 +86,7 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
     Port->setMaximumWidth(80);
     Connecte = Nomme_Controle(new QPushButton(u"Connecter"_s, page_spots), u"Connecte"_s, u"Connecter"_s);
     Etat_Cluster = Nomme_Controle(new QLabel(page_spots), u"Etat_Cluster"_s, QString());
-    Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s, u"Déconnecté"_s);
+    Affiche_Valeur(Etat_Cluster, u"État de la connexion\u00A0:"_s, u"Déconnecté"_s);
     Etat_Cluster->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Table_Spots = Nomme_Controle(new QTableView(page_spots), u"Table_Spots"_s, u"Spots du cluster"_s);
     // "Seulement ce qui me manque": the spots whose station brings something, through a filter
@@ -171,7 +172,7 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
     connect(Commande, &QLineEdit::returnPressed, this, &Cluster::Commande_Entree);
     connect(Table_Spots, &QTableView::doubleClicked, this, &Cluster::Spot_DblClick);
     connect(connexion_, &Connexion_Cluster::Etat, this, [this](const QString& etat) {
-        Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s, etat);
+        Affiche_Valeur(Etat_Cluster, u"État de la connexion\u00A0:"_s, etat);
         Change_Legende(Connecte, connexion_->Active() ? u"Déconnecter"_s : u"Connecter"_s);
     });
     connect(connexion_, &Connexion_Cluster::Lignes, this, &Cluster::Lignes_Recues);
@@ -225,7 +226,7 @@ void Cluster::Connecte_Click() {
     const QString indicatif = indicatif_();
     if (indicatif == Aucune_Station) {
         services_.messages.Message(
-            u"Le nœud demande votre indicatif pour se connecter : choisissez-le d'abord "
+            u"Le nœud demande votre indicatif pour se connecter\u00A0: choisissez-le d'abord "
             u"dans Station, Nouvel Indicatif."_s);
         return;
     }
@@ -246,7 +247,8 @@ void Cluster::Commande_Entree() {
         return;
     }
     if (!connexion_->Connectee()) {
-        services_.messages.Message(u"Le cluster n'est pas connecté : la commande n'a pas été envoyée."_s);
+        services_.messages.Message(
+            u"Le cluster n'est pas connecté\u00A0: la commande n'a pas été envoyée."_s);
         return;
     }
     connexion_->Envoie(commande);
@@ -292,20 +294,21 @@ void Cluster::Spot_DblClick(const QModelIndex& vue) {
     if (hote_.Prend_Spot(spot.indicatif, spot.bande)) {
         // The receiver goes to the spot too, once the form took it.
         if (hote_.Accorde_Recepteur(spot.khz)) {
-            Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s,
-                           u"Récepteur accordé sur le spot de "_s + spot.indicatif + u" : "_s +
+            Affiche_Valeur(Etat_Cluster, u"État de la connexion\u00A0:"_s,
+                           u"Récepteur accordé sur le spot de "_s + spot.indicatif + u"\u00A0: "_s +
                                Texte_Frequence(qRound64(spot.khz * 1000.0), {}) + u'.');
         }
         if (spot.bande.isEmpty()) {
-            Affiche_Valeur(Etat_Cluster, u"État de la connexion :"_s,
-                           u"Spot de "_s + spot.indicatif + u" sur "_s + spot.frequence +
-                               u" kHz : cette fréquence n'est dans aucune bande du journal, choisissez "
-                               u"la bande dans la saisie."_s);
+            Affiche_Valeur(
+                Etat_Cluster, u"État de la connexion\u00A0:"_s,
+                u"Spot de "_s + spot.indicatif + u" sur "_s + Decimal_Francais(spot.khz, 1) +
+                    u"\u00A0kHz\u00A0: cette fréquence n'est dans aucune bande du journal, choisissez "
+                    u"la bande dans la saisie."_s);
         }
     } else {
         services_.messages.Message(
-            u"La saisie n'attend pas un nouveau QSO : un QSO y est en cours ou affiché.\r\n"
-            u"Cliquez sur « Annuler saisie en cours », puis double-cliquez de nouveau sur le "
+            u"La saisie n'attend pas un nouveau QSO\u00A0: un QSO y est en cours ou affiché.\r\n"
+            u"Cliquez sur «\u00A0Annuler saisie en cours\u00A0», puis double-cliquez de nouveau sur le "
             u"spot."_s);
     }
 }

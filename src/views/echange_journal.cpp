@@ -25,8 +25,8 @@ const QString Filtre_ADX = u"ADX, ADIF en XML (*.adx)"_s;
 const QString Filtre_CSV = u"CSV pour tableur (*.csv)"_s;
 
 QString Message_Lecture(const QString& nom, int erreur) {
-    return u"Le journal « "_s + nom + u" » ne peut pas être lu (Erreur N° "_s + QString::number(erreur) +
-           u") : rien n'a été exporté."_s;
+    return u"Le journal «\u00A0"_s + nom + u"\u00A0» ne peut pas être lu (Erreur N° "_s +
+           QString::number(erreur) + u")\u00A0: rien n'a été exporté."_s;
 }
 
 } // namespace
@@ -74,9 +74,10 @@ void Echange_Journal::Exporte(const QString& indicatif) {
         services_.messages.Message(u"Le journal n'a pas été exporté.\r\n"_s + ecrit.message);
         return;
     }
-    services_.messages.Message(
-        u"Journal exporté : "_s + QString::number(lecture.lignes.Nombre() - ecartees.size()) +
-        u" QSO dans le fichier « "_s + fichier.fileName() + u" »."_s + Texte_Lignes_Ecartees(ecartees));
+    services_.messages.Message(u"Journal exporté\u00A0: "_s +
+                               QString::number(lecture.lignes.Nombre() - ecartees.size()) +
+                               u" QSO dans le fichier «\u00A0"_s + fichier.fileName() + u"\u00A0»."_s +
+                               Texte_Lignes_Ecartees(ecartees));
 }
 
 Bilan_Import Echange_Journal::Importe(const QString& indicatif, const std::function<void()>& avant_import) {
@@ -90,15 +91,16 @@ Bilan_Import Echange_Journal::Importe(const QString& indicatif, const std::funct
     const QString nom = QFileInfo(chemin).fileName();
     const Lecture_Fichier fichier = Lit_Fichier(chemin);
     if (fichier.erreur != Lecture_Reussie) {
-        services_.messages.Message(u"Le fichier « "_s + nom + u" » ne peut pas être lu (Erreur N° "_s +
-                                   QString::number(fichier.erreur) + u") : rien n'a été importé."_s);
+        services_.messages.Message(u"Le fichier «\u00A0"_s + nom +
+                                   u"\u00A0» ne peut pas être lu (Erreur N° "_s +
+                                   QString::number(fichier.erreur) + u")\u00A0: rien n'a été importé."_s);
         return {};
     }
     const bool adx = QFileInfo(chemin).suffix().compare(u"adx"_s, Qt::CaseInsensitive) == 0 ||
                      Sans_Espaces_Autour(fichier.contenu).startsWith("<?xml"); // no copy of the file
     Bilan_Import bilan;
     // The copies of the log are made only when the merge will write.
-    services_.messages.Avec_Progression(u"Import du fichier « "_s + nom + u" »…"_s,
+    services_.messages.Avec_Progression(u"Import du fichier «\u00A0"_s + nom + u"\u00A0»…"_s,
                                         [&](const Boites_Message::Avance& avance) {
                                             bilan = Importe_ADIF(Fichier_Log(services_.repertoire, indicatif),
                                                                  fichier.contenu, adx, avance, avant_import);
@@ -111,7 +113,7 @@ Bilan_Import Echange_Journal::Importe(const QString& indicatif, const std::funct
                                 u".txt"_s;
         if (Ecrit_Fichier_Atomique(services_.repertoire, Nom_Temporaire, rapport,
                                    Octets_Rapport_Import(bilan, nom))) {
-            texte += u"\r\nRapport complet : "_s + rapport;
+            texte += u"\r\nRapport complet\u00A0: "_s + rapport;
         }
     }
     services_.messages.Message(texte);

@@ -121,8 +121,8 @@ void Fenetre_Sauvegardes::Restaurer_Click() {
     }
     if (saisie_en_cours_()) {
         services_.messages.Message(
-            u"Un QSO est en cours de saisie ou de modification : enregistrez-le ou cliquez "
-            u"sur « Annuler saisie en cours » avant de restaurer une sauvegarde."_s);
+            u"Un QSO est en cours de saisie ou de modification\u00A0: enregistrez-le ou cliquez "
+            u"sur «\u00A0Annuler saisie en cours\u00A0» avant de restaurer une sauvegarde."_s);
         return;
     }
     const Sauvegardes::Copie copie = copies_[rangee];
@@ -132,7 +132,7 @@ void Fenetre_Sauvegardes::Restaurer_Click() {
         u"Remplacer le journal actuel ("_s + Nombre_Francais(actuel.lignes.Nombre()) +
         u" QSO) par la sauvegarde du "_s + Moment_En_Texte(copie) + u" ("_s + Sorte_En_Texte(copie.sorte) +
         u", "_s + Nombre_Francais(qMax(qso_copie, 0)) +
-        u" QSO) ?\r\nLe journal actuel sera d'abord mis de côté dans les sauvegardes, et la "
+        u" QSO)\u00A0?\r\nLe journal actuel sera d'abord mis de côté dans les sauvegardes, et la "
         u"restauration pourra être annulée (Edition, Annuler)."_s;
     if (!services_.messages.Question(question)) {
         return;

@@ -204,10 +204,10 @@ void Fenetre_Statistiques::Recalcule() {
 
 void Fenetre_Statistiques::Affiche_Tables() {
     const Statistiques& s = chiffres_;
-    const QString erreur = !services_.pays
-                               ? u"Aucun fichier des pays : les pays des indicatifs ne sont pas connus."_s
-                               : services_.pays->Erreur();
-    Affiche_Valeur(Message_Pays, u"Fichier des pays :"_s, erreur);
+    const QString erreur =
+        !services_.pays ? u"Aucun fichier des pays\u00A0: les pays des indicatifs ne sont pas connus."_s
+                        : services_.pays->Erreur();
+    Affiche_Valeur(Message_Pays, u"Fichier des pays\u00A0:"_s, erreur);
     Message_Pays->setVisible(!erreur.isEmpty());
 
     totaux_->clear();
@@ -275,8 +275,9 @@ void Fenetre_Statistiques::Ecrit(const QString& chemin, const QByteArray& octets
     const QFileInfo f(chemin);
     const Resultat r =
         Ecrit_Fichier_Atomique(f.absolutePath(), u"."_s + f.fileName() + u".tmp"_s, f.fileName(), octets);
-    services_.messages.Message(r ? QString(fait + u" dans le fichier « "_s + f.fileName() + u" »."_s)
-                                 : QString(pas_fait + u"\r\n"_s + r.message));
+    services_.messages.Message(
+        r ? QString(fait + u" dans le fichier «\u00A0"_s + f.fileName() + u"\u00A0»."_s)
+          : QString(pas_fait + u"\r\n"_s + r.message));
 }
 
 // The whole chart as shown, drawn again at twice its size: sharp on paper and on a screen that

@@ -30,9 +30,10 @@ Fond_Carte Construit_Fond_Carte(const Services& services, QWidget* parent) {
     if (image.isNull() || marqueurs.chemin.isEmpty()) {
         // Said in the window, instead of an empty map.
         const QString message = !carte.message.isEmpty() ? carte.message
-                                : image.isNull() ? u"L'image « "_s + carte.chemin + u" » est illisible."_s
-                                                 : marqueurs.message;
-        Affiche_Valeur(f.image, u"Carte des départements :"_s, message);
+                                : image.isNull()
+                                    ? u"L'image «\u00A0"_s + carte.chemin + u"\u00A0» est illisible."_s
+                                    : marqueurs.message;
+        Affiche_Valeur(f.image, u"Carte des départements\u00A0:"_s, message);
         f.image->setWordWrap(true);
         f.image->setFixedSize(560, 200);
     } else {

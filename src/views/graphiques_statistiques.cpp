@@ -67,7 +67,7 @@ const QList<QColor>& Couleurs_Series() {
 }
 
 Graphique Graphique_Annees(const Statistiques& s) {
-    Graphique g{Nouveau_Graphique(u"QSO par année et par bande"_s), u"QSO par année et par bande : "_s};
+    Graphique g{Nouveau_Graphique(u"QSO par année et par bande"_s), u"QSO par année et par bande\u00A0: "_s};
     auto* serie = new QStackedBarSeries;
     QStringList annees;
     QStringList texte;
@@ -81,7 +81,7 @@ Graphique Graphique_Annees(const Statistiques& s) {
             parts << b.key() + u' ' + Nombre_Francais(b.value());
         }
         maximum = std::max(maximum, total);
-        texte << QString::number(a.key()) + u" : "_s + parts.join(u", "_s);
+        texte << QString::number(a.key()) + u"\u00A0: "_s + parts.join(u", "_s);
     }
     // The bands in the logbook's order, each a part of every year's bar.
     for (const QString& bande : Liste_Bandes()) {
@@ -102,12 +102,12 @@ Graphique Graphique_Annees(const Statistiques& s) {
     }
     g.chart->addSeries(serie);
     Axes(g.chart, serie, annees, maximum);
-    g.description += texte.isEmpty() ? u"aucun QSO"_s : texte.join(u" ; "_s);
+    g.description += texte.isEmpty() ? u"aucun QSO"_s : texte.join(u"\u00A0; "_s);
     return g;
 }
 
 Graphique Graphique_Heures(const Statistiques& s) {
-    Graphique g{Nouveau_Graphique(u"QSO par heure de la journée (UTC)"_s), u"QSO par heure UTC : "_s};
+    Graphique g{Nouveau_Graphique(u"QSO par heure de la journée (UTC)"_s), u"QSO par heure UTC\u00A0: "_s};
     auto* serie = new QBarSeries;
     auto* ensemble = new QBarSet(u"QSO"_s);
     QStringList heures;
@@ -131,7 +131,7 @@ Graphique Graphique_Heures(const Statistiques& s) {
 }
 
 Graphique Graphique_Modes(const Statistiques& s) {
-    Graphique g{Nouveau_Graphique(u"Part de chaque mode"_s), u"Part de chaque mode : "_s};
+    Graphique g{Nouveau_Graphique(u"Part de chaque mode"_s), u"Part de chaque mode\u00A0: "_s};
     auto* serie = new QPieSeries;
     QStringList texte;
     for (auto m = s.par_mode.cbegin(); m != s.par_mode.cend(); ++m) {

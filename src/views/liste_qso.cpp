@@ -116,13 +116,13 @@ void Liste_QSO::Afficher_Click() {
     const Fichier_Log::Lecture lecture = Fichier_Log(services_.repertoire, indicatif).Lit_Log();
     if (lecture.erreur != Lecture_Reussie || !lecture.message.isEmpty()) {
         // The list and the counts stay as they were.
-        services_.messages.Message(u"Le journal « "_s + Fichier_Log::Nom_Log(indicatif) +
-                                   u" » ne peut pas être lu (Erreur N° "_s +
+        services_.messages.Message(u"Le journal «\u00A0"_s + Fichier_Log::Nom_Log(indicatif) +
+                                   u"\u00A0» ne peut pas être lu (Erreur N° "_s +
                                    QString::number(lecture.erreur ? lecture.erreur : Erreur_Acces) +
-                                   u") : la liste n'a pas été mise à jour."_s);
+                                   u")\u00A0: la liste n'a pas été mise à jour."_s);
         return;
     }
-    Affiche_Valeur(Label2, u"Colonnes de la liste :"_s,
+    Affiche_Valeur(Label2, u"Colonnes de la liste\u00A0:"_s,
                    u"      Date     Heure  Indicatif A       Dpt    RST Indicatif B      Dpt    RST    Mode  "
                    u"   Bande    QSL"_s);
     Liste_Bande liste = Construit_Liste_Bande(lecture.lignes, Bande_D->currentText());
@@ -148,8 +148,8 @@ void Liste_QSO::Enregistrer_Click() {
         Ecrit_Fichier_Atomique(services_.repertoire, Nom_Temporaire, nom,
                                Octets_Lignes(Lignes_Fichier_Liste(indicatif_(), bande, jour, lignes_)));
     if (!ecrit) {
-        services_.messages.Message(u"La liste n'a pas été enregistrée sous le nom « "_s + nom + u" ».\r\n"_s +
-                                   ecrit.message);
+        services_.messages.Message(u"La liste n'a pas été enregistrée sous le nom «\u00A0"_s + nom +
+                                   u"\u00A0».\r\n"_s + ecrit.message);
         return;
     }
     services_.messages.Message(u"Fichier enregistré sous le nom : "_s + nom);

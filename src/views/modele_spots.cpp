@@ -1,5 +1,7 @@
 #include "views/modele_spots.h"
 
+#include "core/base/texte_1252.h"
+
 #include "platform/fenetres.h"
 
 #include <QColor>
@@ -120,7 +122,8 @@ QVariant Modele_Spots::data(const QModelIndex& index, int role) const {
     case Heure:
         return Heure_Spot(s);
     case Frequence:
-        return s.frequence;
+        // Written the French way, whatever the node wrote: "14 074,0".
+        return Decimal_Francais(s.khz, 1);
     case Bande:
         return s.bande;
     case Indicatif:

@@ -126,7 +126,7 @@ void Recherche_Indicatif::Form_Load() {
     Indica->clear();
     setWindowTitle(u"Rechercher un QSO"_s);
     Label3->setText(u"Rechercher un QSO par ..."_s);
-    Affiche_Valeur(Label13, u"Colonnes des QSO trouvés :"_s, Libelle_Resultats);
+    Affiche_Valeur(Label13, u"Colonnes des QSO trouvés\u00A0:"_s, Libelle_Resultats);
     adjustSize();
     Centre_Fenetre(*this);
     Indica->setFocus();
@@ -244,7 +244,7 @@ void Recherche_Indicatif::QSO_Effectues_DblClick() {
     if (numero < 1 || numero > lignes.Nombre() ||
         Ligne_Resultat(lignes.Ligne_Liste(numero - 1)) != resultat) {
         services_.messages.Message(
-            u"Le journal a changé depuis cette recherche : ce QSO n'est plus à la même "
+            u"Le journal a changé depuis cette recherche\u00A0: ce QSO n'est plus à la même "
             u"place dans la liste.\r\nRelancez la recherche."_s);
         return;
     }

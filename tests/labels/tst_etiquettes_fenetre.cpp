@@ -216,7 +216,7 @@ private Q_SLOTS:
             QCOMPARE(C<QLabel>(e, noms[i])->text(), anglais[i]);
             // A screen reader hears the sample's text, not only which line it is.
             QCOMPARE(C<QLabel>(e, noms[i])->accessibleName(),
-                     u"Exemple, ligne "_s + QString::number(i + 1) + u" : "_s + anglais[i].trimmed());
+                     u"Exemple, ligne "_s + QString::number(i + 1) + u"\u00A0: "_s + anglais[i].trimmed());
         }
         C<QRadioButton>(e, u"Langue(1)"_s)->click();
         for (int i = 0; i < 6; ++i) {
@@ -451,7 +451,7 @@ private Q_SLOTS:
         QCOMPARE(s.b.imprimante.appels.first(), u"pdf mes etiquettes.pdf"_s);
         QVERIFY(!s.b.imprimante.appels.contains(u"choix"_s));
         QCOMPARE(s.b.messages.textes,
-                 QStringList({u"Étiquettes enregistrées dans le fichier : mes etiquettes.pdf"_s}));
+                 QStringList({u"Étiquettes enregistrées dans le fichier\u00A0: mes etiquettes.pdf"_s}));
         // "Annuler" in the file dialog writes nothing.
         s.b.imprimante.appels.clear();
         QTest::mouseClick(C<QPushButton>(e, u"Enregistre_Pdf"_s), Qt::LeftButton);

@@ -127,7 +127,7 @@ private Q_SLOTS:
         const QString pdf = b.dossier.filePath(u"etiquettes.pdf"_s);
         f.Enregistre_Pdf(pdf);
         QCOMPARE(b.messages.textes,
-                 QStringList({u"Étiquettes enregistrées dans le fichier : etiquettes.pdf"_s}));
+                 QStringList({u"Étiquettes enregistrées dans le fichier\u00A0: etiquettes.pdf"_s}));
 
         Parametres_Etiquettes p;
         p.stock = stock;
@@ -191,9 +191,10 @@ private Q_SLOTS:
             f.Enregistre_Pdf(pdf);
         }
         QCOMPARE(b.messages.textes.size(), 2);
-        QVERIFY2(b.messages.textes[1].startsWith(
-                     u"Les étiquettes n'ont pas été enregistrées dans le fichier « etiquettes.pdf ».\r\n"_s),
-                 qPrintable(b.messages.textes[1]));
+        QVERIFY2(
+            b.messages.textes[1].startsWith(
+                u"Les étiquettes n'ont pas été enregistrées dans le fichier «\u00A0etiquettes.pdf\u00A0».\r\n"_s),
+            qPrintable(b.messages.textes[1]));
         QCOMPARE(b.Lit(u"etiquettes.pdf"_s), avant);
         QCOMPARE(QDir(b.repertoire).entryList(QDir::Files | QDir::Hidden).filter(u"pdf"_s),
                  QStringList{u"etiquettes.pdf"_s});

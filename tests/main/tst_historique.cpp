@@ -179,8 +179,9 @@ private Q_SLOTS:
         Supprime(s, 0);
         QCOMPARE(s.w->Modele().Nombre(), 2);
         QCOMPARE(s.b.messages.textes.size(), 2);
-        QVERIFY2(s.b.messages.textes[1].startsWith(u"Aucune sauvegarde du journal n'a pu être faite : "_s),
-                 qPrintable(s.b.messages.textes[1]));
+        QVERIFY2(
+            s.b.messages.textes[1].startsWith(u"Aucune sauvegarde du journal n'a pu être faite\u00A0: "_s),
+            qPrintable(s.b.messages.textes[1]));
         Supprime(s, 0);
         QCOMPARE(s.w->Modele().Nombre(), 1);
         QCOMPARE(s.b.messages.textes.size(), 3); // the second deletion's question only
@@ -217,7 +218,7 @@ private Q_SLOTS:
             s.b.messages.textes,
             QStringList(
                 {u"Remplacer le journal actuel (1 QSO) par la sauvegarde du 05/03/2009 (copie du jour, 3 "
-                 u"QSO) ?\r\nLe journal actuel sera d'abord mis de côté dans les sauvegardes, et la "
+                 u"QSO)\u00A0?\r\nLe journal actuel sera d'abord mis de côté dans les sauvegardes, et la "
                  u"restauration pourra être annulée (Edition, Annuler)."_s,
                  u"Journal restauré\u00A0: 3 QSO, copie du 05/03/2009."_s}));
         QCOMPARE(s.Log(), trois);

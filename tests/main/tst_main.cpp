@@ -153,7 +153,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("manuelle");
         QTest::newRow("Oui") << u"Oui"_s << true << false;
         QTest::newRow("Non") << u"Non"_s << false << true;
-        QTest::newRow("autre valeur : comme dessiné") << u"oui"_s << true << false;
+        QTest::newRow("autre valeur\u00A0: comme dessiné") << u"oui"_s << true << false;
     }
     void modeDeDateAuDemarrage() {
         QFETCH(QString, stocke);
@@ -241,11 +241,10 @@ private Q_SLOTS:
         b.messages.reponses = {true};
         QTest::mouseClick(valide, Qt::LeftButton);
         QCOMPARE(b.messages.textes.size(), 1);
-        QVERIFY2(
-            b.messages.textes[0].startsWith(
-                u"Ce QSO ne peut pas être enregistré : il manque l'indicatif de la station A, la date et "
-                u"l'heure."_s),
-            qPrintable(b.messages.textes[0]));
+        QVERIFY2(b.messages.textes[0].startsWith(u"Ce QSO ne peut pas être enregistré\u00A0: il manque "
+                                                 u"l'indicatif de la station A, la date et "
+                                                 u"l'heure."_s),
+                 qPrintable(b.messages.textes[0]));
         QVERIFY(!QFile::exists(b.Chemin(u"F1ABC_SWL.log"_s)));
     }
 
@@ -270,9 +269,10 @@ private Q_SLOTS:
         w.Form_Load();
         QVERIFY(station);
         QCOMPARE(b.messages.textes.size(), 2);
-        QCOMPARE(b.messages.textes[0], u"L'indicatif « "_s + stocke +
-                                           u" » trouvé dans les réglages n'est pas valable : ORBEL_SWL ne "
-                                           u"l'utilise pas.\r\nChoisissez de nouveau votre indicatif."_s);
+        QCOMPARE(b.messages.textes[0],
+                 u"L'indicatif «\u00A0"_s + stocke +
+                     u"\u00A0» trouvé dans les réglages n'est pas valable\u00A0: ORBEL_SWL ne "
+                     u"l'utilise pas.\r\nChoisissez de nouveau votre indicatif."_s);
         QCOMPARE(b.messages.textes[1],
                  u"\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"_s);
         QCOMPARE(w.Indicatif_Station(), u"FXXXX"_s);
@@ -295,11 +295,12 @@ private Q_SLOTS:
         w.Form_Load();
         QCOMPARE(b.messages.textes.size(), 2);
         QCOMPARE(b.messages.textes[0],
-                 u"Les réglages de ORBEL_SWL ne peuvent pas être enregistrés dans « "_s +
+                 u"Les réglages de ORBEL_SWL ne peuvent pas être enregistrés dans «\u00A0"_s +
                      b.dossier.filePath(u"bloque/SWL.ini"_s) +
-                     u" » : un dossier porte ce nom.\r\nVos choix (indicatif, bande, mode, date, étiquettes) "
+                     u"\u00A0»\u00A0: un dossier porte ce nom.\r\nVos choix (indicatif, bande, mode, date, "
+                     u"étiquettes) "
                      u"seront "
-                     u"oubliés à la fermeture du programme : vérifiez que ce fichier peut "
+                     u"oubliés à la fermeture du programme\u00A0: vérifiez que ce fichier peut "
                      u"être modifié."_s);
         // Writable settings say nothing, even when the file held garbage: it is written again.
         Banc ok;
@@ -364,7 +365,7 @@ private Q_SLOTS:
                     Premiere_Dans(dans_libelle, attendu - largeur / 2, attendu + largeur / 2);
                 QVERIFY2(x_liste >= 0, qPrintable(QString::number(colonne)));
                 QVERIFY2(qAbs(x_libelle - x_liste) <= 1,
-                         qPrintable(u"colonne "_s + QString::number(colonne) + u" : libellé "_s +
+                         qPrintable(u"colonne "_s + QString::number(colonne) + u"\u00A0: libellé "_s +
                                     QString::number(x_libelle) + u", liste "_s + QString::number(x_liste)));
             }
         };
@@ -400,7 +401,7 @@ private Q_SLOTS:
         Main w(b.services);
         w.Form_Load();
         QCOMPARE(b.messages.textes.size(), 1);
-        QVERIFY(b.messages.textes[0].contains(u"plus de 99 999 QSO"_s));
+        QVERIFY(b.messages.textes[0].contains(u"plus de 99\u00A0999 QSO"_s));
         QCOMPARE(b.programme.fins, 1);
         QCOMPARE(b.Lit(u"F1ABC_SWL.log"_s), avant);
     }

@@ -352,7 +352,7 @@ private Q_SLOTS:
         s.C(u"Rem_A"_s)->setText(u"WROCłAW"_s);
         QTest::keyClick(s.Focus(), Qt::Key_Return);
         QCOMPARE(s.b.messages.textes,
-                 QStringList({u"Le texte contient « ł », que le journal ne peut pas enregistrer. "
+                 QStringList({u"Le texte contient «\u00A0ł\u00A0», que le journal ne peut pas enregistrer. "
                               u"Retirez ce caractère ou remplacez-le."_s}));
         QCOMPARE(s.Focus(), s.C(u"Rem_A"_s));
         QVERIFY(!s.C(u"Ind_B"_s)->isEnabled());
@@ -502,7 +502,7 @@ private Q_SLOTS:
         s.b.messages.reponses = {true};
         QTest::mouseClick(s.C<QPushButton>(u"Valide_A"_s), Qt::LeftButton);
         QCOMPARE(s.b.messages.textes.size(), 2);
-        QVERIFY(s.b.messages.textes[1].contains(u"« ő »"_s));
+        QVERIFY(s.b.messages.textes[1].contains(u"«\u00A0ő\u00A0»"_s));
         QCOMPARE(s.Log(), avant);
         QCOMPARE(s.C<QLabel>(u"Mode_Aff"_s)->text(), u"Modification QSO"_s);
         QCOMPARE(s.C(u"Rem_A"_s)->text(), u"GYőR"_s);

@@ -128,10 +128,10 @@ class Paquet(unittest.TestCase):
         self.assertEqual((r.returncode, r.stdout, r.stderr), (0, f"ORBEL_SWL {VERSION}\n", ""))
         r = lance(programme, "--help", env=self.environnement())
         self.assertEqual(r.returncode, 0)
-        self.assertTrue(r.stdout.startswith("Utilisation : orbel_swl [options]\n"))
+        self.assertTrue(r.stdout.startswith("Utilisation\u00a0: orbel_swl [options]\n"))
         r = lance(programme, "--aide", env=self.environnement())
         self.assertEqual(r.returncode, 2)
-        self.assertIn("option inconnue « --aide »", r.stderr)
+        self.assertIn("option inconnue «\u00a0--aide\u00a0»", r.stderr)
 
     def test_moteur_web_charge_a_la_demande(self):
         # The program starts without the web engine, Qt Quick or QML; its web module has them.
@@ -153,7 +153,7 @@ class Paquet(unittest.TestCase):
         shutil.copytree(self.arbre, arbre, symlinks=True)
         os.remove(os.path.join(arbre, "usr/share/orbel-swl/carte_departements.png"))
         erreurs = self.demarre(arbre)
-        self.assertIn("orbel_swl : Le fichier « carte_departements.png » est introuvable.", erreurs)
+        self.assertIn("orbel_swl\u00a0: Le fichier «\u00a0carte_departements.png\u00a0» est introuvable.", erreurs)
         self.assertIn(os.path.join(arbre, "usr/share/orbel-swl"), erreurs)
         self.assertNotIn("marqueurs_departements.csv", erreurs)
 

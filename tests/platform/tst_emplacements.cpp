@@ -79,7 +79,7 @@ private Q_SLOTS:
         const QStringList manquantes = swl::Ressources_Manquantes(dossiers);
         QCOMPARE(manquantes.size(), int(carte.isEmpty()) + int(marqueurs.isEmpty()));
         for (const QString& m : manquantes) {
-            QVERIFY(m.startsWith(u"Le fichier « "_s));
+            QVERIFY(m.startsWith(u"Le fichier «\u00A0"_s));
             QVERIFY2(m.contains(u"\n  "_s + dossiers.at(0) + u'\n'), qPrintable(m));
         }
     }
@@ -95,8 +95,8 @@ private Q_SLOTS:
         const swl::Ressource r =
             swl::Trouve_Ressource(swl::Fichier_Marqueurs, {u"/a/share/orbel-swl"_s, u"/b/assets"_s});
         QCOMPARE(r.chemin, QString());
-        QCOMPARE(r.message, u"Le fichier « marqueurs_departements.csv » est introuvable. ORBEL_SWL "
-                            "l'a cherché dans :\n  /a/share/orbel-swl\n  /b/assets\n"
+        QCOMPARE(r.message, u"Le fichier «\u00A0marqueurs_departements.csv\u00A0» est introuvable. ORBEL_SWL "
+                            "l'a cherché dans\u00A0:\n  /a/share/orbel-swl\n  /b/assets\n"
                             "Réinstallez le programme pour le retrouver."_s);
     }
 };

@@ -91,10 +91,10 @@ private Q_SLOTS:
         auto* page = qobject_cast<QLabel*>(n->Vue());
         QVERIFY(page);
         QCOMPARE(page->objectName(), u"WebBrowser1"_s);
-        QVERIFY2(
-            page->text().startsWith(u"La page du cluster ne peut pas être affichée : le module web « "_s +
-                                    chemin + u" » n'a pas pu être chargé ("_s),
-            qPrintable(page->text()));
+        QVERIFY2(page->text().startsWith(
+                     u"La page du cluster ne peut pas être affichée\u00A0: le module web «\u00A0"_s + chemin +
+                     u"\u00A0» n'a pas pu être chargé ("_s),
+                 qPrintable(page->text()));
         QVERIFY(page->text().endsWith(u"). Réinstallez le programme pour le retrouver."_s));
         QCOMPARE(fabrique.Nouveau(&fenetre)->Vue()->objectName(), u"WebBrowser1"_s);
     }
@@ -124,7 +124,7 @@ private Q_SLOTS:
         const QString texte = Texte(vue);
         QVERIFY2(texte.contains(adresse), qPrintable(texte));
         QVERIFY2(texte.contains(raison), qPrintable(texte));
-        QVERIFY(texte.contains(u"« Afficher »"_s));
+        QVERIFY(texte.contains(u"«\u00A0Afficher\u00A0»"_s));
         QVERIFY(!texte.contains(u"page du serveur"_s));
         // The site answered with an error: the Internet connection is not to blame.
         QCOMPARE(texte.contains(u"connexion à Internet"_s), statut == 0);

@@ -163,7 +163,7 @@ private Q_SLOTS:
         r.Configure(Vers(rigctld.port()));
         QTRY_COMPARE(r.Statut(), u"connecté"_s);
         rigctld.Arrete();
-        QTRY_COMPARE(r.Statut(), u"rigctld s'est arrêté, nouvel essai dans 1 s"_s);
+        QTRY_COMPARE(r.Statut(), u"rigctld s'est arrêté, nouvel essai dans 1\u00A0s"_s);
         // The frequency is no longer known.
         QCOMPARE(r.Derniere_Lecture().hz, 0);
         QTRY_VERIFY(r.Statut().startsWith(u"rigctld ne répond pas à 127.0.0.1:"_s));
@@ -195,8 +195,8 @@ private Q_SLOTS:
         Reglage_Recepteur reglage;
         reglage.sorte = Reglage_Recepteur::Sorte::Modele;
         r.Configure(reglage);
-        QTRY_COMPARE(r.Statut(), u"rigctld n'a pas pu être lancé (paquet libhamlib-utils installé ?), "
-                                 "nouvel essai dans 1 s"_s);
+        QTRY_COMPARE(r.Statut(), u"rigctld n'a pas pu être lancé (paquet libhamlib-utils installé\u00A0?), "
+                                 "nouvel essai dans 1\u00A0s"_s);
     }
 
     // What the user typed reaches rigctld as one argument each, never through a shell.
@@ -265,7 +265,7 @@ private Q_SLOTS:
             const qint64 tours = r.Tours();
             QTRY_VERIFY(r.Tours() > tours);
             gqrx.Autre_Client();
-            QTRY_COMPARE(r.Statut(), u"rigctld s'est arrêté, nouvel essai dans 1 s"_s);
+            QTRY_COMPARE(r.Statut(), u"rigctld s'est arrêté, nouvel essai dans 1\u00A0s"_s);
         }
         QTRY_COMPARE(r.Derniere_Lecture().hz, 14'200'000);
     }
@@ -277,8 +277,9 @@ private Q_SLOTS:
         r.delai_initial_ms = 1000;
         r.delai_reponse_ms = 100;
         r.Configure(Vers(muet.serveur.serverPort()));
-        QTRY_COMPARE(r.Statut(), u"pas de réponse du récepteur, nouvel essai dans 1 s"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(r.Statut(), u"pas de réponse du récepteur, nouvel essai dans 2 s"_s, 5000);
+        QTRY_COMPARE(r.Statut(), u"pas de réponse du récepteur, nouvel essai dans 1\u00A0s"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(r.Statut(), u"pas de réponse du récepteur, nouvel essai dans 2\u00A0s"_s,
+                                  5000);
     }
 
     // SDRangel: mode and passband on one line, or the mode alone.
@@ -304,18 +305,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("une_lecture");
 
         QTest::newRow("muet") << QByteArray() << QByteArray()
-                              << u"pas de réponse du récepteur, nouvel essai dans 1 s"_s << qint64(0)
+                              << u"pas de réponse du récepteur, nouvel essai dans 1\u00A0s"_s << qint64(0)
                               << false;
-        QTest::newRow("charabia") << QByteArray("\x01\x02 ?\n") << QByteArray("\xff\n")
-                                  << u"réponse illisible du récepteur, nouvel essai dans 1 s"_s << qint64(0)
-                                  << false;
+        QTest::newRow("charabia") << QByteArray("\x01\x02\u00A0?\n") << QByteArray("\xff\n")
+                                  << u"réponse illisible du récepteur, nouvel essai dans 1\u00A0s"_s
+                                  << qint64(0) << false;
         QTest::newRow("un mégaoctet sur une ligne")
             << QByteArray(1 << 20, '1') + '\n'
-            << QByteArray("USB\n2400\n") << u"réponse illisible du récepteur, nouvel essai dans 1 s"_s
+            << QByteArray("USB\n2400\n") << u"réponse illisible du récepteur, nouvel essai dans 1\u00A0s"_s
             << qint64(0) << false;
         QTest::newRow("récepteur éteint")
             << QByteArray("RPRT -5\n") << QByteArray("RPRT -5\n")
-            << u"pas de réponse du récepteur : délai de communication dépassé (RPRT -5)"_s << qint64(0)
+            << u"pas de réponse du récepteur\u00A0: délai de communication dépassé (RPRT -5)"_s << qint64(0)
             << false;
         QTest::newRow("fréquence nulle")
             << QByteArray("0\n") << QByteArray("USB\n2400\n") << u"connecté"_s << qint64(0) << true;

@@ -40,7 +40,7 @@ private Q_SLOTS:
             Verrou_Programme second(chemin);
             QCOMPARE(second.Prend(), Verrou_Programme::Etat::Deja_Ouvert);
             QCOMPARE(second.Message(),
-                     u"ORBEL_SWL est déjà ouvert.\r\nUtilisez la fenêtre déjà ouverte : deux "
+                     u"ORBEL_SWL est déjà ouvert.\r\nUtilisez la fenêtre déjà ouverte\u00A0: deux "
                      u"ORBEL_SWL ouverts en même temps écraseraient leurs changements du "
                      u"journal."_s);
         }
@@ -63,8 +63,8 @@ private Q_SLOTS:
         QDir(d.path()).mkdir(u"ORBEL_SWL.lock"_s);
         Verrou_Programme verrou(d.filePath(nom));
         QCOMPARE(verrou.Prend(), Verrou_Programme::Etat::Impossible);
-        QCOMPARE(verrou.Message(), u"ORBEL_SWL ne peut pas créer son fichier de verrou « "_s +
-                                       d.filePath(nom) + u" » : "_s + raison +
+        QCOMPARE(verrou.Message(), u"ORBEL_SWL ne peut pas créer son fichier de verrou «\u00A0"_s +
+                                       d.filePath(nom) + u"\u00A0»\u00A0: "_s + raison +
                                        u".\r\nVérifiez que le dossier de ORBEL_SWL peut être modifié, puis "
                                        u"relancez le programme."_s);
     }

@@ -154,7 +154,7 @@ private Q_SLOTS:
         s.f->show();
         s.Ecoute();
         QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->accessibleName(),
-                 u"État de l'écoute : à l'écoute de 127.0.0.1:"_s + QString::number(s.port));
+                 u"État de l'écoute\u00A0: à l'écoute de 127.0.0.1:"_s + QString::number(s.port));
         QCOMPARE(Lit_Reglage_Ecoute(*s.b.reglages), (Reglage_Ecoute{true, u"127.0.0.1"_s, s.port}));
         QVERIFY(!s.C(u"Adresse_FT8"_s)->isEnabled());
 
@@ -163,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(s.Rangee(0), u"09:04:15 | F5ABC | -08 | DL1XYZ | -15 | 14 Mhz | FT8 | partiel"_s);
         QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), u"à l'écoute de 127.0.0.1:"_s +
                                                            QString::number(s.port) +
-                                                           u" : WSJT-X, 14\u00a0074,0 kHz FT8"_s);
+                                                           u"\u00A0: WSJT-X, 14\u00a0074,0\u00A0kHz FT8"_s);
 
         QByteArray quatre_go = swl_test::Decode(QTime(9, 4, 40), 0, "DL1XYZ F5ABC RR73");
         quatre_go.replace(quatre_go.size() - 2 - 17 - 4, 4, QByteArray("\xff\xff\xff\xf0", 4));
@@ -181,7 +181,8 @@ private Q_SLOTS:
         QCOMPARE(s.Table()->model()->rowCount(), 2);
         QCOMPARE(s.Rangee(0), u"09:04:15 | EA3XYZ | -01 | G4ABC | -20 | 14 Mhz | FT8 | complet"_s);
         QCOMPARE(s.Rangee(1), u"09:04:15 | F5ABC | -08 | DL1XYZ | -15 | 14 Mhz | FT8 | complet"_s);
-        QCOMPARE(s.C<QLabel>(u"Nombre_QSO_FT8"_s)->accessibleName(), u"QSO entendus : 2, dont 2 complets"_s);
+        QCOMPARE(s.C<QLabel>(u"Nombre_QSO_FT8"_s)->accessibleName(),
+                 u"QSO entendus\u00A0: 2, dont 2 complets"_s);
 
         // Turned off: nothing more is read, and that is remembered.
         s.C<QCheckBox>(u"Ecoute_FT8"_s)->click();
@@ -209,9 +210,10 @@ private Q_SLOTS:
         QVERIFY(s.C<QPushButton>(u"Valide_A"_s)->isEnabled());
         // The form holds a QSO now: another double click is refused, with a message.
         s.Double_Clique(0);
-        QCOMPARE(s.b.messages.textes.value(0),
-                 u"Le formulaire de saisie n'attend pas de nouveau QSO : enregistrez ou effacez le QSO en "
-                 u"cours, puis double-cliquez de nouveau."_s);
+        QCOMPARE(
+            s.b.messages.textes.value(0),
+            u"Le formulaire de saisie n'attend pas de nouveau QSO\u00A0: enregistrez ou effacez le QSO en "
+            u"cours, puis double-cliquez de nouveau."_s);
         // A report corrected and the chain walked with Enter: the QSO keeps its own date and time.
         s.C(u"RST_B"_s)->setFocus();
         s.C(u"RST_B"_s)->setText(u"-16"_s);
@@ -278,7 +280,7 @@ private Q_SLOTS:
         s.Ecoute();
         QVERIFY(s.C<QLabel>(u"Statut_FT8"_s)
                     ->text()
-                    .startsWith(u"port occupé : 127.0.0.1:"_s + QString::number(s.port) +
+                    .startsWith(u"port occupé\u00A0: 127.0.0.1:"_s + QString::number(s.port) +
                                 u" est déjà utilisé par un autre programme."_s));
         QVERIFY(!s.ecoute.A_L_Ecoute());
         QVERIFY(s.b.messages.textes.isEmpty());
@@ -298,9 +300,9 @@ private Q_SLOTS:
         QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute);
         s.b.horloge.utc = s.b.horloge.utc.addSecs(3 * 60);
         s.ecoute.Verifie_Silence();
-        QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute + u" : aucun message depuis 3 min"_s);
+        QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute + u"\u00A0: aucun message depuis 3 min"_s);
         QVERIFY(s.Envoie({swl_test::Battement("JTDX"), swl_test::Simple(6, "JTDX")}));
-        QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute + u" : JTDX fermé"_s);
+        QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute + u"\u00A0: JTDX fermé"_s);
     }
 
     // A multicast group: bound with the port shared, the datagrams sent to the group read.
@@ -331,10 +333,9 @@ private Q_SLOTS:
         s.C(u"Adresse_FT8"_s)->setText(u"localhost;rm"_s);
         s.C<QCheckBox>(u"Ecoute_FT8"_s)->click();
         QVERIFY(!s.C<QCheckBox>(u"Ecoute_FT8"_s)->isChecked());
-        QCOMPARE(s.b.messages.textes,
-                 QStringList{
-                     u"L'adresse d'écoute « localhost;rm » n'est pas une adresse IP (exemples : 127.0.0.1, "
-                     u"ou le groupe multicast 239.255.0.1)."_s});
+        QCOMPARE(s.b.messages.textes, QStringList{u"L'adresse d'écoute «\u00A0localhost;rm\u00A0» n'est pas "
+                                                  u"une adresse IP (exemples\u00A0: 127.0.0.1, "
+                                                  u"ou le groupe multicast 239.255.0.1)."_s});
         QVERIFY(!Lit_Reglage_Ecoute(*s.b.reglages).active);
     }
 };

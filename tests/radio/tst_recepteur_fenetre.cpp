@@ -83,25 +83,25 @@ private Q_SLOTS:
 
     void bandeEtModeSuiventLeRecepteur() {
         Scene s;
-        QTRY_COMPARE(s.Frequence()->text(), u"145\u00A0000,0 kHz FM"_s);
+        QTRY_COMPARE(s.Frequence()->text(), u"145\u00A0000,0\u00A0kHz FM"_s);
         QVERIFY(s.Frequence()->isVisible());
         QCOMPARE(s.Bande(), u"144 Mhz"_s);
         QCOMPARE(s.Mode(), u"FM"_s);
-        QCOMPARE(s.Frequence()->toolTip(), u"Récepteur : connecté"_s);
+        QCOMPARE(s.Frequence()->toolTip(), u"Récepteur\u00A0: connecté"_s);
 
         QCOMPARE(s.rigctld.Commande("F 7074000"), "RPRT 0");
         QCOMPARE(s.rigctld.Commande("M PKTUSB 3000"), "RPRT 0");
         QTRY_COMPARE_WITH_TIMEOUT(s.Bande(), u"7.0 Mhz"_s, Scene::Delai_Ms);
         QTRY_COMPARE_WITH_TIMEOUT(s.Mode(), u"DIG"_s, Scene::Delai_Ms);
-        QCOMPARE(s.Frequence()->text(), u"7\u00A0074,0 kHz PKTUSB"_s);
-        QCOMPARE(s.Frequence()->accessibleName(), u"Fréquence du récepteur 7\u00A0074,0 kHz PKTUSB"_s);
+        QCOMPARE(s.Frequence()->text(), u"7\u00A0074,0\u00A0kHz PKTUSB"_s);
+        QCOMPARE(s.Frequence()->accessibleName(), u"Fréquence du récepteur 7\u00A0074,0\u00A0kHz PKTUSB"_s);
         // Remembered as when the user chooses them.
         QCOMPARE(s.Reglage_Station(cle::Bande_Utilisee), u"2"_s);
         QCOMPARE(s.Reglage_Station(cle::Mode_Utilise), u"3"_s);
 
         // Out of every band: the band stays, the frequency is shown.
         QCOMPARE(s.rigctld.Commande("F 5000000"), "RPRT 0");
-        QTRY_COMPARE(s.Frequence()->text(), u"5\u00A0000,0 kHz PKTUSB"_s);
+        QTRY_COMPARE(s.Frequence()->text(), u"5\u00A0000,0\u00A0kHz PKTUSB"_s);
         QCOMPARE(s.Bande(), u"7.0 Mhz"_s);
         // AM is typed in the mode field, and not remembered (the list has no AM).
         QCOMPARE(s.rigctld.Commande("M AM 6000"), "RPRT 0");
@@ -143,13 +143,13 @@ private Q_SLOTS:
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(s.Bande(), u"7.0 Mhz"_s);
         QCOMPARE(s.rigctld.Commande("F 21074000"), "RPRT 0");
-        QTRY_COMPARE(s.Frequence()->text(), u"21\u00A0074,0 kHz FM"_s);
+        QTRY_COMPARE(s.Frequence()->text(), u"21\u00A0074,0\u00A0kHz FM"_s);
         QCOMPARE(s.Bande(), u"7.0 Mhz"_s);
         QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(s.C<QLabel>(u"Mode_Aff"_s)->text(), u"Modification QSO"_s);
         QCOMPARE(s.rigctld.Commande("F 14074000"), "RPRT 0");
         QCOMPARE(s.rigctld.Commande("M CW 500"), "RPRT 0");
-        QTRY_COMPARE(s.Frequence()->text(), u"14\u00A0074,0 kHz CW"_s);
+        QTRY_COMPARE(s.Frequence()->text(), u"14\u00A0074,0\u00A0kHz CW"_s);
         QCOMPARE(s.Bande(), u"7.0 Mhz"_s);
         QCOMPARE(s.Mode(), u"SSB"_s);
         QTest::mouseClick(s.C<QPushButton>(u"Efface_A"_s), Qt::LeftButton);
@@ -176,12 +176,12 @@ private Q_SLOTS:
         QTRY_COMPARE(s.Bande(), u"144 Mhz"_s);
         s.rigctld.Arrete();
         QTRY_COMPARE(s.Frequence()->text(), u"fréquence inconnue"_s);
-        QVERIFY(
-            s.Frequence()->toolTip().startsWith(u"Récepteur : rigctld s'est arrêté, nouvel essai dans"_s) ||
-            s.Frequence()->toolTip().startsWith(u"Récepteur : rigctld ne répond pas"_s));
+        QVERIFY(s.Frequence()->toolTip().startsWith(
+                    u"Récepteur\u00A0: rigctld s'est arrêté, nouvel essai dans"_s) ||
+                s.Frequence()->toolTip().startsWith(u"Récepteur\u00A0: rigctld ne répond pas"_s));
         QCOMPARE(s.Bande(), u"144 Mhz"_s);
         s.rigctld.Demarre();
-        QTRY_COMPARE_WITH_TIMEOUT(s.Frequence()->text(), u"145\u00A0000,0 kHz FM"_s, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(s.Frequence()->text(), u"145\u00A0000,0\u00A0kHz FM"_s, 30000);
     }
 
     void sansRecepteurRienNeChange() {
@@ -217,8 +217,9 @@ private Q_SLOTS:
         f->findChild<QSpinBox*>(u"Port"_s)->setValue(s.rigctld.port());
         QTest::mouseClick(f->findChild<QPushButton*>(u"Tester"_s), Qt::LeftButton);
         auto* resultat = f->findChild<QLabel*>(u"Resultat_Test"_s);
-        QTRY_COMPARE(resultat->text(), u"fréquence lue : 145\u00A0000,0 kHz FM"_s);
-        QCOMPARE(resultat->accessibleName(), u"Test : fréquence lue : 145\u00A0000,0 kHz FM"_s);
+        QTRY_COMPARE(resultat->text(), u"fréquence lue\u00A0: 145\u00A0000,0\u00A0kHz FM"_s);
+        QCOMPARE(resultat->accessibleName(),
+                 u"Test\u00A0: fréquence lue\u00A0: 145\u00A0000,0\u00A0kHz FM"_s);
         QTRY_VERIFY(s.Frequence()->isVisible());
         // Closed without saving: back to no receiver.
         f->close();
@@ -235,7 +236,7 @@ private Q_SLOTS:
         QCOMPARE(s.b.reglages->Lire_Reglage(u"Setup "_s, cle::Recepteur_Sorte, QString()), u"rigctld"_s);
         QCOMPARE(s.b.reglages->Lire_Reglage(u"Setup "_s, cle::Recepteur_Port, QString()),
                  QString::number(s.rigctld.port()));
-        QTRY_COMPARE(s.Frequence()->text(), u"145\u00A0000,0 kHz FM"_s);
+        QTRY_COMPARE(s.Frequence()->text(), u"145\u00A0000,0\u00A0kHz FM"_s);
 
         // A host the program cannot use is refused in French.
         action->trigger();
@@ -243,7 +244,7 @@ private Q_SLOTS:
         f->findChild<QLineEdit*>(u"Hote"_s)->setText(u"a b"_s);
         QTest::mouseClick(f->findChild<QPushButton*>(u"Tester"_s), Qt::LeftButton);
         QCOMPARE(s.b.messages.textes.value(0),
-                 u"L'adresse « a b » n'est pas une adresse de machine (par exemple 127.0.0.1)."_s);
+                 u"L'adresse «\u00A0a b\u00A0» n'est pas une adresse de machine (par exemple 127.0.0.1)."_s);
     }
 };
 

@@ -72,7 +72,8 @@ QStringList Valeurs_Cachees(QWidget* fenetre) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(l);
         const QString nom = a ? a->text(QAccessible::Name) : QString();
         if (!nom.contains(texte)) {
-            cachees << (l->objectName().isEmpty() ? texte : l->objectName()) + u" : « "_s + nom + u" »"_s;
+            cachees << (l->objectName().isEmpty() ? texte : l->objectName()) + u"\u00A0: «\u00A0"_s + nom +
+                           u"\u00A0»"_s;
         }
     }
     // A button is heard by its caption, the one it shows now.
@@ -84,7 +85,8 @@ QStringList Valeurs_Cachees(QWidget* fenetre) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
         const QString nom = a ? a->text(QAccessible::Name) : QString();
         if (!nom.contains(texte, Qt::CaseInsensitive)) {
-            cachees << (b->objectName().isEmpty() ? texte : b->objectName()) + u" : « "_s + nom + u" »"_s;
+            cachees << (b->objectName().isEmpty() ? texte : b->objectName()) + u"\u00A0: «\u00A0"_s + nom +
+                           u"\u00A0»"_s;
         }
     }
     return cachees;
@@ -137,7 +139,7 @@ private Q_SLOTS:
         QTest::mouseClick(cluster.findChild<QPushButton*>(u"Connecte"_s), Qt::LeftButton);
         QCOMPARE(cluster.findChild<QPushButton*>(u"Connecte"_s)->accessibleName(), u"Connecter"_s);
         QCOMPARE(cluster.findChild<QLabel*>(u"Etat_Cluster"_s)->accessibleName(),
-                 u"État de la connexion : Déconnecté"_s);
+                 u"État de la connexion\u00A0: Déconnecté"_s);
     }
 
     void chaqueFenetre() {

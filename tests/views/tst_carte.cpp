@@ -61,11 +61,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("tous les deux")
             << QStringList{u"carte_departements.png"_s, u"marqueurs_departements.csv"_s} << QString();
-        QTest::newRow("sans l'image") << QStringList{u"marqueurs_departements.csv"_s}
-                                      << u"Le fichier « carte_departements.png » est introuvable."_s;
+        QTest::newRow("sans l'image")
+            << QStringList{u"marqueurs_departements.csv"_s}
+            << u"Le fichier «\u00A0carte_departements.png\u00A0» est introuvable."_s;
         QTest::newRow("sans les marqueurs")
             << QStringList{u"carte_departements.png"_s}
-            << u"Le fichier « marqueurs_departements.csv » est introuvable."_s;
+            << u"Le fichier «\u00A0marqueurs_departements.csv\u00A0» est introuvable."_s;
     }
     void fichiersDeLaCarte() {
         QFETCH(QStringList, presents);

@@ -220,7 +220,7 @@ private Q_SLOTS:
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(s.hote.accords, QList<double>({7012.5, 7012.5}));
         QCOMPARE(s.C<QLabel>(u"Etat_Cluster"_s)->text(),
-                 u"Récepteur accordé sur le spot de JA1AAA : 7\u00A0012,5 kHz."_s);
+                 u"Récepteur accordé sur le spot de JA1AAA\u00A0: 7\u00A0012,5\u00A0kHz."_s);
         // A form that refuses the spot: the receiver stays where the QSO being typed is.
         s.hote.accepte = false;
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
@@ -252,7 +252,7 @@ private Q_SLOTS:
         QTest::newRow("nom vide") << u""_s << u"7300"_s << u"F1ZZZ"_s
                                   << u"Indiquez le nom du nœud du cluster"_s;
         QTest::newRow("port 0") << u"127.0.0.1"_s << u"0"_s << u"F1ZZZ"_s
-                                << u"Le nœud « 127.0.0.1 », port « 0 »"_s;
+                                << u"Le nœud «\u00A0127.0.0.1\u00A0», port «\u00A00\u00A0»"_s;
         QTest::newRow("port 65536") << u"127.0.0.1"_s << u"65536"_s << u"F1ZZZ"_s << u"Le nœud"_s;
         QTest::newRow("port en lettres") << u"127.0.0.1"_s << u"telnet"_s << u"F1ZZZ"_s << u"Le nœud"_s;
         QTest::newRow("sans indicatif")
@@ -377,7 +377,8 @@ private Q_SLOTS:
         }
         QCOMPARE(s.hote.pris, QStringList({u"14RC1 27 Mhz"_s, u"K2XX "_s}));
         QCOMPARE(s.C<QLabel>(u"Etat_Cluster"_s)->text(),
-                 u"Spot de K2XX sur 5357.0 kHz : cette fréquence n'est dans aucune bande du journal, "
+                 u"Spot de K2XX sur 5\u00A0357,0\u00A0kHz\u00A0: cette fréquence n'est dans aucune bande du "
+                 u"journal, "
                  u"choisissez la bande dans la saisie."_s);
         // The comment column takes what the others leave.
         const auto* entete = table->horizontalHeader();
@@ -406,8 +407,8 @@ private Q_SLOTS:
         QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
         const auto essais = [&etats] { return etats.filter(u"nouvel essai dans"_s); };
         QTRY_VERIFY_WITH_TIMEOUT(essais().size() >= 3, 30000);
-        QVERIFY2(essais()[0].endsWith(u"nouvel essai dans 1 s"_s), qPrintable(essais()[0]));
-        QVERIFY2(essais()[2].endsWith(u"nouvel essai dans 2 s"_s), qPrintable(essais()[2]));
+        QVERIFY2(essais()[0].endsWith(u"nouvel essai dans 1\u00A0s"_s), qPrintable(essais()[0]));
+        QVERIFY2(essais()[2].endsWith(u"nouvel essai dans 2\u00A0s"_s), qPrintable(essais()[2]));
         QTest::mouseClick(s.C<QPushButton>(u"Connecte"_s), Qt::LeftButton);
     }
 

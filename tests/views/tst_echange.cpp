@@ -59,11 +59,11 @@ private Q_SLOTS:
         w.Form_Load();
         b.fichiers.reponses = {b.dossier.filePath(u"journal.adi"_s)};
         w.findChild<QAction*>(u"Mnu_Exporter"_s)->trigger();
-        QCOMPARE(
-            b.messages.textes,
-            QStringList({u"Journal exporté : 2 QSO dans le fichier « journal.adi ».\r\nUne ligne abîmée n'a "
-                         u"pas été exportée\u00A0: le journal ne pourrait pas la relire (date ou heure "
-                         u"illisible, caractère interdit). Ligne\u00A0: 2."_s}));
+        QCOMPARE(b.messages.textes,
+                 QStringList({u"Journal exporté\u00A0: 2 QSO dans le fichier "
+                              u"«\u00A0journal.adi\u00A0».\r\nUne ligne abîmée n'a "
+                              u"pas été exportée\u00A0: le journal ne pourrait pas la relire (date ou heure "
+                              u"illisible, caractère interdit). Ligne\u00A0: 2."_s}));
     }
 
     // The three formats, by the name's extension or, without one, by the filter chosen.
@@ -97,8 +97,8 @@ private Q_SLOTS:
         const QByteArray fichier = s.Fichier(s.b.dossier.filePath(ecrit));
         QVERIFY(fichier.startsWith(debut));
         QVERIFY(fichier.contains("F6BBB"));
-        QCOMPARE(s.b.messages.textes,
-                 QStringList({u"Journal exporté : 2 QSO dans le fichier « "_s + ecrit + u" »."_s}));
+        QCOMPARE(s.b.messages.textes, QStringList({u"Journal exporté\u00A0: 2 QSO dans le fichier «\u00A0"_s +
+                                                   ecrit + u"\u00A0»."_s}));
         QCOMPARE(QDir(s.b.dossier.path()).entryList({u".*tmp"_s}, QDir::Files | QDir::Hidden), QStringList());
         if (ecrit.endsWith(u"adi"_s)) {
             QVERIFY(fichier.contains("<MY_RIG:6>IC-R75"));
@@ -131,14 +131,15 @@ private Q_SLOTS:
                               u" | Journaux ADIF (*.adi *.adif *.adx);;Tous les fichiers (*)"_s}));
         QCOMPARE(s.b.messages.textes.size(), 1);
         const QString bilan = s.b.messages.textes[0];
-        QVERIFY2(bilan.startsWith(
-                     u"Import du fichier « autre.adi » :\r\n1 QSO ajouté au journal.\r\n1 QSO déjà dans le "
-                     u"journal, laissé de côté.\r\n1 QSO d'un autre mode numérique, noté DIG.\r\n1 "
-                     u"enregistrement refusé :\r\n  n° 3 : année 1949"_s),
-                 qPrintable(bilan));
-        QVERIFY(bilan.endsWith(u"\r\nRapport complet : Import_ADIF_07_12_26_123015.txt"_s));
+        QVERIFY2(
+            bilan.startsWith(u"Import du fichier «\u00A0autre.adi\u00A0»\u00A0:\r\n1 QSO ajouté au "
+                             u"journal.\r\n1 QSO déjà dans le "
+                             u"journal, laissé de côté.\r\n1 QSO d'un autre mode numérique, noté DIG.\r\n1 "
+                             u"enregistrement refusé\u00A0:\r\n  n° 3\u00A0: année 1949"_s),
+            qPrintable(bilan));
+        QVERIFY(bilan.endsWith(u"\r\nRapport complet\u00A0: Import_ADIF_07_12_26_123015.txt"_s));
         QVERIFY(s.b.Lit(u"Import_ADIF_07_12_26_123015.txt"_s)
-                    .contains("n\xB0 3 : ann\xE9"
+                    .contains("n\xB0 3\xA0: ann\xE9"
                               "e 1949"));
         QCOMPARE(s.w->Modele().Nombre(), 3);
         QVERIFY(s.w->Modele().Ligne(1).startsWith(u"    2  F6CCC"_s));

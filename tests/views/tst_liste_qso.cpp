@@ -152,7 +152,7 @@ private Q_SLOTS:
         s.Bande()->setEditText(u"../7.0"_s);
         s.Clique(u"Enregistrer"_s);
         QCOMPARE(s.b.messages.textes.size(), 1);
-        QVERIFY(s.b.messages.textes[0].contains(u"« / »"_s));
+        QVERIFY(s.b.messages.textes[0].contains(u"«\u00A0/\u00A0»"_s));
         QCOMPARE(QDir(s.b.dossier.path()).entryList(QDir::Files), QStringList());
         QCOMPARE(QDir(s.b.repertoire).entryList(QDir::Files),
                  QStringList({u"F1ZZZ_SWL.log"_s, u"FXXXX.txt"_s, u"Liste_Prenom.txt"_s}));
@@ -166,8 +166,8 @@ private Q_SLOTS:
         QDir(s.b.repertoire).mkdir(u"Temporaire.txt"_s);
         s.Clique(u"Enregistrer"_s);
         QCOMPARE(s.b.messages.textes.size(), 1);
-        QVERIFY2(s.b.messages.textes[0].startsWith(u"La liste n'a pas été enregistrée sous le nom « "_s +
-                                                   Nom_Du_6_Decembre + u" ».\r\nImpossible d'écrire"_s),
+        QVERIFY2(s.b.messages.textes[0].startsWith(u"La liste n'a pas été enregistrée sous le nom «\u00A0"_s +
+                                                   Nom_Du_6_Decembre + u"\u00A0».\r\nImpossible d'écrire"_s),
                  qPrintable(s.b.messages.textes[0]));
         QCOMPARE(s.b.Lit(Nom_Du_6_Decembre), QByteArray("ancienne liste\r\n"));
     }
@@ -179,8 +179,8 @@ private Q_SLOTS:
         s.Bande()->setCurrentIndex(4);
         s.Clique(u"Afficher"_s);
         QCOMPARE(s.b.messages.textes,
-                 QStringList({u"Le journal « F1ZZZ_SWL.log » ne peut pas être lu (Erreur N° "
-                              u"53) : la liste n'a pas été mise à jour."_s}));
+                 QStringList({u"Le journal «\u00A0F1ZZZ_SWL.log\u00A0» ne peut pas être lu (Erreur N° "
+                              u"53)\u00A0: la liste n'a pas été mise à jour."_s}));
         QCOMPARE(s.Lignes().size(), 2);
         QCOMPARE(s.C<QLabel>(u"Compt_C"_s)->text(), u"2"_s);
     }

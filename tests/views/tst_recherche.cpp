@@ -117,10 +117,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QStringList>("resultats");
-        QTest::newRow("indicatif : f5 partout")
+        QTest::newRow("indicatif\u00A0: f5 partout")
             << 1 << u"Indica"_s << u"f5"_s << QStringList()
             << QStringList({u"2  TK5F5A"_s, u"4  F5ZZZ"_s, u"5  ON4F5"_s});
-        QTest::newRow("indicatif de 13 : message puis recherche")
+        QTest::newRow("indicatif de 13\u00A0: message puis recherche")
             << 1 << u"Indica"_s << u"F6ABCDEFGHIJK"_s
             << QStringList({u"12 caracteres maxi pour l'indicatif"_s, u"Pas de QSO trouvé"_s})
             << QStringList();
@@ -250,7 +250,7 @@ private Q_SLOTS:
         const int avant = principale->currentIndex().row();
         s.Double_Clique_Resultat(1);
         QCOMPARE(s.b.messages.textes.last(),
-                 u"Le journal a changé depuis cette recherche : ce QSO n'est plus à la "
+                 u"Le journal a changé depuis cette recherche\u00A0: ce QSO n'est plus à la "
                  u"même place dans la liste.\r\nRelancez la recherche."_s);
         QCOMPARE(principale->currentIndex().row(), avant);
         QCOMPARE(s.w->findChild<QLineEdit*>(u"Ind_A"_s)->text(), QString());

@@ -140,9 +140,10 @@ private Q_SLOTS:
         QVERIFY(s.C<QLabel>(u"Pays_A"_s)->toolTip().contains(s.b.Chemin(u"cty.dat"_s)));
         Fenetre_Statistiques* f = s.Statistiques();
         QCOMPARE(f->findChild<QLabel*>(u"Message_Pays"_s)->text(),
-                 u"Le fichier des pays « "_s + s.b.Chemin(u"cty.dat"_s) +
-                     u" » est illisible : l'entité « France » de la ligne 1 n'est pas terminée par « ; » "
-                     u"(fichier tronqué ?) : les pays des indicatifs ne sont pas connus."_s);
+                 u"Le fichier des pays «\u00A0"_s + s.b.Chemin(u"cty.dat"_s) +
+                     u"\u00A0» est illisible\u00A0: l'entité «\u00A0France\u00A0» de la ligne 1 n'est pas "
+                     u"terminée par «\u00A0;\u00A0» "
+                     u"(fichier tronqué\u00A0?)\u00A0: les pays des indicatifs ne sont pas connus."_s);
         QCOMPARE(f->Chiffres().qso, 3);
     }
 
@@ -169,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(table(u"Table_Pays"_s), (QStringList{u"Allemagne | DL | EU | 1 | 02/06/2009 | 0"_s,
                                                       u"Guadeloupe | FG | NA | 1 | 03/06/2009 | 0"_s}));
         QCOMPARE(f->findChild<QChartView*>(u"Graphique_Heures"_s)->accessibleDescription(),
-                 u"QSO par heure UTC : 11 h 1, 23 h 1"_s);
+                 u"QSO par heure UTC\u00A0: 11 h 1, 23 h 1"_s);
         // A QSO deleted from the main window: the window follows, the filter kept.
         s.b.messages.reponses = {true};
         s.w->Selectionne_Ligne(1);
@@ -218,7 +219,7 @@ private Q_SLOTS:
                             ecran);
             QVERIFY2(ecart < 6, qPrintable(noms[i] + u" "_s + QString::number(ecart)));
             QCOMPARE(s.b.messages.textes.value(i),
-                     u"Graphique enregistré dans le fichier « "_s + noms[i] + u".png »."_s);
+                     u"Graphique enregistré dans le fichier «\u00A0"_s + noms[i] + u".png\u00A0»."_s);
         }
         s.b.fichiers.reponses = {s.b.Chemin(u"tableaux.csv"_s)};
         f->findChild<QPushButton*>(u"Exporter_Tableaux"_s)->click();
@@ -227,7 +228,8 @@ private Q_SLOTS:
         QCOMPARE(lignes.value(1), QByteArray("QSO entendus;3\r"));
         QVERIFY(lignes.contains("France;F;EU;3;2008-06-01;0\r"));
         QVERIFY(lignes.contains("971;Guadeloupe;1;0\r"));
-        QCOMPARE(s.b.messages.textes.value(3), u"Tableaux exportés dans le fichier « tableaux.csv »."_s);
+        QCOMPARE(s.b.messages.textes.value(3),
+                 u"Tableaux exportés dans le fichier «\u00A0tableaux.csv\u00A0»."_s);
     }
 
     // Another country file chosen: used at once and remembered; a broken one never replaces it.
@@ -240,11 +242,11 @@ private Q_SLOTS:
         QTest::keyClicks(s.C(u"Ind_A"_s), u"F5"_s);
         s.w->findChild<QAction*>(u"Mnu_Fichier_Pays"_s)->trigger();
         auto* f = s.C<Fenetre_Pays>(u"Fenetre_Pays"_s);
-        QCOMPARE(f->findChild<QLabel*>(u"Entites_Pays"_s)->accessibleName(), u"Entités : 3"_s);
+        QCOMPARE(f->findChild<QLabel*>(u"Entites_Pays"_s)->accessibleName(), u"Entités\u00A0: 3"_s);
         s.b.fichiers.reponses = {s.b.Chemin(u"casse.dat"_s), s.b.Chemin(u"nouveau.dat"_s)};
         f->findChild<QPushButton*>(u"Choisir_Pays"_s)->click();
-        QVERIFY(s.b.messages.textes.value(0).endsWith(u"Le fichier en usage reste « "_s +
-                                                      s.b.Chemin(u"cty.dat"_s) + u" »."_s));
+        QVERIFY(s.b.messages.textes.value(0).endsWith(u"Le fichier en usage reste «\u00A0"_s +
+                                                      s.b.Chemin(u"cty.dat"_s) + u"\u00A0»."_s));
         QCOMPARE(s.pays.Chemin(), s.b.Chemin(u"cty.dat"_s));
         f->findChild<QPushButton*>(u"Choisir_Pays"_s)->click();
         QCOMPARE(s.pays.Chemin(), s.b.Chemin(u"nouveau.dat"_s));

@@ -50,7 +50,7 @@ QString Motif_Echec(const QString& nom, int erreur_qfile) {
         raison = u"erreur d'écriture sur le disque"_s;
         break;
     }
-    return u"le fichier « "_s + nom + u" » : "_s + raison;
+    return u"le fichier «\u00A0"_s + nom + u"\u00A0»\u00A0: "_s + raison;
 }
 
 QString Raison_Systeme(int erreur, const QString& sinon) {
@@ -77,7 +77,8 @@ QString Raison_Systeme(int erreur, const QString& sinon) {
 namespace {
 
 QString Message_Ecriture(const QString& nom, const QString& raison) {
-    return u"Impossible d'écrire le fichier « "_s + nom + u" » : "_s + raison + u'.' + Phrase_Rien_Modifie;
+    return u"Impossible d'écrire le fichier «\u00A0"_s + nom + u"\u00A0»\u00A0: "_s + raison + u'.' +
+           Phrase_Rien_Modifie;
 }
 
 QString Message_Ecriture(const QString& nom, int erreur, const QString& sinon) {
@@ -224,8 +225,8 @@ Resultat Ajoute_Au_Fichier(const QString& chemin, const QByteArray& octets) {
         return Resultat::Echec(Message_Ecriture(nom, raison));
     }
     return Resultat::Echec(
-        u"Impossible d'écrire le fichier « "_s + nom + u" » : "_s + raison +
-        u".\r\nLe fichier n'a pas pu être remis dans son état précédent : sa dernière "
+        u"Impossible d'écrire le fichier «\u00A0"_s + nom + u"\u00A0»\u00A0: "_s + raison +
+        u".\r\nLe fichier n'a pas pu être remis dans son état précédent\u00A0: sa dernière "
         u"ligne est peut-être incomplète. Vérifiez-la avant d'enregistrer un autre QSO."_s);
 }
 

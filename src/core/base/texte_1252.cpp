@@ -103,6 +103,13 @@ QString Decimal_Francais(double x, int decimales) {
     return x < 0 && !zero ? u'-' + r : r;
 }
 
+QString Apres_Deux_Points(const QString& phrase) {
+    if (phrase.size() < 2 || !phrase[0].isUpper() || !phrase[1].isLower()) {
+        return phrase;
+    }
+    return phrase[0].toLower() + phrase.mid(1);
+}
+
 bool Avant_En_Francais(const QString& a, const QString& b) {
     thread_local const QCollator collation = [] {
         QCollator c(QLocale(QLocale::French, QLocale::France));
@@ -172,11 +179,11 @@ QString Message_Caractere_Interdit(QStringView texte, qsizetype position) {
     } else if (c == u'\r' || c == u'\n') {
         nom = QStringLiteral("un retour à la ligne");
     } else if (c.isHighSurrogate() && position + 1 < texte.size()) {
-        nom = u"« "_s + texte.mid(position, 2) + u" »"_s;
+        nom = u"«\u00A0"_s + texte.mid(position, 2) + u"\u00A0»"_s;
     } else if (Est_Controle(c.unicode())) {
         nom = u"un caractère de contrôle (code "_s + QString::number(c.unicode()) + u')';
     } else {
-        nom = u"« "_s + c + u" »"_s;
+        nom = u"«\u00A0"_s + c + u"\u00A0»"_s;
     }
     return u"Le texte contient "_s + nom +
            u", que le journal ne peut pas enregistrer. Retirez ce caractère ou remplacez-le."_s;

@@ -55,6 +55,10 @@ QString Nombre_Francais(qint64 n);
 QString Decimal_Francais(double x, int decimales);
 // Whether `a` comes before `b` in French alphabetical order (accents after the plain letter,
 // case ignored): "Écosse" between "Dominique" and "Égypte".
+// A sentence put after a colon: its first letter in lower case ("Le journal…" → "le journal…"),
+// unless its first word is in capitals ("ORBEL_SWL", "QSO").
+QString Apres_Deux_Points(const QString& phrase);
+
 bool Avant_En_Francais(const QString& a, const QString& b);
 // A file's size for the user: "512 octets", "12 Ko", "11,4 Mo".
 QString Taille_Fichier_En_Texte(qint64 octets);

@@ -195,8 +195,9 @@ std::optional<Fichier_Pays> Fichier_Pays::Lit(QByteArrayView contenu, QString* e
         }
     }
     if (dans_entite) {
-        return refuse(u"l'entité « "_s + f.entites_.back().nom.left(60) + u" » de la ligne "_s +
-                      QString::number(ligne_entite) + u" n'est pas terminée par « ; » (fichier tronqué ?)"_s);
+        return refuse(u"l'entité «\u00A0"_s + f.entites_.back().nom.left(60) + u"\u00A0» de la ligne "_s +
+                      QString::number(ligne_entite) +
+                      u" n'est pas terminée par «\u00A0;\u00A0» (fichier tronqué\u00A0?)"_s);
     }
     if (f.entites_.isEmpty()) {
         return refuse(u"le fichier ne contient aucune entité"_s);
@@ -299,13 +300,13 @@ std::optional<Pays_Indicatif> Fichier_Pays::Cherche(QStringView indicatif) const
 Lecture_Pays Lit_Fichier_Pays(const QString& chemin) {
     Lecture_Pays l;
     const auto echec = [&](const QString& raison) {
-        l.erreur = u"Le fichier des pays « "_s + chemin + u" » "_s + raison +
-                   u" : les pays des indicatifs ne sont pas connus."_s;
+        l.erreur = u"Le fichier des pays «\u00A0"_s + chemin + u"\u00A0» "_s + raison +
+                   u"\u00A0: les pays des indicatifs ne sont pas connus."_s;
         return l;
     };
     const QFileInfo info(chemin);
     if (!info.exists()) {
-        return echec(u"n'existe pas (paquet hamradio-files installé ?)"_s);
+        return echec(u"n'existe pas (paquet hamradio-files installé\u00A0?)"_s);
     }
     if (!info.isFile()) {
         return echec(u"n'est pas un fichier"_s);
@@ -321,7 +322,7 @@ Lecture_Pays Lit_Fichier_Pays(const QString& chemin) {
     QString erreur;
     l.fichier = Fichier_Pays::Lit(contenu, &erreur);
     if (!l.fichier) {
-        return echec(u"est illisible : "_s + erreur);
+        return echec(u"est illisible\u00A0: "_s + erreur);
     }
     return l;
 }

@@ -33,7 +33,7 @@ QString Texte_Importe(QStringView v, qsizetype largeur, int* coupes = nullptr) {
 
 // « text », a short visible excerpt of a value quoted in a reason.
 QString Cite(QStringView valeur) {
-    return u"« "_s + Extrait_Visible(valeur) + u" »"_s;
+    return u"«\u00A0"_s + Extrait_Visible(valeur) + u"\u00A0»"_s;
 }
 
 } // namespace
@@ -330,9 +330,9 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
 }
 
 QString Texte_Bilan(const Bilan_Import& b, const QString& fichier, int limite) {
-    QString t = u"Import du fichier « "_s + Extrait_Visible(fichier, 255) + u" » :\r\n"_s;
+    QString t = u"Import du fichier «\u00A0"_s + Extrait_Visible(fichier, 255) + u"\u00A0»\u00A0:\r\n"_s;
     if (b.annule) {
-        return t + u"Import annulé : rien n'a été ajouté au journal."_s;
+        return t + u"Import annulé\u00A0: rien n'a été ajouté au journal."_s;
     }
     // "1 QSO ajouté", "2 QSO ajoutés", "1 000 QSO ajoutés".
     const auto accord = [](qsizetype n, const QString& un, const QString& plusieurs) -> QString {
@@ -355,16 +355,17 @@ QString Texte_Bilan(const Bilan_Import& b, const QString& fichier, int limite) {
                                 u"textes coupés à la largeur de leur colonne."_s);
     }
     if (!b.refus.isEmpty()) {
-        t += u"\r\n"_s + accord(b.refus.size(), u"enregistrement refusé :"_s, u"enregistrements refusés :"_s);
+        t += u"\r\n"_s +
+             accord(b.refus.size(), u"enregistrement refusé\u00A0:"_s, u"enregistrements refusés\u00A0:"_s);
         for (qsizetype i = 0; i < b.refus.size() && i < limite; ++i) {
-            t += u"\r\n  n° "_s + Nombre_Francais(b.refus[i].first) + u" : "_s + b.refus[i].second;
+            t += u"\r\n  n° "_s + Nombre_Francais(b.refus[i].first) + u"\u00A0: "_s + b.refus[i].second;
         }
         if (b.refus.size() > limite) {
             t += u"\r\n  … et "_s + Nombre_Francais(b.refus.size() - limite) + u" autres."_s;
         }
     }
     if (!b.arret.isEmpty()) {
-        t += u"\r\nLecture arrêtée avant la fin : "_s + b.arret +
+        t += u"\r\nLecture arrêtée avant la fin\u00A0: "_s + b.arret +
              (b.ecriture ? u". Les enregistrements lus avant sont importés."_s : u"."_s);
     }
     return t;
@@ -373,7 +374,7 @@ QString Texte_Bilan(const Bilan_Import& b, const QString& fichier, int limite) {
 QByteArray Octets_Rapport_Import(const Bilan_Import& b, const QString& fichier) {
     QString t = Texte_Bilan(b, fichier, static_cast<int>(b.refus.size()));
     if (!b.arret_detail.isEmpty()) {
-        t += u"\r\n(Message du lecteur XML : "_s + Extrait_Visible(b.arret_detail, 200) + u')';
+        t += u"\r\n(Message du lecteur XML\u00A0: "_s + Extrait_Visible(b.arret_detail, 200) + u')';
     }
     return Octets_Lignes(Marque_Hors_1252(t).split(u"\r\n"_s));
 }

@@ -238,13 +238,14 @@ Lecture_ADIF Parcourt_Texte_ADI(const QString& texte, bool paires, const Progres
                 l.arret = ok ? QString(u"le fichier se termine au milieu de l'enregistrement n° "_s +
                                        QString::number(courant.numero))
                              : u"l'enregistrement n° "_s + QString::number(courant.numero) +
-                                   u" contient un champ illisible « <"_s + Extrait_Visible(balise) + u"> »"_s;
+                                   u" contient un champ illisible «\u00A0<"_s + Extrait_Visible(balise) +
+                                   u">\u00A0»"_s;
                 return l;
             }
             if (courant.refus.isEmpty()) {
-                courant.refus = ok ? QString(u"la longueur du champ « "_s + Extrait_Visible(balise) +
-                                             u" » dépasse la fin du fichier"_s)
-                                   : u"champ illisible « <"_s + Extrait_Visible(balise) + u"> »"_s;
+                courant.refus = ok ? QString(u"la longueur du champ «\u00A0"_s + Extrait_Visible(balise) +
+                                             u"\u00A0» dépasse la fin du fichier"_s)
+                                   : u"champ illisible «\u00A0<"_s + Extrait_Visible(balise) + u">\u00A0»"_s;
             }
             courant.Ajoute(nom, {});
             pos = eor;
@@ -377,8 +378,8 @@ Lecture_ADIF adif::Parcourt_ADX(const QByteArray& octets, const Progression& pro
     QString encodage_inconnu;
     const QString texte = Decode_XML(octets, encodage_inconnu);
     if (!encodage_inconnu.isEmpty()) {
-        l.arret = u"le fichier est écrit dans l'encodage « "_s + Extrait_Visible(encodage_inconnu) +
-                  u" », que ORBEL_SWL ne sait pas lire"_s;
+        l.arret = u"le fichier est écrit dans l'encodage «\u00A0"_s + Extrait_Visible(encodage_inconnu) +
+                  u"\u00A0», que ORBEL_SWL ne sait pas lire"_s;
         return l;
     }
     Lecteur_XML x(texte);

@@ -85,7 +85,7 @@ std::optional<QString> Date_De_ADIF(QStringView d, QString* refus) {
         ok ? QDate(Chiffres(d.first(4)), Chiffres(d.sliced(4, 2)), Chiffres(d.sliced(6, 2))) : QDate();
     if (!date.isValid()) {
         if (refus) {
-            *refus = u"date illisible (QSO_DATE « "_s + d.toString() + u" »)"_s;
+            *refus = u"date illisible (QSO_DATE «\u00A0"_s + d.toString() + u"\u00A0»)"_s;
         }
         return std::nullopt;
     }

@@ -119,7 +119,7 @@ bool Lecteur_XML::Lit_Debut() {
         return Echec(u"le document s'arrête au milieu d'une balise"_s, Sorte_Erreur::Prematuree);
     }
     if (!Debut_De_Nom(t_[j])) {
-        return Echec(u"balise illisible « <"_s + Extrait_Visible(t_.sliced(j).left(20)) + u" »"_s);
+        return Echec(u"balise illisible «\u00A0<"_s + Extrait_Visible(t_.sliced(j).left(20)) + u"\u00A0»"_s);
     }
     qsizetype fin = fin_de_nom(j);
     nom_ = t_.sliced(j, fin - j);
@@ -141,19 +141,21 @@ bool Lecteur_XML::Lit_Debut() {
             break;
         }
         if (!Debut_De_Nom(t_[j])) {
-            return Echec(u"attribut illisible dans la balise « "_s + Extrait_Visible(nom_) + u" »"_s);
+            return Echec(u"attribut illisible dans la balise «\u00A0"_s + Extrait_Visible(nom_) +
+                         u"\u00A0»"_s);
         }
         fin = fin_de_nom(j);
         const QStringView attribut = t_.sliced(j, fin - j);
         j = passe_espaces(fin);
         if (j >= t_.size() || t_[j] != u'=') {
-            return Echec(u"attribut sans valeur dans la balise « "_s + Extrait_Visible(nom_) + u" »"_s,
+            return Echec(u"attribut sans valeur dans la balise «\u00A0"_s + Extrait_Visible(nom_) +
+                             u"\u00A0»"_s,
                          j >= t_.size() ? Sorte_Erreur::Prematuree : Sorte_Erreur::Mal_Forme);
         }
         j = passe_espaces(j + 1);
         if (j >= t_.size() || (t_[j] != u'"' && t_[j] != u'\'')) {
-            return Echec(u"valeur d'attribut sans guillemets dans la balise « "_s + Extrait_Visible(nom_) +
-                             u" »"_s,
+            return Echec(u"valeur d'attribut sans guillemets dans la balise «\u00A0"_s +
+                             Extrait_Visible(nom_) + u"\u00A0»"_s,
                          j >= t_.size() ? Sorte_Erreur::Prematuree : Sorte_Erreur::Mal_Forme);
         }
         const qsizetype ferme = t_.indexOf(t_[j], j + 1);
@@ -162,7 +164,8 @@ bool Lecteur_XML::Lit_Debut() {
         }
         const QStringView valeur = t_.sliced(j + 1, ferme - j - 1);
         if (valeur.contains(u'<')) {
-            return Echec(u"« < » dans la valeur d'un attribut de « "_s + Extrait_Visible(nom_) + u" »"_s);
+            return Echec(u"«\u00A0<\u00A0» dans la valeur d'un attribut de «\u00A0"_s +
+                         Extrait_Visible(nom_) + u"\u00A0»"_s);
         }
         attributs_.append({attribut, valeur});
         j = ferme + 1;
@@ -196,11 +199,12 @@ bool Lecteur_XML::Lit_Fin() {
         return Echec(u"le document s'arrête au milieu d'une balise"_s, Sorte_Erreur::Prematuree);
     }
     if (t_[j] != u'>' || nom.isEmpty()) {
-        return Echec(u"balise fermante illisible « </"_s + Extrait_Visible(nom) + u" »"_s);
+        return Echec(u"balise fermante illisible «\u00A0</"_s + Extrait_Visible(nom) + u"\u00A0»"_s);
     }
     if (ouverts_.isEmpty() || ouverts_.last() != nom) {
-        return Echec(u"balise fermante « </"_s + Extrait_Visible(nom) + u"> » au lieu de « </"_s +
-                     (ouverts_.isEmpty() ? QString() : Extrait_Visible(ouverts_.last())) + u"> »"_s);
+        return Echec(u"balise fermante «\u00A0</"_s + Extrait_Visible(nom) +
+                     u">\u00A0» au lieu de «\u00A0</"_s +
+                     (ouverts_.isEmpty() ? QString() : Extrait_Visible(ouverts_.last())) + u">\u00A0»"_s);
     }
     ouverts_.removeLast();
     nom_ = nom;
@@ -227,7 +231,7 @@ bool Lecteur_XML::Remplace_Entites(QStringView brut, QString& sortie, qsizetype 
         ajoute(brut.sliced(i, et - i));
         const qsizetype point_virgule = brut.indexOf(u';', et);
         if (point_virgule < 0 || point_virgule - et > 12) {
-            return Echec(u"caractère « & » seul, hors d'une entité"_s);
+            return Echec(u"caractère «\u00A0&\u00A0» seul, hors d'une entité"_s);
         }
         const QStringView nom = brut.sliced(et + 1, point_virgule - et - 1);
         char16_t simple = 0;
@@ -251,13 +255,14 @@ bool Lecteur_XML::Remplace_Entites(QStringView brut, QString& sortie, qsizetype 
             bool ok = !chiffres.isEmpty() && chiffres.size() <= 8;
             const uint code = ok ? chiffres.toUInt(&ok, hexa ? 16 : 10) : 0;
             if (!ok || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-                return Echec(u"référence de caractère invalide « &"_s + Extrait_Visible(nom) + u"; »"_s);
+                return Echec(u"référence de caractère invalide «\u00A0&"_s + Extrait_Visible(nom) +
+                             u";\u00A0»"_s);
             }
             const char32_t c = code;
             ajoute(QString::fromUcs4(&c, 1));
         } else {
-            return Echec(u"le fichier utilise l'entité XML « &"_s + Extrait_Visible(nom) +
-                             u"; », ce qu'un fichier ADX ne fait pas"_s,
+            return Echec(u"le fichier utilise l'entité XML «\u00A0&"_s + Extrait_Visible(nom) +
+                             u";\u00A0», ce qu'un fichier ADX ne fait pas"_s,
                          Sorte_Erreur::Refus);
         }
         i = point_virgule + 1;
@@ -296,7 +301,8 @@ Lecteur_XML::Jeton Lecteur_XML::Suivant() {
         }
         case Lu::Rien:
             if (!En_Erreur() && !ouverts_.isEmpty()) {
-                Echec(u"l'élément « "_s + Extrait_Visible(ouverts_.last()) + u" » n'est pas fermé"_s,
+                Echec(u"l'élément «\u00A0"_s + Extrait_Visible(ouverts_.last()) +
+                          u"\u00A0» n'est pas fermé"_s,
                       Sorte_Erreur::Prematuree);
             } else if (!En_Erreur() && !racine_vue_) {
                 Echec(u"le document n'a aucun élément"_s, Sorte_Erreur::Prematuree);
@@ -322,7 +328,8 @@ QStringView Lecteur_XML::Texte(qsizetype maximum, qsizetype& longueur, QString& 
         const Lu lu = Lit(texte, entites);
         if (lu == Lu::Rien) {
             if (!En_Erreur()) {
-                Echec(u"l'élément « "_s + Extrait_Visible(ouverts_.last()) + u" » n'est pas fermé"_s,
+                Echec(u"l'élément «\u00A0"_s + Extrait_Visible(ouverts_.last()) +
+                          u"\u00A0» n'est pas fermé"_s,
                       Sorte_Erreur::Prematuree);
             }
             return {};

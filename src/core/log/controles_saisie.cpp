@@ -125,8 +125,8 @@ QString Controle_Saisie(Champ_Saisie champ, QStringView texte) {
     }
     // The log keeps 3 columns for the mode: a longer one would be cut.
     if (champ == Champ_Saisie::Mode && texte.size() > 3) {
-        return u"Le journal ne garde que 3 caractères pour le mode : « "_s + texte +
-               u" » serait coupé.\r\nEntrez 3 caractères au plus (par exemple DIG pour un mode numérique)."_s;
+        return u"Le journal ne garde que 3 caractères pour le mode\u00A0: «\u00A0"_s + texte +
+               u"\u00A0» serait coupé.\r\nEntrez 3 caractères au plus (par exemple DIG pour un mode numérique)."_s;
     }
     return {};
 }
@@ -149,7 +149,7 @@ QString Controle_Fiche_Complete(const Fiche_QSO& fiche) {
     if (!manque.isEmpty()) {
         liste = manque.join(u", "_s) + u" et "_s + liste;
     }
-    return u"Ce QSO ne peut pas être enregistré : il manque "_s + liste +
+    return u"Ce QSO ne peut pas être enregistré\u00A0: il manque "_s + liste +
            u".\r\nCliquez sur \"Annuler saisie en cours\" puis saisissez le QSO depuis l'indicatif de la station A."_s;
 }
 

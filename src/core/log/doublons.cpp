@@ -31,10 +31,10 @@ std::optional<Resultat> Log_Illisible(const Fichier_Log::Lecture& lecture, const
     if (lecture.erreur == Lecture_Reussie && lecture.message.isEmpty()) {
         return std::nullopt;
     }
-    return Resultat::Echec(!lecture.message.isEmpty()
-                               ? lecture.message
-                               : u"Le journal ne peut pas être lu (Erreur N° "_s +
-                                     QString::number(lecture.erreur) + u") : rien n'a été "_s + fait + u'.');
+    return Resultat::Echec(!lecture.message.isEmpty() ? lecture.message
+                                                      : u"Le journal ne peut pas être lu (Erreur N° "_s +
+                                                            QString::number(lecture.erreur) +
+                                                            u")\u00A0: rien n'a été "_s + fait + u'.');
 }
 
 Bilan_Ajout Ajoute_Sans_Doublon(const Fichier_Log& log, const QList<QByteArray>& lignes) {

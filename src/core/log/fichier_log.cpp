@@ -29,18 +29,18 @@ QString Fichier_Log::Chemin() const {
 namespace {
 
 QString Message_Trop_Long(const QString& nom) {
-    return u"Le journal « "_s + nom +
-           u" » contient plus de 99 999 QSO : ORBEL_SWL ne peut pas les numéroter."_s +
+    return u"Le journal «\u00A0"_s + nom +
+           u"\u00A0» contient plus de 99\u00A0999 QSO\u00A0: ORBEL_SWL ne peut pas les numéroter."_s +
            u"\r\nLe fichier n'a pas été modifié. ORBEL_SWL va se fermer."_s;
 }
 
 QString Message_Lecture(const QString& nom, int erreur) {
-    return u"Impossible de lire le journal « "_s + nom + u" » (Erreur N° "_s + QString::number(erreur) +
-           u").\r\nRien n'a été modifié."_s;
+    return u"Impossible de lire le journal «\u00A0"_s + nom + u"\u00A0» (Erreur N° "_s +
+           QString::number(erreur) + u").\r\nRien n'a été modifié."_s;
 }
 
 QString Message_Plein() {
-    return u"Le journal contient déjà 99 999 QSO, le plus grand nombre que ORBEL_SWL sait numéroter."_s +
+    return u"Le journal contient déjà 99\u00A0999 QSO, le plus grand nombre que ORBEL_SWL sait numéroter."_s +
            u"\r\nLe QSO n'a pas été enregistré."_s;
 }
 
@@ -148,8 +148,8 @@ Resultat Fichier_Log::Cree_Log() const {
         }
         modele = {};
     } else if (modele.erreur != Lecture_Reussie) {
-        return Resultat::Echec(u"Impossible de lire le modèle de journal « "_s + Nom_Modele_Log +
-                               u" » (Erreur N° "_s + QString::number(modele.erreur) + u")."_s);
+        return Resultat::Echec(u"Impossible de lire le modèle de journal «\u00A0"_s + Nom_Modele_Log +
+                               u"\u00A0» (Erreur N° "_s + QString::number(modele.erreur) + u")."_s);
     }
     return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), modele.contenu);
 }
@@ -188,7 +188,7 @@ Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne, Trace_Journal* trace)
     const auto cle = Moment_QSO(*octets);
     if (!cle) {
         return Resultat::Echec(
-            u"La date ou l'heure du QSO ne peut pas être lue : le QSO n'a pas été enregistré."_s);
+            u"La date ou l'heure du QSO ne peut pas être lue\u00A0: le QSO n'a pas été enregistré."_s);
     }
     auto log = Lit_Contenu(Chemin(), Nom_Log(indicatif_), echec);
     if (!log) {
@@ -204,7 +204,7 @@ Resultat Fichier_Log::Insere_QSO_Log(const QString& ligne, Trace_Journal* trace)
         if (!moment) {
             return Resultat::Echec(
                 u"La ligne "_s + QString::number(i + 1) +
-                u" du journal est endommagée : sa date ou son heure ne peut pas être lue."_s +
+                u" du journal est endommagée\u00A0: sa date ou son heure ne peut pas être lue."_s +
                 u"\r\nLe QSO n'a pas été enregistré et le journal n'a pas été modifié."_s);
         }
         if (*moment >= *cle) {
@@ -248,10 +248,10 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<
                                        Trace_Journal* trace,
                                        const std::function<void()>& avant_ecriture) const {
     if (actuelles.Nombre() + nouvelles.size() > Numero_Maximal) {
-        return Resultat::Echec(u"Le journal contiendrait "_s +
-                               Nombre_Francais(actuelles.Nombre() + nouvelles.size()) +
-                               u" QSO, plus que les 99 999 que ORBEL_SWL sait numéroter.\r\nRien n'a été "
-                               u"ajouté au journal."_s);
+        return Resultat::Echec(
+            u"Le journal contiendrait "_s + Nombre_Francais(actuelles.Nombre() + nouvelles.size()) +
+            u" QSO, plus que les 99\u00A0999 que ORBEL_SWL sait numéroter.\r\nRien n'a été "
+            u"ajouté au journal."_s);
     }
     // The new lines by moment, the file's order kept for the same moment.
     struct Nouvelle {
@@ -264,7 +264,7 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<
         const auto m = Moment_QSO(nouvelles[i]);
         if (!m) {
             return Resultat::Echec(
-                u"La date ou l'heure d'un QSO à ajouter ne peut pas être lue : rien n'a été "
+                u"La date ou l'heure d'un QSO à ajouter ne peut pas être lue\u00A0: rien n'a été "
                 u"ajouté au journal."_s);
         }
         ordre.append({*m, i});
@@ -284,7 +284,7 @@ Resultat Fichier_Log::Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<
         if (!m && n < ordre.size()) {
             return Resultat::Echec(
                 u"La ligne "_s + QString::number(i + 1) +
-                u" du journal est endommagée : sa date ou son heure ne peut pas être lue."_s +
+                u" du journal est endommagée\u00A0: sa date ou son heure ne peut pas être lue."_s +
                 u"\r\nRien n'a été ajouté au journal."_s);
         }
         maximum = qMax(maximum, m.value_or(maximum));
@@ -321,8 +321,8 @@ Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero, const Q
     }
     const qsizetype i = Trouve_Ligne(log->lignes, Encode_1252(ligne), numero, ligne_liste);
     if (i < 0) {
-        return Resultat::Echec(u"Ce QSO n'a pas été trouvé dans le journal « "_s + Nom_Log(indicatif_) +
-                               u" » : rien n'a été supprimé."_s);
+        return Resultat::Echec(u"Ce QSO n'a pas été trouvé dans le journal «\u00A0"_s + Nom_Log(indicatif_) +
+                               u"\u00A0»\u00A0: rien n'a été supprimé."_s);
     }
     log->lignes.removeAt(i);
     return Ecrit_Avec_Trace(Nom_Temporaire, log->octets, Joint_Lignes(log->lignes), trace,
@@ -356,12 +356,13 @@ Resultat Fichier_Log::Rejoue(const Trace_Journal& trace, bool refait, bool* chan
         if (change_ailleurs) {
             *change_ailleurs = true;
         }
-        return Resultat::Echec(u"Le journal « "_s + Nom_Log(indicatif_) +
-                               u" » a été modifié en dehors de ORBEL_SWL : il n'est plus tel que cette "
-                               u"opération l'a laissé.\r\nRien n'a été modifié."_s);
+        return Resultat::Echec(
+            u"Le journal «\u00A0"_s + Nom_Log(indicatif_) +
+            u"\u00A0» a été modifié en dehors de ORBEL_SWL\u00A0: il n'est plus tel que cette "
+            u"opération l'a laissé.\r\nRien n'a été modifié."_s);
     }
     if (Nombre_Lignes(*octets) > Numero_Maximal) {
-        return Resultat::Echec(u"Le journal contiendrait plus que les 99 999 QSO que ORBEL_SWL sait "
+        return Resultat::Echec(u"Le journal contiendrait plus que les 99\u00A0999 QSO que ORBEL_SWL sait "
                                u"numéroter.\r\nRien n'a été modifié."_s);
     }
     return Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), *octets);
@@ -369,7 +370,8 @@ Resultat Fichier_Log::Rejoue(const Trace_Journal& trace, bool refait, bool* chan
 
 Resultat Prepare_Repertoire_Programme(const QString& repertoire) {
     if (!QDir().mkpath(repertoire)) {
-        return Resultat::Echec(u"Impossible de créer le dossier de ORBEL_SWL « "_s + repertoire + u" »."_s);
+        return Resultat::Echec(u"Impossible de créer le dossier de ORBEL_SWL «\u00A0"_s + repertoire +
+                               u"\u00A0»."_s);
     }
     for (const QString& nom : {Nom_Modele_Log, Nom_Liste_Prenom}) {
         QFile f(QDir(repertoire).filePath(nom));

@@ -100,18 +100,18 @@ Fichier_Indicatifs Lit_Fichier_Indicatifs(const QString& chemin) {
     const QFileInfo info(chemin);
     QFile fichier(chemin);
     if (!info.isFile() || !fichier.open(QIODevice::ReadOnly)) {
-        f.erreur = u"le fichier « "_s + chemin + u" » est introuvable ou illisible"_s;
+        f.erreur = u"le fichier «\u00A0"_s + chemin + u"\u00A0» est introuvable ou illisible"_s;
         return f;
     }
     if (info.size() > Taille_Maximale_Fichier_Indicatifs) {
-        f.erreur = u"le fichier « "_s + chemin + u" » fait "_s +
+        f.erreur = u"le fichier «\u00A0"_s + chemin + u"\u00A0» fait "_s +
                    Nombre_Francais(info.size() / (1024 * 1024)) +
                    u"\u00A0Mo, bien plus qu'un fichier d'indicatifs (8\u00A0Mo au plus)"_s;
         return f;
     }
     f = Lit_Indicatifs(fichier.read(Taille_Maximale_Fichier_Indicatifs));
     if (!f.erreur.isEmpty()) {
-        f.erreur = u"le fichier « "_s + chemin + u" » ne peut pas servir\u00A0: "_s + f.erreur;
+        f.erreur = u"le fichier «\u00A0"_s + chemin + u"\u00A0» ne peut pas servir\u00A0: "_s + f.erreur;
     }
     return f;
 }

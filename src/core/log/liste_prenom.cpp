@@ -58,8 +58,8 @@ Resultat Liste_Prenom::Maj_Liste_Prenom(const QString& enregistrement) const {
     if (l.erreur == Fichier_Introuvable) {
         l = {};
     } else if (l.erreur != Lecture_Reussie) {
-        return Resultat::Echec(u"Impossible de lire la liste des prénoms « "_s + Nom_Liste_Prenom +
-                               u" » (Erreur N° "_s + QString::number(l.erreur) + u")."_s);
+        return Resultat::Echec(u"Impossible de lire la liste des prénoms «\u00A0"_s + Nom_Liste_Prenom +
+                               u"\u00A0» (Erreur N° "_s + QString::number(l.erreur) + u")."_s);
     }
     const QByteArray nouvel = Encode_1252(enregistrement);
     const QByteArrayView cle = Indicatif_De(nouvel);

@@ -113,7 +113,7 @@ Resultat Sauvegardes::Ecrit_Copie(const QString& nom) const {
                                u')');
     }
     if (!QDir().mkpath(Dossier())) {
-        return Resultat::Echec(u"le dossier « "_s + Nom_Dossier() + u" » ne peut pas être créé"_s);
+        return Resultat::Echec(u"le dossier «\u00A0"_s + Nom_Dossier() + u"\u00A0» ne peut pas être créé"_s);
     }
     const Resultat r = Ecrit_Fichier_Atomique(Dossier(), u"."_s + nom + u".tmp"_s, nom, l.contenu);
     if (r) {
@@ -166,22 +166,25 @@ Resultat Sauvegardes::Restaure(const QString& nom, const QDateTime& moment, Trac
                                QString* copie_avant) const {
     const Lecture_Fichier copie = Lit_Fichier(QDir(Dossier()).filePath(nom));
     if (copie.erreur != Lecture_Reussie) {
-        return Resultat::Echec(u"La sauvegarde « "_s + nom + u" » ne peut pas être lue (Erreur N° "_s +
-                               QString::number(copie.erreur) + u").\r\nLe journal n'a pas été modifié."_s);
+        return Resultat::Echec(u"La sauvegarde «\u00A0"_s + nom +
+                               u"\u00A0» ne peut pas être lue (Erreur N° "_s + QString::number(copie.erreur) +
+                               u").\r\nLe journal n'a pas été modifié."_s);
     }
     const int lignes = static_cast<int>(Nombre_Lignes(copie.contenu));
     if (lignes > Numero_Maximal) {
-        return Resultat::Echec(u"La sauvegarde « "_s + nom +
-                               u" » contient plus de 99 999 QSO : ORBEL_SWL ne peut pas les numéroter.\r\nLe "
-                               u"journal n'a pas été modifié."_s);
+        return Resultat::Echec(
+            u"La sauvegarde «\u00A0"_s + nom +
+            u"\u00A0» contient plus de 99\u00A0999 QSO\u00A0: ORBEL_SWL ne peut pas les numéroter.\r\nLe "
+            u"journal n'a pas été modifié."_s);
     }
     const QString journal = Fichier_Log::Nom_Log(indicatif_);
     Lecture_Fichier actuel = Lit_Fichier(QDir(repertoire_).filePath(journal));
     if (actuel.erreur == Fichier_Introuvable) {
         actuel = {};
     } else if (actuel.erreur != Lecture_Reussie) {
-        return Resultat::Echec(u"Le journal « "_s + journal + u" » ne peut pas être lu (Erreur N° "_s +
-                               QString::number(actuel.erreur) + u").\r\nIl n'a pas été modifié."_s);
+        return Resultat::Echec(u"Le journal «\u00A0"_s + journal +
+                               u"\u00A0» ne peut pas être lu (Erreur N° "_s + QString::number(actuel.erreur) +
+                               u").\r\nIl n'a pas été modifié."_s);
     }
     if (const Resultat mis_de_cote = Copie_Avant(Sorte::Avant_Restauration, moment, copie_avant);
         !mis_de_cote) {
@@ -190,8 +193,9 @@ Resultat Sauvegardes::Restaure(const QString& nom, const QDateTime& moment, Trac
         if (raison.endsWith(Phrase_Rien_Modifie)) {
             raison.chop(Phrase_Rien_Modifie.size());
         }
-        return Resultat::Echec(u"Le journal actuel n'a pas pu être mis de côté avant la restauration : "_s +
-                               raison + u"\r\nLe journal n'a pas été modifié."_s);
+        return Resultat::Echec(
+            u"Le journal actuel n'a pas pu être mis de côté avant la restauration\u00A0: "_s + raison +
+            u"\r\nLe journal n'a pas été modifié."_s);
     }
     const Resultat r = Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, journal, copie.contenu);
     if (r && trace) {

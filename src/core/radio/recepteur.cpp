@@ -51,7 +51,7 @@ QString Texte_Frequence(qint64 hz, const QString& mode) {
     }
     // Tenths of kHz, rounded.
     const qint64 dixiemes = (hz + 50) / 100;
-    QString texte = Nombre_Francais(dixiemes / 10) + u',' + QString::number(dixiemes % 10) + u" kHz"_s;
+    QString texte = Nombre_Francais(dixiemes / 10) + u',' + QString::number(dixiemes % 10) + u"\u00A0kHz"_s;
     if (!mode.isEmpty()) {
         texte += u' ' + mode;
     }
@@ -94,7 +94,7 @@ QString Erreur_Hamlib(int code) {
         u"mémoire insuffisante"_s,
         u"fonction pas encore réalisée"_s,
         u"délai de communication dépassé"_s,
-        u"erreur d'entrée-sortie (le port n'a pas pu être ouvert ?)"_s,
+        u"erreur d'entrée-sortie (le port n'a pas pu être ouvert\u00A0?)"_s,
         u"erreur interne de Hamlib"_s,
         u"erreur de protocole"_s,
         u"commande refusée par le récepteur"_s,
@@ -305,14 +305,14 @@ QString Controle_Reglage_Recepteur(const Reglage_Recepteur& r) {
             return u"Choisissez le récepteur dans la liste des modèles."_s;
         }
         if (invisible(r.peripherique) || r.peripherique.size() > 255) {
-            return u"Le port série « "_s + Extrait_Visible(r.peripherique) +
-                   u" » n'est pas un chemin de périphérique (par exemple /dev/ttyUSB0)."_s;
+            return u"Le port série «\u00A0"_s + Extrait_Visible(r.peripherique) +
+                   u"\u00A0» n'est pas un chemin de périphérique (par exemple /dev/ttyUSB0)."_s;
         }
         return {};
     case Reglage_Recepteur::Sorte::Rigctld:
         if (r.hote.isEmpty() || invisible(r.hote) || r.hote.size() > 253) {
-            return u"L'adresse « "_s + Extrait_Visible(r.hote) +
-                   u" » n'est pas une adresse de machine (par exemple 127.0.0.1)."_s;
+            return u"L'adresse «\u00A0"_s + Extrait_Visible(r.hote) +
+                   u"\u00A0» n'est pas une adresse de machine (par exemple 127.0.0.1)."_s;
         }
         if (r.port < 1 || r.port > 65535) {
             return u"Le port doit être un nombre de 1 à 65535."_s;

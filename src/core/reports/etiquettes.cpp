@@ -131,7 +131,7 @@ QString Controle_Ligne_Station(const QString& recepteur, const QString& antenne)
         return u"Le récepteur et l'antenne tiennent en 34 caractères au plus ensemble sur une étiquette "
                u"(ici "_s +
                QString::number(recepteur.size() + antenne.size()) +
-               u").\r\nRaccourcissez l'un ou l'autre : rien n'a été imprimé."_s;
+               u").\r\nRaccourcissez l'un ou l'autre\u00A0: rien n'a été imprimé."_s;
     }
     return {};
 }

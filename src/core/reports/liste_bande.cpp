@@ -65,9 +65,9 @@ QString Controle_Bande_Fichier(const QString& bande, const QString& indicatif) {
     for (const QChar c : bande) {
         if (interdits.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F) {
             const QString nom = c.unicode() < 0x20 || c.unicode() == 0x7F ? u"un caractère de contrôle"_s
-                                                                          : u"« "_s + c + u" »"_s;
-            return u"La bande « "_s + Extrait_Visible(bande) + u" » contient "_s + nom +
-                   u", qu'un nom de fichier ne peut pas contenir.\r\nChoisissez une bande de la liste : "
+                                                                          : u"«\u00A0"_s + c + u"\u00A0»"_s;
+            return u"La bande «\u00A0"_s + Extrait_Visible(bande) + u"\u00A0» contient "_s + nom +
+                   u", qu'un nom de fichier ne peut pas contenir.\r\nChoisissez une bande de la liste\u00A0: "
                    u"la liste n'a pas été enregistrée."_s;
         }
     }
@@ -76,12 +76,12 @@ QString Controle_Bande_Fichier(const QString& bande, const QString& indicatif) {
         return Message_Caractere_Interdit(bande, interdit) + u"\r\nLa liste n'a pas été enregistrée."_s;
     }
     if (bande.count(u'.') == bande.size()) {
-        return u"Choisissez une bande de la liste : la liste n'a pas été enregistrée."_s;
+        return u"Choisissez une bande de la liste\u00A0: la liste n'a pas été enregistrée."_s;
     }
     // Linux file systems take names of at most 255 bytes.
     if (Nom_Fichier_Liste(indicatif, bande, QDate(2000, 1, 1)).toUtf8().size() > 255) {
-        return u"La bande « "_s + Extrait_Visible(bande) +
-               u" » est trop longue pour nommer un fichier.\r\nChoisissez une bande de la liste : "
+        return u"La bande «\u00A0"_s + Extrait_Visible(bande) +
+               u"\u00A0» est trop longue pour nommer un fichier.\r\nChoisissez une bande de la liste\u00A0: "
                u"la liste n'a pas été enregistrée."_s;
     }
     return {};

@@ -42,9 +42,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("nomme");
-        QTest::newRow("ł") << u"Wrocław"_s << 4 << u"« ł »"_s;
-        QTest::newRow("ő") << u"Győr"_s << 2 << u"« ő »"_s;
-        QTest::newRow("émoji") << u"ab😀"_s << 2 << u"« 😀 »"_s;
+        QTest::newRow("ł") << u"Wrocław"_s << 4 << u"«\u00A0ł\u00A0»"_s;
+        QTest::newRow("ő") << u"Győr"_s << 2 << u"«\u00A0ő\u00A0»"_s;
+        QTest::newRow("émoji") << u"ab😀"_s << 2 << u"«\u00A0😀\u00A0»"_s;
         QTest::newRow("tabulation") << u"a\tb"_s << 1 << u"une tabulation"_s;
         QTest::newRow("retour à la ligne") << u"a\r\nb"_s << 1 << u"un retour à la ligne"_s;
     }
@@ -134,6 +134,22 @@ private Q_SLOTS:
         QFETCH(QString, texte);
         QCOMPARE(Nombre_Francais(n), texte);
         QCOMPARE(Premier_Caractere_Interdit(texte), -1);
+    }
+
+    // A sentence after a colon starts in lower case, a word in capitals stays.
+    void apresDeuxPoints_data() {
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("phrase") << u"Le journal contiendrait plus"_s << u"le journal contiendrait plus"_s;
+        QTest::newRow("accent") << u"État inconnu"_s << u"état inconnu"_s;
+        QTest::newRow("sigle") << u"ORBEL_SWL ne peut pas"_s << u"ORBEL_SWL ne peut pas"_s;
+        QTest::newRow("QSO") << u"QSO refusé"_s << u"QSO refusé"_s;
+        QTest::newRow("une lettre") << u"A"_s << u"A"_s;
+    }
+    void apresDeuxPoints() {
+        QFETCH(QString, phrase);
+        QFETCH(QString, attendu);
+        QCOMPARE(Apres_Deux_Points(phrase), attendu);
     }
 
     void marquesHors1252() {

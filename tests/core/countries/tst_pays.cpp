@@ -87,7 +87,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("erreur");
         QTest::newRow("tronqué")
             << Petit_Fichier.left(Petit_Fichier.size() - 10)
-            << u"l'entité « Ile du Test » de la ligne 6 n'est pas terminée par « ; » (fichier tronqué ?)"_s;
+            << u"l'entité «\u00A0Ile du Test\u00A0» de la ligne 6 n'est pas terminée par «\u00A0;\u00A0» (fichier tronqué\u00A0?)"_s;
         QTest::newRow("ligne de 1 Mo") << Petit_Fichier + QByteArray(1 << 20, 'F')
                                        << u"la ligne 8 est trop longue (1048576 caractères)"_s;
         QTest::newRow("octets binaires")
@@ -110,13 +110,14 @@ private Q_SLOTS:
         swl::test::Dossier_Test d;
         const auto absent = swl::Lit_Fichier_Pays(d.Chemin(u"cty.dat"_s));
         QVERIFY(!absent.fichier);
-        QCOMPARE(absent.erreur, u"Le fichier des pays « "_s + d.Chemin(u"cty.dat"_s) +
-                                    u" » n'existe pas (paquet hamradio-files installé ?) : les pays des "
-                                    u"indicatifs ne sont pas connus."_s);
+        QCOMPARE(absent.erreur,
+                 u"Le fichier des pays «\u00A0"_s + d.Chemin(u"cty.dat"_s) +
+                     u"\u00A0» n'existe pas (paquet hamradio-files installé\u00A0?)\u00A0: les pays des "
+                     u"indicatifs ne sont pas connus."_s);
         d.Ecrit(u"cty.dat"_s, Petit_Fichier.left(40));
         QVERIFY(swl::Lit_Fichier_Pays(d.Chemin(u"cty.dat"_s))
-                    .erreur.startsWith(u"Le fichier des pays « "_s + d.Chemin(u"cty.dat"_s) +
-                                       u" » est illisible : "_s));
+                    .erreur.startsWith(u"Le fichier des pays «\u00A0"_s + d.Chemin(u"cty.dat"_s) +
+                                       u"\u00A0» est illisible\u00A0: "_s));
         d.Ecrit(u"cty.dat"_s, Petit_Fichier);
         QCOMPARE(swl::Lit_Fichier_Pays(d.Chemin(u"cty.dat"_s)).fichier->Nombre_Entites(), 3);
     }

@@ -234,7 +234,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attendu");
         QTest::newRow("Allemagne") << u"DL1XYZ"_s << QString()
                                    << u"<DXCC:3>230 <COUNTRY:20>Fed. Rep. of Germany <CONT:2>EU"_s;
-        QTest::newRow("hors DXCC : l'entité DXCC")
+        QTest::newRow("hors DXCC\u00A0: l'entité DXCC")
             << u"IT9AAA"_s << QString() << u"<DXCC:3>248 <COUNTRY:5>Italy <CONT:2>EU"_s;
         QTest::newRow("département") << u"F6ABC"_s << u"75"_s
                                      << u"<STATE:2>75 <DXCC:3>227 <COUNTRY:6>France <CONT:2>EU"_s;
@@ -438,7 +438,7 @@ private Q_SLOTS:
             << u"le dernier enregistrement (n° 2) n'est pas terminé par <EOR>"_s;
         QTest::newRow("longueur illisible sans fin d'enregistrement")
             << Adi({qso}) + "<CALL:x>F6" << 1
-            << u"l'enregistrement n° 2 contient un champ illisible « <CALL:x> »"_s;
+            << u"l'enregistrement n° 2 contient un champ illisible «\u00A0<CALL:x>\u00A0»"_s;
     }
     void formesDesAutresProgrammes() {
         QFETCH(QByteArray, fichier);
@@ -495,29 +495,30 @@ private Q_SLOTS:
             << Champ(u"QSO_DATE"_s, u"20080601"_s) + Champ(u"TIME_ON"_s, u"1200"_s)
             << u"pas d'indicatif de station (CALL)"_s;
         QTest::newRow("indicatif de 13")
-            << Qso(u"F6ABCDEFGHIJK"_s) << u"indicatif de plus de 12 caractères (« F6ABCDEFGHIJK »)"_s;
+            << Qso(u"F6ABCDEFGHIJK"_s)
+            << u"indicatif de plus de 12 caractères («\u00A0F6ABCDEFGHIJK\u00A0»)"_s;
         QTest::newRow("sans date") << Champ(u"CALL"_s, u"F6A"_s) + Champ(u"TIME_ON"_s, u"1200"_s)
                                    << u"pas de date (QSO_DATE)"_s;
         QTest::newRow("date illisible")
-            << Qso(u"F6A"_s, u"20080231"_s) << u"date illisible (QSO_DATE « 20080231 »)"_s;
+            << Qso(u"F6A"_s, u"20080231"_s) << u"date illisible (QSO_DATE «\u00A020080231\u00A0»)"_s;
         QTest::newRow("1949") << Qso(u"F6A"_s, u"19491231"_s)
                               << u"année 1949 hors de 1950 à 2049 (le journal ne garde que deux chiffres)"_s;
         QTest::newRow("2050") << Qso(u"F6A"_s, u"20500101"_s)
                               << u"année 2050 hors de 1950 à 2049 (le journal ne garde que deux chiffres)"_s;
         QTest::newRow("heure") << Qso(u"F6A"_s, u"20080601"_s, u"2460"_s)
-                               << u"heure illisible (TIME_ON « 2460 »)"_s;
+                               << u"heure illisible (TIME_ON «\u00A02460\u00A0»)"_s;
         QTest::newRow("60 m") << Qso(u"F6A"_s, u"20080601"_s, u"1200"_s, u"60m"_s)
-                              << u"bande que le journal n'a pas (BAND « 60m »)"_s;
+                              << u"bande que le journal n'a pas (BAND «\u00A060m\u00A0»)"_s;
         QTest::newRow("fréquence hors bande")
             << Champ(u"CALL"_s, u"F6A"_s) + Champ(u"QSO_DATE"_s, u"20080601"_s) +
                    Champ(u"TIME_ON"_s, u"1200"_s) + Champ(u"FREQ"_s, u"5.357"_s)
-            << u"fréquence hors des bandes du journal (FREQ « 5.357 » MHz)"_s;
+            << u"fréquence hors des bandes du journal (FREQ «\u00A05.357\u00A0» MHz)"_s;
         QTest::newRow("sans bande") << Champ(u"CALL"_s, u"F6A"_s) + Champ(u"QSO_DATE"_s, u"20080601"_s) +
                                            Champ(u"TIME_ON"_s, u"1200"_s)
                                     << u"pas de bande (ni BAND ni FREQ)"_s;
         QTest::newRow("caractère hors du journal")
             << Qso(u"F6A"_s) + Champ(u"NAME_INTL"_s, u"Łukasz"_s)
-            << u"caractère que le journal ne peut pas enregistrer (« Ł »)"_s;
+            << u"caractère que le journal ne peut pas enregistrer («\u00A0Ł\u00A0»)"_s;
     }
     void refus() {
         QFETCH(QString, enregistrement);
@@ -532,7 +533,7 @@ private Q_SLOTS:
         QCOMPARE(b.refus.size(), 1);
         QCOMPARE(b.refus[0].first, 2);
         QCOMPARE(b.refus[0].second, raison);
-        QVERIFY(Texte_Bilan(b, u"x.adi"_s, 20).contains(u"  n° 2 : "_s + raison));
+        QVERIFY(Texte_Bilan(b, u"x.adi"_s, 20).contains(u"  n° 2\u00A0: "_s + raison));
     }
 
     // Files a user may be sent: each bad record is refused with a short, visible reason, the
@@ -552,27 +553,28 @@ private Q_SLOTS:
             << 2;
         QTest::newRow("indicatif de 200 caractères")
             << bon + Adi({Qso(QString(200, u'X'))}, {}) << QList<int>{2}
-            << QStringList{u"indicatif de plus de 12 caractères (« "_s + x40 + u"… (200 caractères) »)"_s}
+            << QStringList{u"indicatif de plus de 12 caractères («\u00A0"_s + x40 +
+                           u"… (200 caractères)\u00A0»)"_s}
             << 1;
         QTest::newRow("long commentaire d'un autre programme")
             << bon + Adi({Qso(u"F6Z"_s) + Champ(u"NOTES"_s, QString(100000, u'n'))}, {}) << QList<int>{}
             << QStringList{} << 2;
         QTest::newRow("longueur de 20 chiffres")
             << bon + "<CALL:12345678901234567890>F6X<EOR>\r\n" + Adi({Qso(u"F6Z"_s)}, {}) << QList<int>{2}
-            << QStringList{u"la longueur du champ « CALL:12345678901234567890 » dépasse la fin du fichier"_s}
+            << QStringList{u"la longueur du champ «\u00A0CALL:12345678901234567890\u00A0» dépasse la fin du fichier"_s}
             << 2;
         QTest::newRow("longueur illisible")
             << bon + "<CALL:x>F6<EOR>" + Adi({Qso(u"F6Z"_s)}, {}) << QList<int>{2}
-            << QStringList{u"champ illisible « <CALL:x> »"_s} << 2;
+            << QStringList{u"champ illisible «\u00A0<CALL:x>\u00A0»"_s} << 2;
         QTest::newRow("caractères de contrôle")
             << bon + Adi({Qso(u"F6A"_s, u"20080602"_s) + Champ(u"QTH"_s, u"RUE 1\r\nRUE 2"_s),
                           Qso(u"F6B"_s, u"20080603"_s) + Champ(u"NAME"_s, QString(u"JE\0AN"_s)),
                           Qso(u"F6C"_s, u"20080604"_s) + Champ(u"NAME"_s, u"\a\f"_s)},
                          {})
             << QList<int>{2, 3, 4}
-            << QStringList{u"caractère que le journal ne peut pas enregistrer (« \\x0D »)"_s,
-                           u"caractère que le journal ne peut pas enregistrer (« \\x00 »)"_s,
-                           u"caractère que le journal ne peut pas enregistrer (« \\x07 »)"_s}
+            << QStringList{u"caractère que le journal ne peut pas enregistrer («\u00A0\\x0D\u00A0»)"_s,
+                           u"caractère que le journal ne peut pas enregistrer («\u00A0\\x00\u00A0»)"_s,
+                           u"caractère que le journal ne peut pas enregistrer («\u00A0\\x07\u00A0»)"_s}
             << 1;
         QTest::newRow("date de nos champs illisible")
             << bon + Adi({Qso(u"F6A"_s, u"20080602"_s) + Champ(u"APP_ORBELSWL_DATE"_s, u"xx/06/08"_s),
@@ -580,8 +582,8 @@ private Q_SLOTS:
                           Qso(u"F6C"_s, u"20080604"_s)},
                          {})
             << QList<int>{2, 3}
-            << QStringList{u"date ou heure que le journal ne peut pas classer (« xx/06/08 » « 15:25 »)"_s,
-                           u"APP_ORBELSWL_BANDE plus long que sa colonne de 7 caractères (« 14 Mhz et plus »)"_s}
+            << QStringList{u"date ou heure que le journal ne peut pas classer («\u00A0xx/06/08\u00A0» «\u00A015:25\u00A0»)"_s,
+                           u"APP_ORBELSWL_BANDE plus long que sa colonne de 7 caractères («\u00A014 Mhz et plus\u00A0»)"_s}
             << 2;
         QTest::newRow("mode de son seul sous-mode")
             << Adi({Champ(u"CALL"_s, u"F6A"_s) + Champ(u"QSO_DATE"_s, u"20080601"_s) +
@@ -656,14 +658,14 @@ private Q_SLOTS:
                    "<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>&x;</CALL></RECORD></RECORDS></ADX>")
             << u"le fichier est illisible à la ligne 2, dans l'enregistrement n° 1 (le fichier utilise "
                u"l'entité "
-               u"XML « &x; », ce qu'un fichier ADX ne fait pas)"_s;
+               u"XML «\u00A0&x;\u00A0», ce qu'un fichier ADX ne fait pas)"_s;
         QTest::newRow("balises croisées")
             << QByteArray(
                    "<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>F6A</RECORD></CALL></RECORDS></ADX>")
             << u"le fichier est illisible à la ligne 2, dans l'enregistrement n° 1 (le XML n'est pas bien formé)"_s;
         QTest::newRow("encodage inconnu")
             << QByteArray("<?xml version=\"1.0\" encoding=\"x-klingon\"?>\n<ADX></ADX>")
-            << u"le fichier est écrit dans l'encodage « x-klingon », que ORBEL_SWL ne sait pas lire"_s;
+            << u"le fichier est écrit dans l'encodage «\u00A0x-klingon\u00A0», que ORBEL_SWL ne sait pas lire"_s;
         QTest::newRow("fin prématurée")
             << QByteArray("<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>F6A</CALL>")
             << u"le fichier est illisible à la ligne 2, dans l'enregistrement n° 1 (le document XML s'arrête "
@@ -683,7 +685,7 @@ private Q_SLOTS:
         const QString rapport = Decode_1252(Octets_Rapport_Import(b, u"x.adx"_s));
         if (!l.detail.isEmpty()) {
             QVERIFY(!Texte_Bilan(b, u"x.adx"_s, 20).contains(l.detail));
-            QVERIFY(rapport.contains(u"(Message du lecteur XML : "_s + l.detail));
+            QVERIFY(rapport.contains(u"(Message du lecteur XML\u00A0: "_s + l.detail));
         }
     }
 
@@ -823,7 +825,7 @@ private Q_SLOTS:
         QVERIFY(annule.annule);
         QCOMPARE(annule.ajoutes, 0);
         QVERIFY(Texte_Bilan(annule, u"x.adi"_s, 20)
-                    .endsWith(u"Import annulé : rien n'a été ajouté au journal."_s));
+                    .endsWith(u"Import annulé\u00A0: rien n'a été ajouté au journal."_s));
         QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
         {
             Acces_Fichiers_Test disque;
@@ -854,7 +856,7 @@ private Q_SLOTS:
         const Bilan_Import b =
             Importe_ADIF(Fichier_Log(d.repertoire, Indicatif), Adi({Qso(u"F6A"_s), Qso(u"F6B"_s)}), false);
         QCOMPARE(b.ajoutes, 0);
-        QVERIFY(b.ecriture.message.contains(u"plus que les 99 999"_s));
+        QVERIFY(b.ecriture.message.contains(u"plus que les 99\u00A0999"_s));
         // One sentence says that nothing was added, the count as French writes it.
         const QString bilan = Texte_Bilan(b, u"x.adi"_s, 20);
         QVERIFY2(bilan.contains(u"Le journal contiendrait 100\u00A0000 QSO"_s), qPrintable(bilan));

@@ -106,7 +106,8 @@ private Q_SLOTS:
     void modeDeQuatreASixCaracteresRefuse() {
         for (const QString& mode : {u"PSK31"_s, u"RTTY"_s, u"OLIVIA"_s}) {
             const QString m = Controle_Saisie(Champ_Saisie::Mode, mode);
-            QVERIFY2(m.contains(u"3 caractères"_s) && m.contains(u"« "_s + mode + u" »"_s), qPrintable(m));
+            QVERIFY2(m.contains(u"3 caractères"_s) && m.contains(u"«\u00A0"_s + mode + u"\u00A0»"_s),
+                     qPrintable(m));
         }
     }
 
@@ -114,9 +115,10 @@ private Q_SLOTS:
         QTest::addColumn<Champ_Saisie>("champ");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("nomme");
-        QTest::newRow("ł dans le QTH") << Champ_Saisie::QTH << u"WROCłAW"_s << u"« ł »"_s;
-        QTest::newRow("ő dans le prénom") << Champ_Saisie::Prenom << u"ZSőFI"_s << u"« ő »"_s;
-        QTest::newRow("émoji dans l'indicatif") << Champ_Saisie::Indicatif << u"F6😀"_s << u"« 😀 »"_s;
+        QTest::newRow("ł dans le QTH") << Champ_Saisie::QTH << u"WROCłAW"_s << u"«\u00A0ł\u00A0»"_s;
+        QTest::newRow("ő dans le prénom") << Champ_Saisie::Prenom << u"ZSőFI"_s << u"«\u00A0ő\u00A0»"_s;
+        QTest::newRow("émoji dans l'indicatif")
+            << Champ_Saisie::Indicatif << u"F6😀"_s << u"«\u00A0😀\u00A0»"_s;
         QTest::newRow("tabulation") << Champ_Saisie::QTH << u"A\tB"_s << u"une tabulation"_s;
         QTest::newRow("saut de ligne collé") << Champ_Saisie::QTH << u"A\nB"_s << u"un retour à la ligne"_s;
     }
@@ -156,7 +158,7 @@ private Q_SLOTS:
         if (manque.isEmpty()) {
             QCOMPARE(message, QString());
         } else {
-            QVERIFY2(message.startsWith(u"Ce QSO ne peut pas être enregistré : il manque "_s + manque +
+            QVERIFY2(message.startsWith(u"Ce QSO ne peut pas être enregistré\u00A0: il manque "_s + manque +
                                         u".\r\n"_s),
                      qPrintable(message));
         }

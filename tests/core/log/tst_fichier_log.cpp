@@ -86,7 +86,7 @@ private Q_SLOTS:
         QTest::newRow("siècle élargi")
             << QStringList({u"A|10/05/99|10:00"_s, u"B|03/01/00|10:00"_s}) << u"31/12/99"_s << u"23:59"_s
             << QStringList({u"A 10/05/99"_s, u"NEW 31/12/99"_s, u"B 03/01/00"_s});
-        QTest::newRow("même moment : avant")
+        QTest::newRow("même moment\u00A0: avant")
             << QStringList({u"A|01/06/08|15:25"_s, u"B|01/06/08|15:25"_s}) << u"01/06/08"_s << u"15:25"_s
             << QStringList({u"NEW 01/06/08"_s, u"A 01/06/08"_s, u"B 01/06/08"_s});
         QTest::newRow("plus tard que tout")
@@ -187,8 +187,9 @@ private Q_SLOTS:
         b.Ecrit(Fichier_Log::Nom_Log(Indicatif), avant);
         const Resultat r = Fichier_Log(b.repertoire, Indicatif).Supprime_QSO_Log(u"absente"_s, 1);
         QVERIFY(!r);
-        QCOMPARE(r.message, u"Ce QSO n'a pas été trouvé dans le journal « F1ABC_SWL.log » : rien n'a été "
-                            u"supprimé."_s);
+        QCOMPARE(r.message,
+                 u"Ce QSO n'a pas été trouvé dans le journal «\u00A0F1ABC_SWL.log\u00A0»\u00A0: rien n'a été "
+                 u"supprimé."_s);
         QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
     }
 
@@ -222,7 +223,7 @@ private Q_SLOTS:
         l.replace(82, 7, u"WROCłAW"_s);
         const Resultat r = Fichier_Log(b.repertoire, Indicatif).Ajoute_QSO_Log(l);
         QVERIFY(!r);
-        QVERIFY(r.message.contains(u"« ł »"_s));
+        QVERIFY(r.message.contains(u"«\u00A0ł\u00A0»"_s));
         QVERIFY(!QFile::exists(b.Chemin(Fichier_Log::Nom_Log(Indicatif))));
     }
 
@@ -235,7 +236,7 @@ private Q_SLOTS:
         const Resultat r = Fichier_Log(b.repertoire, Indicatif)
                                .Insere_QSO_Log(Ligne_Test(u"NEW"_s, u"02/06/08"_s, u"12:00"_s));
         QVERIFY(!r);
-        QVERIFY2(r.message.contains(u"« Temporaire6.txt »"_s), qPrintable(r.message));
+        QVERIFY2(r.message.contains(u"«\u00A0Temporaire6.txt\u00A0»"_s), qPrintable(r.message));
         QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
     }
 
@@ -286,8 +287,10 @@ private Q_SLOTS:
                      QStringList({u"tronque "_s + QString::number(avant.size())}));
         }
         QVERIFY(!r);
-        QCOMPARE(r.message, u"Impossible d'écrire le fichier « F1ABC_SWL.log » : disque plein ou ressources "
-                            u"insuffisantes.\r\nRien n'a été modifié."_s);
+        QCOMPARE(
+            r.message,
+            u"Impossible d'écrire le fichier «\u00A0F1ABC_SWL.log\u00A0»\u00A0: disque plein ou ressources "
+            u"insuffisantes.\r\nRien n'a été modifié."_s);
         QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
     }
 
@@ -392,8 +395,10 @@ private Q_SLOTS:
         ::chmod(chemin.constData(), 0444);
         const Resultat r = change();
         QVERIFY(!r);
-        QCOMPARE(r.message, u"Impossible d'écrire le fichier « F1ABC_SWL.log » : accès refusé.\r\nRien n'a "
-                            u"été modifié."_s);
+        QCOMPARE(
+            r.message,
+            u"Impossible d'écrire le fichier «\u00A0F1ABC_SWL.log\u00A0»\u00A0: accès refusé.\r\nRien n'a "
+            u"été modifié."_s);
         QCOMPARE(b.Lit(nom), Octets({a}));
         QCOMPARE(Mode(chemin), 0444);
         QVERIFY(Temporaires_Absents(b));
@@ -481,7 +486,7 @@ private Q_SLOTS:
         QVERIFY(lecture.lignes.Ligne_Liste(9999).startsWith(u"10000  F6ABC"_s));
         const Resultat r = log.Ajoute_QSO_Log(Ligne_Test(u"NEW"_s, u"01/06/08"_s, u"15:25"_s));
         QVERIFY(!r);
-        QVERIFY(r.message.contains(u"99 999"_s));
+        QVERIFY(r.message.contains(u"99\u00A0999"_s));
         QCOMPARE(log.Lit_Log().lignes.Nombre(), 99999);
     }
 
@@ -491,7 +496,7 @@ private Q_SLOTS:
         const QByteArray avant = b.Lit(Fichier_Log::Nom_Log(Indicatif));
         const auto lecture = Fichier_Log(b.repertoire, Indicatif).Lit_Log();
         QCOMPARE(lecture.lignes.Nombre(), 0);
-        QVERIFY(lecture.message.contains(u"plus de 99 999 QSO"_s));
+        QVERIFY(lecture.message.contains(u"plus de 99\u00A0999 QSO"_s));
         QCOMPARE(b.Lit(Fichier_Log::Nom_Log(Indicatif)), avant);
     }
 

@@ -158,7 +158,8 @@ private Q_SLOTS:
                      u" fait 1\u00A0024\u00A0Mo, bien plus qu'un fichier d'indicatifs (8\u00A0Mo au plus)"_s),
                  qPrintable(lu.erreur));
         QCOMPARE(Lit_Fichier_Indicatifs(d.filePath(u"absent"_s)).erreur,
-                 u"le fichier « "_s + d.filePath(u"absent"_s) + u" » est introuvable ou illisible"_s);
+                 u"le fichier «\u00A0"_s + d.filePath(u"absent"_s) +
+                     u"\u00A0» est introuvable ou illisible"_s);
     }
 };
 

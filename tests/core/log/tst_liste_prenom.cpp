@@ -45,7 +45,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("trouve");
         QTest::addColumn<QString>("departement");
         QTest::addColumn<QString>("prenom");
-        QTest::newRow("deux espaces : département vide")
+        QTest::newRow("deux espaces\u00A0: département vide")
             << QByteArray("F6ABC           JEAN\r\n") << true << u""_s << u"JEAN"_s;
         QTest::newRow("sans prénom") << QByteArray("F6ABC        75 \r\n") << true << u"75"_s << u""_s;
         QTest::newRow("la dernière l'emporte")

@@ -125,7 +125,7 @@ private Q_SLOTS:
         const Resultat r =
             s.Restaure(u"F1ABC_SWL_2026-01-01.log"_s, QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
         QVERIFY(!r);
-        QVERIFY(r.message.contains(u"plus de 99 999 QSO"_s));
+        QVERIFY(r.message.contains(u"plus de 99\u00A0999 QSO"_s));
         QCOMPARE(d.Lit(Fichier_Log::Nom_Log(Indicatif)), log);
         QCOMPARE(Fichiers(s), QStringList{u"F1ABC_SWL_2026-01-01.log"_s});
     }

@@ -16,7 +16,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("debut");
 
-        const QString aide = u"Utilisation : orbel_swl [options]\n"_s;
+        const QString aide = u"Utilisation\u00A0: orbel_swl [options]\n"_s;
         QTest::newRow("sans option") << QStringList{} << false << 0 << QString();
         QTest::newRow("--help") << QStringList{u"--help"_s} << true << 0 << aide;
         QTest::newRow("-h") << QStringList{u"-h"_s} << true << 0 << aide;
@@ -31,14 +31,16 @@ private Q_SLOTS:
                            u"-reverse"_s,  u"--style=fusion"_s, u"-qwindowgeometry"_s, u"800x600"_s}
             << false << 0 << QString();
         QTest::newRow("option inconnue") << QStringList{u"--verison"_s} << true << 2
-                                         << u"orbel_swl : option inconnue « --verison ».\n"
-                                            "« orbel_swl --help » liste les options.\n"_s;
+                                         << u"orbel_swl\u00A0: option inconnue «\u00A0--verison\u00A0».\n"
+                                            "«\u00A0orbel_swl --help\u00A0» liste les options.\n"_s;
         QTest::newRow("option inconnue à un tiret")
-            << QStringList{u"-x"_s} << true << 2 << u"orbel_swl : option inconnue « -x »."_s;
-        QTest::newRow("option inconnue avec valeur") << QStringList{u"--journal=F1ABC"_s} << true << 2
-                                                     << u"orbel_swl : option inconnue « --journal=F1ABC »."_s;
+            << QStringList{u"-x"_s} << true << 2 << u"orbel_swl\u00A0: option inconnue «\u00A0-x\u00A0»."_s;
+        QTest::newRow("option inconnue avec valeur")
+            << QStringList{u"--journal=F1ABC"_s} << true << 2
+            << u"orbel_swl\u00A0: option inconnue «\u00A0--journal=F1ABC\u00A0»."_s;
         QTest::newRow("option inconnue illisible")
-            << QStringList{u"--a\u202Eb"_s} << true << 2 << u"orbel_swl : option inconnue « --a\\u202Eb »."_s;
+            << QStringList{u"--a\u202Eb"_s} << true << 2
+            << u"orbel_swl\u00A0: option inconnue «\u00A0--a\\u202Eb\u00A0»."_s;
     }
     void reponses() {
         QFETCH(QStringList, arguments);

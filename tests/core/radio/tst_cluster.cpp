@@ -63,7 +63,7 @@ private Q_SLOTS:
                                              Raison_Echec_Page(Domaine_Erreur::Connexion, -102));
         QVERIFY(page.contains(u"http://x.example/dxc/top_250_HF.html?a=1&amp;b=&lt;2&gt;"_s));
         QVERIFY(page.contains(u"le site a refusé la connexion"_s));
-        QVERIFY(page.contains(u"« Afficher »"_s));
+        QVERIFY(page.contains(u"«\u00A0Afficher\u00A0»"_s));
         QCOMPARE(Raison_Echec_Page(Domaine_Erreur::Statut_Http, 500),
                  u"le site a répondu par l'erreur HTTP 500"_s);
         QVERIFY(Raison_Echec_Page(Domaine_Erreur::Autre, -105).contains(u"introuvable"_s));

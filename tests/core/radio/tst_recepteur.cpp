@@ -158,13 +158,14 @@ private Q_SLOTS:
             QTest::addRow("%s sous", qPrintable(bande)) << de - 1000 << QString() << QString();
             QTest::addRow("%s dessus", qPrintable(bande)) << a + 1000 << QString() << QString();
         }
-        QTest::newRow("14 074") << qint64(14'074'000) << u"14\u00A0074,0 kHz USB"_s << u"14 Mhz"_s;
-        QTest::newRow("arrondi") << qint64(7'074'049) << u"7\u00A0074,0 kHz USB"_s << u"7.0 Mhz"_s;
-        QTest::newRow("arrondi haut") << qint64(7'074'050) << u"7\u00A0074,1 kHz USB"_s << u"7.0 Mhz"_s;
-        QTest::newRow("27 555") << qint64(27'555'000) << u"27\u00A0555,0 kHz USB"_s << u"27 Mhz"_s;
-        QTest::newRow("145 MHz") << qint64(145'000'000) << u"145\u00A0000,0 kHz USB"_s << u"144 Mhz"_s;
-        QTest::newRow("ondes moyennes") << qint64(999'000) << u"999,0 kHz USB"_s << QString();
-        QTest::newRow("10 GHz") << qint64(10'000'000'000) << u"10\u00A0000\u00A0000,0 kHz USB"_s << QString();
+        QTest::newRow("14 074") << qint64(14'074'000) << u"14\u00A0074,0\u00A0kHz USB"_s << u"14 Mhz"_s;
+        QTest::newRow("arrondi") << qint64(7'074'049) << u"7\u00A0074,0\u00A0kHz USB"_s << u"7.0 Mhz"_s;
+        QTest::newRow("arrondi haut") << qint64(7'074'050) << u"7\u00A0074,1\u00A0kHz USB"_s << u"7.0 Mhz"_s;
+        QTest::newRow("27 555") << qint64(27'555'000) << u"27\u00A0555,0\u00A0kHz USB"_s << u"27 Mhz"_s;
+        QTest::newRow("145 MHz") << qint64(145'000'000) << u"145\u00A0000,0\u00A0kHz USB"_s << u"144 Mhz"_s;
+        QTest::newRow("ondes moyennes") << qint64(999'000) << u"999,0\u00A0kHz USB"_s << QString();
+        QTest::newRow("10 GHz") << qint64(10'000'000'000) << u"10\u00A0000\u00A0000,0\u00A0kHz USB"_s
+                                << QString();
         QTest::newRow("au-delà de 10 GHz") << qint64(10'000'000'001) << u"fréquence inconnue"_s << QString();
         QTest::newRow("zéro") << qint64(0) << u"fréquence inconnue"_s << QString();
         QTest::newRow("négative") << qint64(-7'074'000) << u"fréquence inconnue"_s << QString();
@@ -263,12 +264,12 @@ private Q_SLOTS:
         QTest::newRow("port série") << 1 << u"/dev/ttyUSB0"_s << QString();
         QTest::newRow("port série vide") << 1 << QString() << QString();
         QTest::newRow("port série avec espace")
-            << 1 << u"/dev/tty USB0"_s << u"Le port série « /dev/tty USB0 »"_s;
+            << 1 << u"/dev/tty USB0"_s << u"Le port série «\u00A0/dev/tty USB0\u00A0»"_s;
         QTest::newRow("port série avec retour")
-            << 1 << u"/dev/ttyUSB0\n"_s << u"Le port série « /dev/ttyUSB0\\x0A »"_s;
+            << 1 << u"/dev/ttyUSB0\n"_s << u"Le port série «\u00A0/dev/ttyUSB0\\x0A\u00A0»"_s;
         QTest::newRow("hôte") << 2 << u"radio.local"_s << QString();
-        QTest::newRow("hôte vide") << 2 << QString() << u"L'adresse «  » n'est pas"_s;
-        QTest::newRow("hôte avec ;") << 2 << u"a; rm -rf ~"_s << u"L'adresse « a; rm -rf ~ »"_s;
+        QTest::newRow("hôte vide") << 2 << QString() << u"L'adresse «\u00A0\u00A0» n'est pas"_s;
+        QTest::newRow("hôte avec ;") << 2 << u"a; rm -rf ~"_s << u"L'adresse «\u00A0a; rm -rf ~\u00A0»"_s;
     }
     void controleDuReglage() {
         QFETCH(int, sorte);

@@ -101,9 +101,10 @@ private Q_SLOTS:
         QTest::newRow("29/06/1957") << l(u"29"_s, u"29/06/57"_s, u"14 Mhz"_s, u"SSB"_s)
                                     << u"29:avant le 30/06/1957"_s;
         QTest::newRow("30/06/1957") << l(u"29"_s, u"30/06/57"_s, u"14 Mhz"_s, u"SSB"_s) << u"29:compte"_s;
-        QTest::newRow("an 50 : 1950")
+        QTest::newRow("an 50\u00A0: 1950")
             << l(u"29"_s, u"01/01/50"_s, u"14 Mhz"_s, u"SSB"_s) << u"29:avant le 30/06/1957"_s;
-        QTest::newRow("an 49 : 2049") << l(u"29"_s, u"01/01/49"_s, u"14 Mhz"_s, u"SSB"_s) << u"29:compte"_s;
+        QTest::newRow("an 49\u00A0: 2049")
+            << l(u"29"_s, u"01/01/49"_s, u"14 Mhz"_s, u"SSB"_s) << u"29:compte"_s;
         QTest::newRow("10 MHz le 31/12/1981")
             << l(u"29"_s, u"31/12/81"_s, u"10 Mhz"_s, u"CW"_s) << u"29:10 Mhz\u00A0: avant le 01/01/1982"_s;
         QTest::newRow("10 MHz le 01/01/1982")

@@ -61,8 +61,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("variable");
         QTest::addColumn<int>("pad");
         QTest::addColumn<QString>("separateur");
-        QTest::newRow("reste nul : pad - 1, deux espaces") << 31 << 16 << 5 << 4 << u"  "_s;
-        QTest::newRow("reste 1 : un espace") << 31 << 16 << 6 << 4 << u" "_s;
+        QTest::newRow("reste nul\u00A0: pad - 1, deux espaces") << 31 << 16 << 5 << 4 << u"  "_s;
+        QTest::newRow("reste 1\u00A0: un espace") << 31 << 16 << 6 << 4 << u" "_s;
         QTest::newRow("ligne 2 de 5") << 42 << 12 << 5 << 12 << u" "_s;
     }
     void centrage() {

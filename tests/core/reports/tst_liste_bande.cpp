@@ -120,14 +120,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("bande");
         QTest::addColumn<QString>("nomme");
         for (const QString& c : {u"/"_s, u"\\"_s, u":"_s, u"*"_s, u"?"_s, u"\""_s, u"<"_s, u">"_s, u"|"_s}) {
-            QTest::newRow(qPrintable(c)) << u"7"_s + c + u"0"_s << u"« "_s + c + u" »"_s;
+            QTest::newRow(qPrintable(c)) << u"7"_s + c + u"0"_s << u"«\u00A0"_s + c + u"\u00A0»"_s;
         }
         QTest::newRow("contrôle") << u"7\t0"_s << u"un caractère de contrôle"_s;
         QTest::newRow("vide") << u""_s << u"Choisissez une bande"_s;
         QTest::newRow("points") << u".."_s << u"Choisissez une bande"_s;
-        QTest::newRow("hors du fichier") << u"7ł0"_s << u"« ł »"_s;
+        QTest::newRow("hors du fichier") << u"7ł0"_s << u"«\u00A0ł\u00A0»"_s;
         QTest::newRow("240 caractères")
-            << QString(240, u'7') << u"« "_s + QString(40, u'7') + u"… (240 caractères) » est trop longue"_s;
+            << QString(240, u'7')
+            << u"«\u00A0"_s + QString(40, u'7') + u"… (240 caractères)\u00A0» est trop longue"_s;
         QTest::newRow("nom de 256 octets") << QString(256 - 42, u'7') << u"est trop longue"_s;
         QTest::newRow("accents comptés en octets") << QString(107, u'é') << u"est trop longue"_s;
     }
