@@ -18,6 +18,7 @@
 #include "station/station.h"
 #include "views/carte.h"
 #include "views/echange_journal.h"
+#include "views/fenetre_guide.h"
 #include "views/liste_qso.h"
 
 #include <QAction>
@@ -173,12 +174,16 @@ void Main::Construit_Menus() {
     Mnu_Carte_HB = article(Mnu_Carte, u"Mnu_Carte_HB"_s, u"des départements entendus"_s);
     Mnu_Print_QSL = Nomme(barre->addAction(u"Impression etiquettes QSL"_s), u"Mnu_Print_QSL"_s);
     Mnu_Aide = menu(u"Mnu_Aide"_s, u"Aide"_s);
+    Mnu_Guide = article(Mnu_Aide, u"Mnu_Guide"_s, u"Guide d'utilisation"_s);
+    Mnu_Guide->setShortcut(QKeySequence::HelpContents);
     Mnu_Historique = article(Mnu_Aide, u"Mnu_Historique"_s, u"Historique"_s);
     Mnu_A_Propos = article(Mnu_Aide, u"Mnu_A_Propos"_s, u"A Propos"_s);
 
     connect(Mnu_Quitter, &QAction::triggered, this, [this] { services_.programme.Termine(); });
     connect(Mnu_A_Propos, &QAction::triggered, this,
             [this] { services_.messages.Message(Texte_A_Propos()); });
+    connect(Mnu_Guide, &QAction::triggered, this,
+            [this] { Montre_Fenetre(guide_, [this] { return new Fenetre_Guide(this); }); });
     connect(Mnu_Historique, &QAction::triggered, this, [this] { services_.messages.Message(Historique()); });
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Montre_Station);
     connect(Mnu_Recepteur, &QAction::triggered, this, &Main::Mnu_Recepteur_Click);

@@ -42,6 +42,7 @@ class Fenetre_Pays;
 class Fenetre_Diplomes;
 class Fenetre_Alertes;
 class Fenetre_Indicatifs;
+class Fenetre_Guide;
 class Formulaire_Saisie;
 
 // The main window: the menus, the log list, the station and the windows it opens; the entry
@@ -139,6 +140,7 @@ private:
     QPointer<Fenetre_Diplomes> diplomes_;
     QPointer<Fenetre_Alertes> alertes_;
     QPointer<Fenetre_Indicatifs> fenetre_indicatifs_;
+    QPointer<Fenetre_Guide> guide_;
     bool sauvegarde_impossible_dite_ = false;
     Modele_Liste_SWL* modele_;
     Historique_Journal* historique_;
@@ -175,6 +177,7 @@ private:
     QAction* Mnu_Carte_HB;
     QAction* Mnu_Print_QSL;
     QMenu* Mnu_Aide;
+    QAction* Mnu_Guide;
     QAction* Mnu_Historique;
     QAction* Mnu_A_Propos;
 };

@@ -15,11 +15,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBrowser>
 
 using namespace swl;
 using namespace swl::test;
@@ -426,6 +428,34 @@ private Q_SLOTS:
         QVERIFY(b.messages.textes[1].size() > 30);
         Controle<QAction>(w, u"Mnu_Quitter"_s)->trigger();
         QCOMPARE(b.programme.fins, 1);
+    }
+
+    // "Aide → Guide d'utilisation" shows the guide, which names every menu and item of the menu
+    // bar: a window that lands without its page in the guide fails here.
+    void guideNommeChaqueMenu() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {});
+        Main w(b.services);
+        w.Form_Load();
+        Controle<QAction>(w, u"Mnu_Guide"_s)->trigger();
+        auto* texte = Controle<QTextBrowser>(w, u"Texte_Guide"_s);
+        QCOMPARE(texte->accessibleName(), u"Guide d'utilisation"_s);
+        const QString guide = texte->toPlainText();
+        QVERIFY(guide.startsWith(u"Guide d'utilisation d'ORBEL_SWL"_s));
+        QStringList absents;
+        for (QAction* a : w.menuBar()->actions()) {
+            QList<QAction*> articles{a};
+            if (a->menu()) {
+                articles += a->menu()->actions();
+            }
+            for (QAction* article : articles) {
+                const QString titre = article->text().remove(u'…').trimmed();
+                if (!article->isSeparator() && !guide.contains(titre)) {
+                    absents << titre;
+                }
+            }
+        }
+        QVERIFY2(absents.isEmpty(), qPrintable(absents.join(u", "_s)));
     }
 
     void menusEtControles() {

@@ -17,6 +17,7 @@ import unittest
 
 CONSTRUCTION = sys.argv[1]
 VERSION = sys.argv[2]
+SOURCES = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 ICONES = [f"usr/share/icons/hicolor/{t}x{t}/apps/fr.orbel.swl.png"
           for t in (16, 32, 48, 64, 128, 256)]
 FICHIERS = {
@@ -33,6 +34,7 @@ FICHIERS = {
     "usr/share/man/man1/orbel_swl.1.gz": "-rw-r--r--",
     "usr/share/doc/orbel-swl/copyright": "-rw-r--r--",
     "usr/share/doc/orbel-swl/changelog.gz": "-rw-r--r--",
+    "usr/share/doc/orbel-swl/guide.md": "-rw-r--r--",
     **{icone: "-rw-r--r--" for icone in ICONES},
 }
 
@@ -121,6 +123,16 @@ class Paquet(unittest.TestCase):
                       "RÉGLAGES SANS FENÊTRE", "ENVIRONNEMENT"):
             self.assertRegex(r.stdout, rf"(?m)^{titre}$")
         self.assertIn("carnet d'écoute", r.stdout)
+        # Every menu and item of the menu bar is named, as the program shows it: a window that
+        # lands without its line in the manual page fails here.
+        with open(os.path.join(SOURCES, "src/main/main.cpp"), encoding="utf-8") as f:
+            source = f.read()
+        titres = re.findall(r'(?:menu|article)\((?:\w+, )?u"Mnu_\w+"_s, u"([^"]+)"_s\)', source)
+        titres += re.findall(r'barre->addAction\(u"([^"]+)"_s\)', source)
+        self.assertGreaterEqual(len(titres), 25)
+        page = " ".join(r.stdout.split())
+        absents = [t for t in titres if t not in page]
+        self.assertEqual(absents, [])
 
     def test_options_du_programme_installe(self):
         programme = os.path.join(self.arbre, "usr/bin/orbel_swl")

@@ -34,6 +34,20 @@ QString Aide_Ligne_Commande() {
            "ORBEL_SWL — carnet d'écoute SWL\u00A0: les QSO entendus entre deux radioamateurs, leurs\n"
            "départements, la carte des départements, les étiquettes QSL et le DX-cluster.\n"
            "\n"
+           "Menus\u00A0:\n"
+           "  Fichier    exporter le journal (ADIF, ADX, CSV), importer un journal ADIF ou ADX,\n"
+           "             les sauvegardes, quitter\n"
+           "  Edition    annuler et rétablir chaque changement du journal\n"
+           "  Date       automatique ou manuelle\n"
+           "  Station    nouvel indicatif, récepteur (Hamlib, GQRX, SDR++, SDRangel), fichier des\n"
+           "             pays, fichier des indicatifs, alertes\n"
+           "  Afficher   la liste des QSO d'une bande, les QSO entendus en FT8/FT4 (WSJT-X,\n"
+           "             JTDX), statistiques, diplômes (DDFM, pays, WAC)\n"
+           "  Carte      les départements entendus\n"
+           "  Impression etiquettes QSL\n"
+           "  Aide       guide d'utilisation (F1), historique, à propos\n"
+           "Boutons\u00A0: Rechercher un QSO, Cluster (statistiques et spots en direct).\n"
+           "\n"
            "Options\u00A0:\n"
            "  -h, --help     Affiche cette aide et s'arrête.\n"
            "  -v, --version  Affiche la version du programme et s'arrête.\n"
@@ -44,7 +58,7 @@ QString Aide_Ligne_Commande() {
            "  $XDG_CONFIG_HOME/ORBEL_SWL/SWL.ini (par défaut ~/.config/ORBEL_SWL/SWL.ini)\n"
            "      les réglages.\n"
            "\n"
-           "Voir aussi\u00A0: man orbel_swl\n"_s;
+           "Voir aussi\u00A0: man orbel_swl, et le guide /usr/share/doc/orbel-swl/guide.md\n"_s;
 }
 
 Reponse_Ligne_Commande Lit_Ligne_Commande(const QStringList& arguments) {
