@@ -38,7 +38,7 @@ namespace {
 QIcon Icone_Du_Programme() {
     QIcon icone;
     for (const QString& dossier : swl::Dossiers_Ressources()) {
-        for (const int taille : {16, 32, 48, 64, 128, 256}) {
+        for (const int taille : {16, 24, 32, 48, 64, 128, 256}) {
             const QString chemin = dossier + u"/icones/orbel_swl_"_s + QString::number(taille) + u".png"_s;
             if (QFile::exists(chemin)) {
                 icone.addFile(chemin);

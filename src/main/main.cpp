@@ -22,12 +22,15 @@
 #include "views/liste_qso.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace swl {
@@ -179,7 +182,10 @@ void Main::Construit_Menus() {
     Mnu_Historique = article(Mnu_Aide, u"Mnu_Historique"_s, u"Historique"_s);
     Mnu_A_Propos = article(Mnu_Aide, u"Mnu_A_Propos"_s, u"A Propos"_s);
 
-    connect(Mnu_Quitter, &QAction::triggered, this, [this] { services_.programme.Termine(); });
+    connect(Mnu_Quitter, &QAction::triggered, this, [this] {
+        Retient_Geometrie();
+        services_.programme.Termine();
+    });
     connect(Mnu_A_Propos, &QAction::triggered, this,
             [this] { services_.messages.Message(Texte_A_Propos()); });
     connect(Mnu_Guide, &QAction::triggered, this,
@@ -222,6 +228,47 @@ void Main::Construit_Menus() {
     });
 }
 
+void Main::closeEvent(QCloseEvent* evenement) {
+    Retient_Geometrie();
+    QMainWindow::closeEvent(evenement);
+}
+
+void Main::Retient_Geometrie() {
+    if (!isVisible() || isMaximized() || isFullScreen()) {
+        return;
+    }
+    const QRect g = geometry();
+    services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Fenetre_Principale,
+                                      u"%1,%2,%3,%4"_s.arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()));
+}
+
+void Main::Reprend_Geometrie() {
+    const QStringList v =
+        services_.reglages.Lire_Reglage(Reglages::Section_Commune(), cle::Fenetre_Principale, QString())
+            .split(u',');
+    if (v.size() != 4) {
+        return;
+    }
+    QList<int> n;
+    for (const QString& t : v) {
+        bool ok = false;
+        n << t.trimmed().toInt(&ok);
+        if (!ok) {
+            return;
+        }
+    }
+    // Never smaller than the form needs, never off every screen (a screen unplugged since).
+    const QRect g(n[0], n[1], std::max(n[2], minimumSizeHint().width()),
+                  std::max(n[3], minimumSizeHint().height()));
+    for (const QScreen* ecran : QGuiApplication::screens()) {
+        if (ecran->availableGeometry().intersected(g).width() >= 100 &&
+            ecran->availableGeometry().intersected(g).height() >= 100) {
+            setGeometry(g);
+            return;
+        }
+    }
+}
+
 Fichier_Log Main::Log() const {
     return {services_.repertoire, indicatif_station_};
 }
@@ -233,6 +280,7 @@ QString Main::Section_Station() const {
 void Main::Form_Load() {
     adjustSize();
     Centre_Fenetre(*this);
+    Reprend_Geometrie();
     Frame3->Remplit_Listes();
     Affiche_Valeur(Label_Liste_QSO, u"Colonnes du journal\u00A0:"_s, Libelle_Colonnes_Liste());
     Fixe_Indicatif_Station(Indicatif_Stocke());
@@ -365,7 +413,13 @@ bool Main::Prend_Spot(const QString& indicatif, const QString& bande) {
 }
 
 bool Main::Prend_QSO_Entendu(const Fiche_QSO& fiche) {
-    return Frame3->Prend_QSO_Entendu(fiche);
+    if (!Frame3->Prend_QSO_Entendu(fiche)) {
+        return false;
+    }
+    // The form just filled comes to the front, "Valider le QSO" focused: Enter saves it.
+    raise();
+    activateWindow();
+    return true;
 }
 
 } // namespace swl

@@ -99,7 +99,13 @@ Q_SIGNALS:
     // The list was read again from the log: the windows that show the log follow it.
     void Journal_Recharge();
 
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+
 private:
+    // The window's place and size kept for the next start, and taken back at start.
+    void Retient_Geometrie();
+    void Reprend_Geometrie();
     void Construit_Controles();
     void Construit_Menus();
     Fichier_Log Log() const;

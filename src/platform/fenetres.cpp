@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace swl {
 
 QFont Police_Liste() {
@@ -39,6 +41,22 @@ void Centre_Fenetre(QWidget& fenetre) {
     const QRect g = ecran->geometry();
     const QSize taille = fenetre.frameGeometry().size();
     fenetre.move(g.x() + (g.width() - taille.width()) / 2, g.y() + (g.height() - taille.height()) / 2);
+}
+
+void Centre_Sur_Parent(QWidget& fenetre) {
+    const QWidget* parent = fenetre.parentWidget() ? fenetre.parentWidget()->window() : nullptr;
+    QScreen* ecran = fenetre.screen() ? fenetre.screen() : QGuiApplication::primaryScreen();
+    if (!parent || !ecran) {
+        Centre_Fenetre(fenetre);
+        return;
+    }
+    const QRect g = ecran->availableGeometry();
+    const QSize taille = fenetre.frameGeometry().size();
+    const QPoint centre = parent->frameGeometry().center();
+    fenetre.move(std::clamp(centre.x() - taille.width() / 2, g.left(),
+                            std::max(g.left(), g.right() + 1 - taille.width())),
+                 std::clamp(centre.y() - taille.height() / 2, g.top(),
+                            std::max(g.top(), g.bottom() + 1 - taille.height())));
 }
 
 namespace {

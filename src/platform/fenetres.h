@@ -29,6 +29,9 @@ QFont Police_Titre();
 
 // Centres the window on its screen: (screen - window) / 2, truncated, on each axis.
 void Centre_Fenetre(QWidget& fenetre);
+// Centres the window on the window it belongs to (its parent's window), else on its screen;
+// kept whole on the screen.
+void Centre_Sur_Parent(QWidget& fenetre);
 
 // A window is loaded at most once: the first call makes it with `fabrique`, later calls
 // bring the loaded one forward. It is destroyed when closed.

@@ -68,6 +68,8 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
                                       u"432 Mhz"_s,
                                       u"FT8"_s,
                                       u"déjà au journal"_s,
+                                      u"Royaume-Uni  EU"_s,
+                                      u"Royaume-Uni  EU"_s,
                                       u"DL1ABC\u00A0: nouveau pays sur 14 Mhz"_s};
         for (int c = 0; c < Modele_QSO_Entendus::Nombre_Colonnes; ++c) {
             const QString titre = modele_->headerData(c, Qt::Horizontal).toString();
@@ -124,6 +126,10 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
     connect(Manque_Seulement_FT8, &QCheckBox::toggled, this, [this](bool seulement) {
         filtre_manque_->setFilterRegularExpression(seulement ? u"."_s : QString());
     });
+    if (services_.pays) {
+        modele_->Fixe_Pays(
+            [this](const QString& indicatif) { return services_.pays->Texte_Pays(indicatif); });
+    }
     if (services_.nouveautes) {
         modele_->Fixe_Marqueur([this](const QString& indicatif, int bande, int groupe) {
             return services_.nouveautes->Marque(indicatif, bande, groupe);
@@ -134,8 +140,8 @@ Fenetre_QSO_Entendus::Fenetre_QSO_Entendus(const Services& services, Ecoute_WSJT
     connect(Table_QSO_FT8, &QTableView::doubleClicked, this, &Fenetre_QSO_Entendus::QSO_DblClick);
     connect(Enregistrer_QSO_FT8, &QPushButton::clicked, this, &Fenetre_QSO_Entendus::Enregistrer_Click);
     connect(Fermer_FT8, &QPushButton::clicked, this, &QWidget::close);
-    resize(760, 520);
-    Centre_Fenetre(*this);
+    resize(1180, 520);
+    Centre_Sur_Parent(*this);
 }
 
 Fenetre_QSO_Entendus::~Fenetre_QSO_Entendus() = default;

@@ -91,6 +91,13 @@ Nouveaute Modele_QSO_Entendus::Met_A_Jour(Assemblage_QSO& assemblage) {
     return meilleure;
 }
 
+void Modele_QSO_Entendus::Fixe_Pays(std::function<QString(const QString&)> pays) {
+    pays_ = std::move(pays);
+    if (fin_ > premier_) {
+        Q_EMIT dataChanged(index(0, Pays_A), index(rowCount() - 1, Pays_B));
+    }
+}
+
 void Modele_QSO_Entendus::Fixe_Journal(QSet<Cle_Doublon> cles) {
     cles_ = std::move(cles);
     if (fin_ > premier_) {
@@ -155,6 +162,10 @@ QVariant Modele_QSO_Entendus::data(const QModelIndex& index, int role) const {
             return u"partiel"_s;
         }
         return Au_Journal(*q) ? u"déjà au journal"_s : u"complet"_s;
+    case Pays_A:
+        return pays_ ? pays_(q->indicatif_a) : QString();
+    case Pays_B:
+        return pays_ ? pays_(q->indicatif_b) : QString();
     case Nouveau:
         return Marque_De(fin_ - 1 - static_cast<quint64>(index.row()), *q).texte;
     default:
@@ -163,9 +174,9 @@ QVariant Modele_QSO_Entendus::data(const QModelIndex& index, int role) const {
 }
 
 QVariant Modele_QSO_Entendus::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const QStringList titres = {u"Heure"_s,       u"Indicatif A"_s, u"Rapport A"_s,
-                                       u"Indicatif B"_s, u"Rapport B"_s,   u"Bande"_s,
-                                       u"Mode"_s,        u"État"_s,        u"Nouveau"_s};
+    static const QStringList titres = {u"Heure"_s,     u"Indicatif A"_s, u"Rapport A"_s, u"Indicatif B"_s,
+                                       u"Rapport B"_s, u"Bande"_s,       u"Mode"_s,      u"État"_s,
+                                       u"Pays A"_s,    u"Pays B"_s,      u"Nouveau"_s};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= titres.size()) {
         return {};
     }

@@ -12,7 +12,8 @@
 namespace swl {
 
 // The heard QSOs, newest on top: heure, indicatif A, rapport A, indicatif B, rapport B, bande,
-// mode, état ("partiel", "complet", "déjà au journal"), and what one of its stations would
+// mode, état ("partiel", "complet", "déjà au journal"), the country and continent of each station
+// ("Allemagne  EU"), and what one of its stations would
 // bring the listener ("F5ABC : nouveau département (29)"). Follows the assembly a batch of
 // datagrams at a time: new QSOs inserted at the top, the oldest removed at the bottom, the
 // changed ones redrawn, never the whole table rebuilt.
@@ -28,6 +29,8 @@ public:
         Bande,
         Mode,
         Etat,
+        Pays_A,
+        Pays_B,
         Nouveau,
         Nombre_Colonnes
     };
@@ -43,6 +46,8 @@ public:
     using Marqueur = std::function<Marque_Nouveaute(const QString& indicatif, int bande, int groupe)>;
     void Fixe_Marqueur(Marqueur marqueur);
     void Remarque();
+    // The country and continent of a callsign, in French ("Allemagne  EU").
+    void Fixe_Pays(std::function<QString(const QString& indicatif)> pays);
     // The log as it is now: which QSOs it holds already.
     void Fixe_Journal(QSet<Cle_Doublon> cles);
     bool Au_Journal(const QSO_Entendu& qso) const;
@@ -56,6 +61,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    std::function<QString(const QString&)> pays_;
     struct Marque_QSO {
         Nouveaute sorte = Nouveaute::Rien;
         QString texte;

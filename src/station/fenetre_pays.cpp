@@ -2,6 +2,7 @@
 
 #include "core/base/texte_1252.h"
 #include "core/countries/pays.h"
+#include "core/program/horloge.h"
 #include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
@@ -45,10 +46,16 @@ Fenetre_Pays::Fenetre_Pays(const Services& services, Base_Pays& pays, std::funct
     boutons->addStretch();
     boutons->addWidget(Fermer_Pays);
     auto* colonne = new QVBoxLayout(this);
-    colonne->addWidget(
-        new QLabel(u"Le pays de chaque indicatif vient du fichier des pays (cty.dat). Une version "
-                   u"plus récente peut être téléchargée et choisie ici."_s,
-                   this));
+    auto* explication =
+        new QLabel(u"Le pays de chaque indicatif vient du fichier des pays (cty.dat), celui du paquet "
+                   u"hamradio-files de Debian par défaut. Une version plus récente est publiée sur "
+                   u"<a href=\"https://www.country-files.com/\">www.country\u2011files.com</a>\u00A0: "
+                   u"téléchargez son cty.dat, puis choisissez-le ici."_s,
+                   this);
+    explication->setObjectName(u"Explication_Pays"_s);
+    explication->setWordWrap(true);
+    explication->setOpenExternalLinks(true);
+    colonne->addWidget(explication);
     colonne->addLayout(formulaire);
     colonne->addWidget(Etat_Pays);
     colonne->addLayout(boutons);
@@ -64,22 +71,27 @@ Fenetre_Pays::Fenetre_Pays(const Services& services, Base_Pays& pays, std::funct
     connect(Pays_Debian, &QPushButton::clicked, this, [this] { Utilise(Chemin_Pays_Debian); });
     connect(Fermer_Pays, &QPushButton::clicked, this, &QWidget::close);
     Affiche();
-    Centre_Fenetre(*this);
+    resize(560, sizeHint().height());
+    Centre_Sur_Parent(*this);
 }
 
 void Fenetre_Pays::Affiche() {
     const Fichier_Pays* f = pays_.Fichier();
     Affiche_Valeur(Chemin_Pays, u"Fichier en usage\u00A0:"_s, pays_.Chemin());
     Affiche_Valeur(Entites_Pays, u"Entités\u00A0:"_s, f ? Nombre_Francais(f->Nombre_Entites()) : u"aucune"_s);
+    // The file's own version date, else the day it was written; and how old it is.
     QString date = u"inconnue"_s;
-    if (f && f->Date_Version().isValid()) {
-        date = f->Date_Version().toString(u"dd/MM/yyyy"_s);
-    } else if (f) {
-        date = QFileInfo(pays_.Chemin()).lastModified().toString(u"dd/MM/yyyy"_s) + u" (date du fichier)"_s;
+    if (f) {
+        const bool version = f->Date_Version().isValid();
+        const QDate jour = version ? f->Date_Version() : QFileInfo(pays_.Chemin()).lastModified().date();
+        date = jour.toString(u"dd/MM/yyyy"_s) + (version ? QString() : u" (date du fichier)"_s) + u", "_s +
+               Texte_Anciennete(jour, services_.horloge.Maintenant_Local().date());
     }
     Affiche_Valeur(Date_Pays, u"Date du fichier\u00A0:"_s, date);
     Affiche_Valeur(Etat_Pays, u"État\u00A0:"_s, pays_.Erreur());
     Etat_Pays->setVisible(!pays_.Erreur().isEmpty());
+    // Debian's file already in use: nothing to take back.
+    Pays_Debian->setEnabled(pays_.Chemin() != Chemin_Pays_Debian);
 }
 
 void Fenetre_Pays::Utilise(const QString& chemin) {

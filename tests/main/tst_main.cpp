@@ -458,6 +458,37 @@ private Q_SLOTS:
         QVERIFY2(absents.isEmpty(), qPrintable(absents.join(u", "_s)));
     }
 
+    // The window's size and place kept at closing and taken back at the next start; made larger,
+    // the log list takes the room; a place off every screen, or unreadable, is left aside.
+    void tailleEtPlaceRetenues() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {});
+        QSize defaut;
+        int hauteur_liste = 0;
+        {
+            Main w(b.services);
+            w.Form_Load();
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            defaut = w.size();
+            hauteur_liste = Controle<QListView>(w, u"Liste_SWL"_s)->height();
+            w.setGeometry(40, 30, defaut.width() + 200, defaut.height() + 150);
+            QApplication::processEvents();
+            QCOMPARE(Controle<QListView>(w, u"Liste_SWL"_s)->height(), hauteur_liste + 150);
+            Controle<QAction>(w, u"Mnu_Quitter"_s)->trigger();
+        }
+        QCOMPARE(b.reglages->Lire_Reglage(Reglages::Section_Commune(), cle::Fenetre_Principale, QString()),
+                 u"40,30,%1,%2"_s.arg(defaut.width() + 200).arg(defaut.height() + 150));
+        for (const QString& valeur : {u"40,30,%1,%2"_s.arg(defaut.width() + 200).arg(defaut.height() + 150),
+                                      u"90000,90000,800,600"_s, u"40,trente,800,600"_s}) {
+            b.reglages->Ecrire_Reglage(Reglages::Section_Commune(), cle::Fenetre_Principale, valeur);
+            Main w(b.services);
+            w.Form_Load();
+            const bool retenue = !valeur.startsWith(u"9"_s) && !valeur.contains(u"trente"_s);
+            QCOMPARE(w.size(), retenue ? defaut + QSize(200, 150) : defaut);
+        }
+    }
+
     void menusEtControles() {
         Banc b;
         b.Station_Avec_Log(u"F1ABC_P"_s, {});

@@ -19,7 +19,7 @@ CONSTRUCTION = sys.argv[1]
 VERSION = sys.argv[2]
 SOURCES = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 ICONES = [f"usr/share/icons/hicolor/{t}x{t}/apps/fr.orbel.swl.png"
-          for t in (16, 32, 48, 64, 128, 256)]
+          for t in (16, 24, 32, 48, 64, 128, 256)]
 FICHIERS = {
     "usr/bin/orbel_swl": "-rwxr-xr-x",
     "usr/lib/orbel-swl/orbel_swl_web.so": "-rw-r--r--",

@@ -197,8 +197,12 @@ private Q_SLOTS:
         s.f->show();
         s.Ecoute();
         QVERIFY(s.Envoie(Debut_QSO + Fin_QSO));
+        // Each station's country, in French, and continent.
+        const QAbstractItemModel* m = s.Table()->model();
+        QCOMPARE(m->index(0, Modele_QSO_Entendus::Pays_A).data().toString(), u"France  EU"_s);
+        QCOMPARE(m->index(0, Modele_QSO_Entendus::Pays_B).data().toString(), u"Allemagne  EU"_s);
+        QCOMPARE(m->headerData(Modele_QSO_Entendus::Pays_B, Qt::Horizontal).toString(), u"Pays B"_s);
         s.Double_Clique(0);
-        QCOMPARE(s.C(u"Ind_A"_s)->text(), u"F5ABC"_s);
         QCOMPARE(s.C(u"RST_A"_s)->text(), u"-08"_s);
         QCOMPARE(s.C(u"Ind_B"_s)->text(), u"DL1XYZ"_s);
         QCOMPARE(s.C(u"RST_B"_s)->text(), u"-15"_s);

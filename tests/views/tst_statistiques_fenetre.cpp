@@ -236,6 +236,7 @@ private Q_SLOTS:
     // Its entity has a prefix of its own, so the name of the file shows.
     void fichier_des_pays() {
         Scene s;
+        s.b.horloge.local = QDateTime(QDate(2028, 12, 7), QTime(10, 0));
         s.b.Ecrit(u"nouveau.dat"_s,
                   "Testland:  14:  27:  EU:   46.00:    -2.00:    -1.0:  TL9:\n    F,=VER20261201;\n");
         s.b.Ecrit(u"casse.dat"_s, QByteArray("F\x00", 2));
@@ -250,7 +251,8 @@ private Q_SLOTS:
         QCOMPARE(s.pays.Chemin(), s.b.Chemin(u"cty.dat"_s));
         f->findChild<QPushButton*>(u"Choisir_Pays"_s)->click();
         QCOMPARE(s.pays.Chemin(), s.b.Chemin(u"nouveau.dat"_s));
-        QCOMPARE(f->findChild<QLabel*>(u"Date_Pays"_s)->text(), u"01/12/2026"_s);
+        QCOMPARE(f->findChild<QLabel*>(u"Date_Pays"_s)->text(), u"01/12/2026, il y a 2 ans"_s);
+        QVERIFY(f->findChild<QPushButton*>(u"Pays_Debian"_s)->isEnabled());
         QCOMPARE(s.C<QLabel>(u"Pays_A"_s)->text(), u"Testland  EU"_s);
         QCOMPARE(Chemin_Fichier_Pays(*s.b.reglages), s.b.Chemin(u"nouveau.dat"_s));
     }

@@ -103,6 +103,29 @@ QString Decimal_Francais(double x, int decimales) {
     return x < 0 && !zero ? u'-' + r : r;
 }
 
+QString Texte_Anciennete(const QDate& date, const QDate& aujourdhui) {
+    const qint64 jours = date.daysTo(aujourdhui);
+    if (jours < 0) {
+        return u"dans le futur"_s;
+    }
+    if (jours <= 1) {
+        return jours == 0 ? u"aujourd'hui"_s : u"hier"_s;
+    }
+    // Whole months and years, as a calendar counts them.
+    int mois = (aujourdhui.year() - date.year()) * 12 + aujourdhui.month() - date.month();
+    if (aujourdhui.day() < date.day()) {
+        --mois;
+    }
+    if (mois < 1) {
+        return u"il y a "_s + QString::number(jours) + u" jours"_s;
+    }
+    if (mois < 12) {
+        return u"il y a "_s + QString::number(mois) + u" mois"_s;
+    }
+    const int ans = mois / 12;
+    return u"il y a "_s + QString::number(ans) + (ans == 1 ? u" an"_s : u" ans"_s);
+}
+
 QString Apres_Deux_Points(const QString& phrase) {
     if (phrase.size() < 2 || !phrase[0].isUpper() || !phrase[1].isLower()) {
         return phrase;

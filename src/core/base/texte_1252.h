@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -55,6 +56,10 @@ QString Nombre_Francais(qint64 n);
 QString Decimal_Francais(double x, int decimales);
 // Whether `a` comes before `b` in French alphabetical order (accents after the plain letter,
 // case ignored): "Écosse" between "Dominique" and "Égypte".
+// How long ago a date was, for a file's age: "aujourd'hui", "hier", "il y a 12 jours",
+// "il y a 5 mois", "il y a 1 an", "il y a 3 ans"; "dans le futur" past today.
+QString Texte_Anciennete(const QDate& date, const QDate& aujourdhui);
+
 // A sentence put after a colon: its first letter in lower case ("Le journal…" → "le journal…"),
 // unless its first word is in capitals ("ORBEL_SWL", "QSO").
 QString Apres_Deux_Points(const QString& phrase);

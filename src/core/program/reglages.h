@@ -76,6 +76,9 @@ inline const QString Adresse_FT8 = QStringLiteral("FT8 Adresse");
 inline const QString Port_FT8 = QStringLiteral("FT8 Port");
 // The country file, in the common section: its path; empty, Debian's.
 inline const QString Fichier_Pays = QStringLiteral("Fichier Pays");
+// The main window's place and size when it was last closed, in the common section:
+// "x,y,largeur,hauteur" in pixels.
+inline const QString Fenetre_Principale = QStringLiteral("Fenetre Principale");
 // The awards, in the common section: whether station B of a heard QSO counts too, and whether
 // the listener applies from France (the DDFM's thresholds) — "Oui" or "Non".
 inline const QString Diplomes_Station_B = QStringLiteral("Diplomes Station B");

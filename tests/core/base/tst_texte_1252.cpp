@@ -152,6 +152,25 @@ private Q_SLOTS:
         QCOMPARE(Apres_Deux_Points(phrase), attendu);
     }
 
+    // A file's age, as a calendar counts it.
+    void anciennete_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("futur") << QDate(2026, 12, 9) << u"dans le futur"_s;
+        QTest::newRow("jour") << QDate(2026, 12, 8) << u"aujourd'hui"_s;
+        QTest::newRow("hier") << QDate(2026, 12, 7) << u"hier"_s;
+        QTest::newRow("jours") << QDate(2026, 11, 9) << u"il y a 29 jours"_s;
+        QTest::newRow("1 mois") << QDate(2026, 11, 8) << u"il y a 1 mois"_s;
+        QTest::newRow("11 mois") << QDate(2025, 12, 9) << u"il y a 11 mois"_s;
+        QTest::newRow("1 an") << QDate(2025, 12, 8) << u"il y a 1 an"_s;
+        QTest::newRow("3 ans") << QDate(2023, 5, 2) << u"il y a 3 ans"_s;
+    }
+    void anciennete() {
+        QFETCH(QDate, date);
+        QFETCH(QString, texte);
+        QCOMPARE(Texte_Anciennete(date, QDate(2026, 12, 8)), texte);
+    }
+
     void marquesHors1252() {
         QCOMPARE(Marque_Hors_1252(u"Łukasz é€"_s), u"\\u0141ukasz é€"_s);
         QCOMPARE(Encode_1252(Marque_Hors_1252(u"Ł"_s)), QByteArray("\\u0141"));
