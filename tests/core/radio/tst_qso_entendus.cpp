@@ -310,6 +310,12 @@ private Q_SLOTS:
         QCOMPARE(encore.ajoutes, 0);
         QCOMPARE(encore.deja_la, 2);
         QVERIFY(encore.trace.Vide());
+        // A merge refused: the reason follows the colon as part of one sentence.
+        swl::Bilan_Ajout refus;
+        refus.ecriture = swl::Resultat::Echec(u"Le journal contiendrait plus que les 99\u00A0999 QSO."_s);
+        QCOMPARE(
+            swl::Texte_Bilan_QSO_Entendus(refus, 0),
+            u"Aucun QSO n'a été enregistré\u00A0: le journal contiendrait plus que les 99\u00A0999 QSO."_s);
     }
 };
 
