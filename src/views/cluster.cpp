@@ -107,9 +107,10 @@ Cluster::Cluster(const Services& services, std::function<QString()> indicatif, H
         entete->setStretchLastSection(false);
         const QFontMetrics texte(Table_Spots->font());
         const QFontMetrics titres(entete->font());
-        const QStringList exemples = {
-            u"00:00"_s,    u"144300000.0"_s, u"432 Mhz"_s, u"VP2/XX9XXX/P"_s,
-            u"XX9XXX-#"_s, QString(),        u"JN18XX"_s,  u"nouveau pays sur 144 Mhz"_s};
+        const QStringList exemples = {u"00:00"_s,    u"10\u00A0489\u00A0500,0"_s,
+                                      u"432 Mhz"_s,  u"VP2/XX9XXX/P"_s,
+                                      u"XX9XXX-#"_s, QString(),
+                                      u"JN18XX"_s,   u"nouveau pays sur 144 Mhz"_s};
         int largeur = 0;
         for (int c = 0; c < Modele_Spots::Nombre_Colonnes; ++c) {
             if (c == Modele_Spots::Commentaire) {

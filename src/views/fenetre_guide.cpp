@@ -20,7 +20,6 @@ QString Texte_Guide() {
 Fenetre_Guide::Fenetre_Guide(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(u"Fenetre_Guide"_s);
     setWindowTitle(u"Guide d'utilisation d'ORBEL_SWL"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
     Texte = Nomme_Controle(new QTextBrowser(this), u"Texte_Guide"_s, u"Guide d'utilisation"_s);
     Texte->setOpenExternalLinks(true);
     Texte->setMarkdown(Texte_Guide());

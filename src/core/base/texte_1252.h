@@ -54,8 +54,6 @@ QString Nombre_Francais(qint64 n);
 // A decimal as French writes it whatever the system's locale: "14 074,0", `decimales`
 // digits after the comma.
 QString Decimal_Francais(double x, int decimales);
-// Whether `a` comes before `b` in French alphabetical order (accents after the plain letter,
-// case ignored): "Écosse" between "Dominique" and "Égypte".
 // How long ago a date was, for a file's age: "aujourd'hui", "hier", "il y a 12 jours",
 // "il y a 5 mois", "il y a 1 an", "il y a 3 ans"; "dans le futur" past today.
 QString Texte_Anciennete(const QDate& date, const QDate& aujourdhui);
@@ -64,6 +62,8 @@ QString Texte_Anciennete(const QDate& date, const QDate& aujourdhui);
 // unless its first word is in capitals ("ORBEL_SWL", "QSO").
 QString Apres_Deux_Points(const QString& phrase);
 
+// Whether `a` comes before `b` in French alphabetical order (accents after the plain letter,
+// case ignored): "Écosse" between "Dominique" and "Égypte".
 bool Avant_En_Francais(const QString& a, const QString& b);
 // A file's size for the user: "512 octets", "12 Ko", "11,4 Mo".
 QString Taille_Fichier_En_Texte(qint64 octets);
