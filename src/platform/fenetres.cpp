@@ -217,6 +217,7 @@ QColor Couleur_Nouveaute(Nouveaute sorte) {
     case Nouveaute::Entendu_Pas_Confirme:
         return {215, 215, 215};
     case Nouveaute::Rien:
+    case Nouveaute::Mode_Inconnu:
         break;
     }
     return {};

@@ -112,7 +112,7 @@ QVariant Modele_Spots::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (role == Qt::BackgroundRole && index.column() == Nouveau &&
-        visibles_[index.row()].marque.sorte != Nouveaute::Rien) {
+        visibles_[index.row()].marque.sorte > Nouveaute::Mode_Inconnu) {
         return Couleur_Nouveaute(visibles_[index.row()].marque.sorte);
     }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {

@@ -43,13 +43,15 @@ struct Compteurs {
     }
 };
 
-// The departments a callsign was logged with: how many times, and when last.
+// The departments a callsign was logged with, each with the moment of its QSOs: how many QSOs
+// of that department at that moment. The latest one answers, whatever the order of the edits
+// that brought them, so that a deletion gives back the department the log itself now says.
 struct Departement_Vu {
+    qint64 moment = 0;
     qint16 numero = -1;
     quint32 fois = 0;
-    qint64 dernier = 0;
 };
-using Departements_Vus = std::array<Departement_Vu, 3>;
+using Departements_Vus = std::vector<Departement_Vu>;
 
 // A callsign typed or spotted as a key, in capitals, without an allocation.
 QByteArrayView Octets_De(QStringView indicatif, std::array<char, 12>& octets) {
@@ -80,6 +82,8 @@ QString Texte_Nouveaute(const Marque_Nouveaute& m) {
     switch (m.sorte) {
     case Nouveaute::Rien:
         return {};
+    case Nouveaute::Mode_Inconnu:
+        return u"mode inconnu"_s;
     case Nouveaute::Entendu_Pas_Confirme:
         return u"entendu, pas confirmé"_s;
     case Nouveaute::Nouveau_Mode:
@@ -199,27 +203,21 @@ void Index_Journal::Compte(QByteArrayView l, int sens) {
         if (indicatif.isEmpty() || n < 0) {
             continue;
         }
-        Departements_Vus& vus = etat_->vus[Cle_Indicatif(indicatif)];
-        Departement_Vu* libre = nullptr;
-        Departement_Vu* celui = nullptr;
-        for (Departement_Vu& v : vus) {
-            if (v.numero == n) {
-                celui = &v;
-            } else if (v.fois == 0 && !libre) {
-                libre = &v;
+        const Cle_Indicatif cle(indicatif);
+        Departements_Vus& vus = etat_->vus[cle];
+        const auto celui = std::find_if(vus.begin(), vus.end(), [&](const Departement_Vu& v) {
+            return v.numero == n && v.moment == moment;
+        });
+        if (sens > 0) {
+            if (celui == vus.end()) {
+                vus.push_back({moment, qint16(n), 1});
+            } else {
+                ++celui->fois;
             }
-        }
-        if (!celui && sens > 0) {
-            // A fourth department for one callsign takes the place of the one seen least.
-            celui = libre ? libre
-                          : &*std::min_element(vus.begin(), vus.end(),
-                                               [](const auto& a, const auto& b) { return a.fois < b.fois; });
-            *celui = {qint16(n), 0, 0};
-        }
-        if (celui) {
-            celui->fois = sens > 0 ? celui->fois + 1 : (celui->fois > 0 ? celui->fois - 1 : 0);
-            if (sens > 0) {
-                celui->dernier = std::max(celui->dernier, moment);
+        } else if (celui != vus.end() && --celui->fois == 0) {
+            vus.erase(celui);
+            if (vus.empty()) {
+                etat_->vus.remove(cle);
             }
         }
     }
@@ -285,13 +283,12 @@ int Index_Journal::Departement_De(QStringView indicatif) {
     const Cle_Indicatif cle(Octets_De(indicatif, octets));
     const auto vus = etat_->vus.constFind(cle);
     if (vus != etat_->vus.cend()) {
-        const Departement_Vu* dernier = nullptr;
-        for (const Departement_Vu& v : *vus) {
-            if (v.fois > 0 && (!dernier || v.dernier > dernier->dernier)) {
-                dernier = &v;
-            }
-        }
-        if (dernier) {
+        // The latest QSO's department; at one moment, the smallest number, as a rebuilt index
+        // would answer whatever the order the lines came in.
+        const auto dernier = std::max_element(vus->begin(), vus->end(), [](const auto& a, const auto& b) {
+            return a.moment != b.moment ? a.moment < b.moment : a.numero > b.numero;
+        });
+        if (dernier != vus->end()) {
             return dernier->numero;
         }
     }
@@ -308,6 +305,7 @@ Marque_Nouveaute Index_Journal::Marque(QStringView indicatif, int bande, int gro
     const int c = pays_ ? etat_->evaluateur.Pays_De(Octets_De(indicatif, octets)).element : -1;
     m.departement = d;
     m.bande = bande;
+    const bool groupe_connu = groupe >= 0 && groupe < Nombre_Groupes_Mode;
     if (d < 0 && c < 0) {
         return m;
     }
@@ -319,6 +317,7 @@ Marque_Nouveaute Index_Journal::Marque(QStringView indicatif, int bande, int gro
               : pays && !pays->Entendu()         ? Nouveaute::Nouveau_Pays
               : dpt && !dpt->Entendu(bande)      ? Nouveaute::Departement_Bande
               : pays && !pays->Entendu(bande)    ? Nouveaute::Pays_Bande
+              : !groupe_connu                    ? Nouveaute::Mode_Inconnu
               : !precis->Entendu(bande, groupe)  ? Nouveaute::Nouveau_Mode
               : !precis->Confirme(bande, groupe) ? Nouveaute::Entendu_Pas_Confirme
                                                  : Nouveaute::Rien;

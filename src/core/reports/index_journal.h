@@ -19,6 +19,7 @@ namespace swl {
 // The kinds of what is new, in order of value.
 enum class Nouveaute : quint8 {
     Rien,
+    Mode_Inconnu,         // heard on this band; the spot's mode group is unknown (off the band plan)
     Entendu_Pas_Confirme, // heard on this band and mode, never confirmed
     Nouveau_Mode,         // heard on this band, not in this mode group
     Departement_Bande,    // the department, heard, never on this band
@@ -33,7 +34,7 @@ struct Marque_Nouveaute {
     int bande = -1;
 };
 // "nouveau département (29)", "nouveau pays", "nouveau pays sur 14 Mhz", "nouveau département
-// sur 7.0 Mhz", "nouveau sur ce mode", "entendu, pas confirmé", or nothing.
+// sur 7.0 Mhz", "nouveau sur ce mode", "entendu, pas confirmé", "mode inconnu", or nothing.
 QString Texte_Nouveaute(const Marque_Nouveaute& m);
 
 // The short sounds a mark may ask for, each turned on by the listener ("Station → Alertes…").
@@ -68,7 +69,8 @@ public:
     void Fixe_Lecture_Annuaire(std::function<QByteArray()> lecture);
 
     // What `indicatif` would bring on `bande` (Liste_Bandes() index) in `groupe`: nothing for a
-    // station of no known department nor country, a band of none (-1) or 27 Mhz.
+    // station of no known department nor country, a band of none (-1) or 27 Mhz. A group out of
+    // range (a spot off the band plan, -1) gives the marks of the band, else "mode inconnu".
     Marque_Nouveaute Marque(QStringView indicatif, int bande, int groupe);
     // The station's department: the latest one the log gives it (as station A or B), else the
     // first-name directory's; -1 when none.
