@@ -74,16 +74,10 @@ void Liste_Pour_La_Demande(benchmark::State& etat) {
         const QList<Ligne_Demande> lignes = Liste_Demande(c.ddfm, log, {});
         const Entete_Demande e{u"F1ABC"_s, QDate(2026, 12, 7)};
         const QByteArray csv = CSV_Demande(c.ddfm, log, {}, lignes, e);
-        const QStringList texte = Texte_Demande(c.ddfm, log, {}, lignes, e);
+        const QList<Page_Document> pages = Pages_Demande(c.ddfm, log, {}, lignes, e);
         Ecrit_Fichier_Atomique(dossier.path(), u".demande.csv.tmp"_s, u"demande.csv"_s, csv);
-        imprimante.Vers_Pdf(dossier.filePath(u"demande.pdf"_s), [&texte](Imprimante& i) {
-            i.Fixe_Nom_Police(u"Courier New"_s);
-            i.Fixe_Taille_Police(9);
-            for (const QString& l : texte) {
-                i.Imprime_Ligne(l);
-            }
-            i.Fin_Document();
-        });
+        imprimante.Vers_Pdf(dossier.filePath(u"demande.pdf"_s),
+                            [&pages](Imprimante& i) { Imprime_Pages(i, pages); });
         etat.counters["lignes"] = double(lignes.size());
     }
 }

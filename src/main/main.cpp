@@ -257,13 +257,14 @@ void Main::Reprend_Geometrie() {
             return;
         }
     }
-    // Never smaller than the form needs, never off every screen (a screen unplugged since).
+    // Never smaller than the form needs; left aside when it lies off every screen (one unplugged
+    // since), else brought back whole inside the screen that holds it (a smaller one now).
     const QRect g(n[0], n[1], std::max(n[2], minimumSizeHint().width()),
                   std::max(n[3], minimumSizeHint().height()));
     for (const QScreen* ecran : QGuiApplication::screens()) {
-        if (ecran->availableGeometry().intersected(g).width() >= 100 &&
-            ecran->availableGeometry().intersected(g).height() >= 100) {
-            setGeometry(g);
+        const QRect commun = ecran->availableGeometry().intersected(g);
+        if (commun.width() >= 100 && commun.height() >= 100) {
+            Place_Dans_Ecran(*this, g);
             return;
         }
     }

@@ -33,30 +33,99 @@ QFont Police_Titre() {
     return titre;
 }
 
-void Centre_Fenetre(QWidget& fenetre) {
-    QScreen* ecran = fenetre.screen() ? fenetre.screen() : QGuiApplication::primaryScreen();
+namespace {
+
+// The screen a window belongs on: its main window's, else its own, else the primary one.
+QScreen* Ecran_De(const QWidget& fenetre) {
+    const QWidget* parent = fenetre.parentWidget() ? fenetre.parentWidget()->window() : nullptr;
+    if (parent && parent->screen()) {
+        return parent->screen();
+    }
+    return fenetre.screen() ? fenetre.screen() : QGuiApplication::primaryScreen();
+}
+
+// The window manager's frame around a window: as it is once shown, else a title bar and thin
+// borders as desktops draw them.
+QMargins Cadre(const QWidget& fenetre) {
+    const QRect cadre = fenetre.frameGeometry();
+    const QRect interieur = fenetre.geometry();
+    if (fenetre.isVisible() && cadre != interieur) {
+        return {interieur.left() - cadre.left(), interieur.top() - cadre.top(),
+                cadre.right() - interieur.right(), cadre.bottom() - interieur.bottom()};
+    }
+    return {4, 32, 4, 4};
+}
+
+// Moves the window's frame to `coin`, brought inside `zone` as far as it fits.
+void Place_Cadre(QWidget& fenetre, const QRect& zone, QPoint coin) {
+    const QMargins c = Cadre(fenetre);
+    const int largeur = fenetre.width() + c.left() + c.right();
+    const int hauteur = fenetre.height() + c.top() + c.bottom();
+    fenetre.move(std::clamp(coin.x(), zone.left(), std::max(zone.left(), zone.right() + 1 - largeur)),
+                 std::clamp(coin.y(), zone.top(), std::max(zone.top(), zone.bottom() + 1 - hauteur)));
+}
+
+} // namespace
+
+void Ajuste_A_L_Ecran(QWidget& fenetre) {
+    const QScreen* ecran = Ecran_De(fenetre);
     if (!ecran) {
         return;
     }
+    const QRect zone = ecran->availableGeometry();
+    const QMargins c = Cadre(fenetre);
+    const QSize place(zone.width() - c.left() - c.right(), zone.height() - c.top() - c.bottom());
+    if (fenetre.width() > place.width() || fenetre.height() > place.height()) {
+        fenetre.resize(fenetre.size().boundedTo(place));
+    }
+}
+
+void Centre_Fenetre(QWidget& fenetre) {
+    QScreen* ecran = Ecran_De(fenetre);
+    if (!ecran) {
+        return;
+    }
+    Ajuste_A_L_Ecran(fenetre);
     const QRect g = ecran->geometry();
     const QSize taille = fenetre.frameGeometry().size();
-    fenetre.move(g.x() + (g.width() - taille.width()) / 2, g.y() + (g.height() - taille.height()) / 2);
+    Place_Cadre(fenetre, ecran->availableGeometry(),
+                {g.x() + (g.width() - taille.width()) / 2, g.y() + (g.height() - taille.height()) / 2});
 }
 
 void Centre_Sur_Parent(QWidget& fenetre) {
     const QWidget* parent = fenetre.parentWidget() ? fenetre.parentWidget()->window() : nullptr;
-    QScreen* ecran = fenetre.screen() ? fenetre.screen() : QGuiApplication::primaryScreen();
+    QScreen* ecran = Ecran_De(fenetre);
     if (!parent || !ecran) {
         Centre_Fenetre(fenetre);
         return;
     }
-    const QRect g = ecran->availableGeometry();
+    Ajuste_A_L_Ecran(fenetre);
     const QSize taille = fenetre.frameGeometry().size();
     const QPoint centre = parent->frameGeometry().center();
-    fenetre.move(std::clamp(centre.x() - taille.width() / 2, g.left(),
-                            std::max(g.left(), g.right() + 1 - taille.width())),
-                 std::clamp(centre.y() - taille.height() / 2, g.top(),
-                            std::max(g.top(), g.bottom() + 1 - taille.height())));
+    Place_Cadre(fenetre, ecran->availableGeometry(),
+                {centre.x() - taille.width() / 2, centre.y() - taille.height() / 2});
+}
+
+void Place_Dans_Ecran(QWidget& fenetre, const QRect& voulue) {
+    // The screen that holds most of the place asked for, else the window's own.
+    const QScreen* ecran = nullptr;
+    qint64 meilleure = 0;
+    for (const QScreen* e : QGuiApplication::screens()) {
+        const QRect commun = e->availableGeometry().intersected(voulue);
+        if (qint64(commun.width()) * commun.height() > meilleure) {
+            meilleure = qint64(commun.width()) * commun.height();
+            ecran = e;
+        }
+    }
+    if (!ecran) {
+        ecran = Ecran_De(fenetre);
+    }
+    if (!ecran) {
+        return;
+    }
+    fenetre.resize(voulue.size());
+    Ajuste_A_L_Ecran(fenetre);
+    Place_Cadre(fenetre, ecran->availableGeometry(), voulue.topLeft());
 }
 
 namespace {

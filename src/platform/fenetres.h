@@ -27,11 +27,19 @@ QFont Police_Liste();
 // The bold sans-serif heading of a window, 12 pt.
 QFont Police_Titre();
 
-// Centres the window on its screen: (screen - window) / 2, truncated, on each axis.
+// Every window opens whole inside the available area of its screen (the main window's screen,
+// taskbars excluded), its frame included: never larger, never past an edge.
+// Makes the window no larger than that area (a layout's minimum still holds).
+void Ajuste_A_L_Ecran(QWidget& fenetre);
+// Centres the window on its screen: (screen - window) / 2, truncated, on each axis; brought
+// inside the available area.
 void Centre_Fenetre(QWidget& fenetre);
 // Centres the window on the window it belongs to (its parent's window), else on its screen;
 // kept whole on the screen.
 void Centre_Sur_Parent(QWidget& fenetre);
+// A place remembered (from a larger screen, another arrangement of screens), taken back
+// inside the screen that holds most of it: the size cut to fit, the frame moved inside.
+void Place_Dans_Ecran(QWidget& fenetre, const QRect& voulue);
 
 // A window is loaded at most once: the first call makes it with `fabrique`, later calls
 // bring the loaded one forward. It is destroyed when closed.

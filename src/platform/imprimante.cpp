@@ -1,6 +1,7 @@
 #include "platform/imprimante.h"
 
 #include "core/base/fichier_texte.h"
+#include "platform/fenetres.h"
 
 #include <QDialog>
 #include <QFile>
@@ -29,11 +30,14 @@ struct Ligne_Imprimee {
     QFont police;
     QString texte;
     std::optional<QPointF> place_mm; // a text placed on the sheet, else the next line
+    std::optional<QLineF> trait_mm;  // a rule on the sheet
 };
 using Document = QList<Ligne_Imprimee>;
 
 bool Place(const Document& d) {
-    return std::any_of(d.begin(), d.end(), [](const Ligne_Imprimee& l) { return l.place_mm.has_value(); });
+    return std::any_of(d.begin(), d.end(), [](const Ligne_Imprimee& l) {
+        return l.place_mm.has_value() || l.trait_mm.has_value();
+    });
 }
 
 } // namespace
@@ -82,6 +86,10 @@ struct Imprimante_Qt::Etat {
                     p.setPen(Qt::black);
                 }
                 for (const Ligne_Imprimee& l : d) {
+                    if (l.trait_mm) {
+                        p.setPen(QPen(Qt::black, 0.25 * mm));
+                        p.drawLine(QLineF(l.trait_mm->p1() * mm, l.trait_mm->p2() * mm));
+                    }
                     if (l.place_mm) {
                         const QFontMetricsF m(l.police, imprimante);
                         p.setFont(l.police);
@@ -145,11 +153,30 @@ void Imprimante_Qt::Fixe_Gras(bool gras) {
 }
 
 void Imprimante_Qt::Imprime_Ligne(const QString& texte) {
-    etat_->document.append({etat_->police, texte, std::nullopt});
+    etat_->document.append({etat_->police, texte, std::nullopt, std::nullopt});
 }
 
 void Imprimante_Qt::Imprime_A(double x_mm, double y_mm, const QString& texte) {
-    etat_->document.append({etat_->police, texte, QPointF(x_mm, y_mm)});
+    etat_->document.append({etat_->police, texte, QPointF(x_mm, y_mm), std::nullopt});
+}
+
+void Imprimante_Qt::Trace_Trait(double x1_mm, double y1_mm, double x2_mm, double y2_mm) {
+    etat_->document.append({etat_->police, {}, std::nullopt, QLineF(x1_mm, y1_mm, x2_mm, y2_mm)});
+}
+
+void Imprime_Pages(Imprimante& imprimante, const QList<Page_Document>& pages) {
+    for (const Page_Document& page : pages) {
+        for (const Trait_Place& t : page.traits) {
+            imprimante.Trace_Trait(t.x1_mm, t.y1_mm, t.x2_mm, t.y2_mm);
+        }
+        for (const Texte_Place& t : page.textes) {
+            imprimante.Fixe_Nom_Police(t.fixe ? u"Courier New"_s : u"Arial"_s);
+            imprimante.Fixe_Taille_Police(t.points);
+            imprimante.Fixe_Gras(t.gras);
+            imprimante.Imprime_A(t.x, t.y, t.texte);
+        }
+        imprimante.Fin_Document();
+    }
 }
 
 void Imprimante_Qt::Fin_Document() {
@@ -221,7 +248,9 @@ bool Imprimante_Qt::Apercu(QWidget* parent, const Travail& travail, const QList<
     colonne->addWidget(apercu, 1);
     apercu->setViewMode(QPrintPreviewWidget::SinglePageView);
     apercu->fitInView();
+    // A whole page where the screen is tall enough, else as much as it holds.
     fenetre.resize(820, 980);
+    Centre_Sur_Parent(fenetre);
     return fenetre.exec() == QDialog::Accepted;
 }
 

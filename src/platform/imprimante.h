@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/resultat.h"
+#include "core/reports/mise_en_page.h"
 
 #include <QList>
 #include <QRectF>
@@ -39,6 +40,8 @@ public:
     // `x_mm` from the paper's left edge, the top of its line `y_mm` from the top edge,
     // measured from the paper's corner, not from the printable area.
     virtual void Imprime_A(double x_mm, double y_mm, const QString& texte) = 0;
+    // A thin rule between two points of the A4 sheet, in mm from the paper's corner.
+    virtual void Trace_Trait(double x1_mm, double y1_mm, double x2_mm, double y2_mm) = 0;
     // The pages printed so far go to the printer: each document starts on a new sheet.
     virtual void Fin_Document() = 0;
     virtual void Annule_Document() = 0;
@@ -76,6 +79,7 @@ public:
     void Fixe_Gras(bool gras) override;
     void Imprime_Ligne(const QString& texte) override;
     void Imprime_A(double x_mm, double y_mm, const QString& texte) override;
+    void Trace_Trait(double x1_mm, double y1_mm, double x2_mm, double y2_mm) override;
     void Fin_Document() override;
     void Annule_Document() override;
     bool Choix_Imprimante(QWidget* parent) override;
@@ -90,5 +94,9 @@ private:
     struct Etat;
     std::unique_ptr<Etat> etat_;
 };
+
+// Pages laid out beforehand, each a document: fixed-pitch texts in "Courier New", the others
+// in "Arial".
+void Imprime_Pages(Imprimante& imprimante, const QList<Page_Document>& pages);
 
 } // namespace swl

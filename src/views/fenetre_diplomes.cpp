@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -55,10 +56,6 @@ QLabel* Pastille(const QColor& couleur, const QString& texte, QWidget* parent) {
     return p;
 }
 
-QString Nom_Diplome(Diplome d) {
-    return d == Diplome::DDFM ? u"DDFM"_s : d == Diplome::Pays ? u"Pays"_s : u"WAC"_s;
-}
-
 QString Quoi(Diplome d) {
     return d == Diplome::DDFM ? u"département"_s : d == Diplome::Pays ? u"pays"_s : u"continent"_s;
 }
@@ -86,8 +83,15 @@ Fenetre_Diplomes::Fenetre_Diplomes(const Services& services, std::function<const
     En_France =
         Nomme_Controle(new QCheckBox(u"Je réside en France (DDFM\u00A0: 50 en HF, 30 en VHF/UHF)"_s, this),
                        u"En_France"_s, u"Je réside en France"_s);
-    auto* note = new QLabel(
-        u"La station B ne compte que si le gestionnaire du diplôme l'accepte d'un écouteur."_s, this);
+    Choix_Montres = Nomme_Controle(new QComboBox(this), u"Choix_Montres"_s, u"Afficher"_s);
+    Choix_Montres->addItems({u"Tous"_s, u"Seulement les entendus"_s, u"Seulement les manquants"_s});
+    auto* note =
+        new QLabel(u"Les diplômes comptent la station A de chaque QSO (et la station B si «\u00A0Compter "
+                   u"aussi la station B\u00A0» est coché, si le gestionnaire du diplôme l'accepte d'un "
+                   u"écouteur)\u00A0; les statistiques comptent les stations A et B."_s,
+                   this);
+    note->setObjectName(u"Note_Stations"_s);
+    note->setWordWrap(true);
     Avancement = Nomme_Controle(new QLabel(this), u"Avancement"_s, u"Avancement"_s);
     QFont gras = Avancement->font();
     gras.setBold(true);
@@ -95,6 +99,8 @@ Fenetre_Diplomes::Fenetre_Diplomes(const Services& services, std::function<const
     Avancement->setWordWrap(true);
     Cinq_Bandes = Nomme_Controle(new QLabel(this), u"Cinq_Bandes"_s, u"5 bandes"_s);
     Lignes_Illisibles = Nomme_Controle(new QLabel(this), u"Lignes_Illisibles"_s, u"Lignes illisibles"_s);
+    Lignes_Illisibles->setWordWrap(true);
+    Cinq_Bandes->setWordWrap(true);
 
     Onglets_Diplome = Nomme_Controle(new QTabWidget(this), u"Onglets_Diplome"_s, u"Grille et carte"_s);
     Grille = Nomme_Controle(new QTableView(this), u"Grille"_s, u"Grille du diplôme"_s);
@@ -109,6 +115,8 @@ Fenetre_Diplomes::Fenetre_Diplomes(const Services& services, std::function<const
     auto* defile = new QScrollArea(this);
     carte_ = Construit_Fond_Carte(services_, defile);
     defile->setWidget(carte_.image);
+    // The whole of France at the window's size, as in the map window.
+    defile->setMinimumSize(carte_.image->size() + QSize(2, 2) * defile->frameWidth() + QSize(4, 4));
     defile->setAccessibleName(u"Carte des départements"_s);
     Onglets_Diplome->addTab(defile, u"Carte"_s);
     auto* legende = new QHBoxLayout;
@@ -143,38 +151,43 @@ Fenetre_Diplomes::Fenetre_Diplomes(const Services& services, std::function<const
                              u"Liste pour la demande…"_s);
     Fermer_Diplomes = Nomme_Controle(new QPushButton(u"Fermer"_s, this), u"Fermer_Diplomes"_s, u"Fermer"_s);
 
-    auto* choix = new QHBoxLayout;
+    // Two columns, for a laptop's screen: the grid or the whole map on the left, the choices,
+    // the totals and the QSOs on the right.
+    auto* choix = new QGridLayout;
+    int rang = 0;
     for (const auto& [legende_choix, controle] :
          {std::pair{u"Diplôme"_s, static_cast<QWidget*>(Choix_Diplome)},
           std::pair{u"Bandes"_s, static_cast<QWidget*>(Choix_Bandes)},
-          std::pair{u"Mode"_s, static_cast<QWidget*>(Choix_Mode)}}) {
+          std::pair{u"Mode"_s, static_cast<QWidget*>(Choix_Mode)},
+          std::pair{u"Afficher"_s, static_cast<QWidget*>(Choix_Montres)}}) {
         auto* l = new QLabel(legende_choix, this);
         l->setBuddy(controle);
-        choix->addWidget(l);
-        choix->addWidget(controle);
-        choix->addSpacing(8);
+        choix->addWidget(l, rang / 2, (rang % 2) * 2);
+        choix->addWidget(controle, rang / 2, (rang % 2) * 2 + 1);
+        ++rang;
     }
-    choix->addStretch();
-    auto* options = new QHBoxLayout;
-    options->addWidget(Station_B);
-    options->addSpacing(16);
-    options->addWidget(En_France);
-    options->addStretch();
+    choix->setColumnStretch(1, 1);
+    choix->setColumnStretch(3, 1);
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(Demande);
     boutons->addStretch();
     boutons->addWidget(Fermer_Diplomes);
-    auto* colonne = new QVBoxLayout(this);
-    colonne->addLayout(choix);
-    colonne->addLayout(options);
-    colonne->addWidget(note);
-    colonne->addWidget(Avancement);
-    colonne->addWidget(Cinq_Bandes);
-    colonne->addWidget(Lignes_Illisibles);
-    colonne->addWidget(Onglets_Diplome, 3);
-    colonne->addLayout(legende);
-    colonne->addWidget(cadre_detail, 2);
-    colonne->addLayout(boutons);
+    auto* gauche = new QVBoxLayout;
+    gauche->addWidget(Onglets_Diplome, 1);
+    gauche->addLayout(legende);
+    auto* droite = new QVBoxLayout;
+    droite->addLayout(choix);
+    droite->addWidget(Station_B);
+    droite->addWidget(En_France);
+    droite->addWidget(note);
+    droite->addWidget(Avancement);
+    droite->addWidget(Cinq_Bandes);
+    droite->addWidget(Lignes_Illisibles);
+    droite->addWidget(cadre_detail, 1);
+    droite->addLayout(boutons);
+    auto* colonnes = new QHBoxLayout(this);
+    colonnes->addLayout(gauche, 0);
+    colonnes->addLayout(droite, 1);
 
     const QString section = Reglages::Section_Commune();
     Station_B->setChecked(services_.reglages.Lire_Reglage(section, cle::Diplomes_Station_B, u"Non"_s) ==
@@ -193,12 +206,13 @@ Fenetre_Diplomes::Fenetre_Diplomes(const Services& services, std::function<const
         }
     });
     connect(Choix_Mode, &QComboBox::currentIndexChanged, this, &Fenetre_Diplomes::Affiche);
+    connect(Choix_Montres, &QComboBox::currentIndexChanged, this, &Fenetre_Diplomes::Affiche);
     connect(Station_B, &QCheckBox::toggled, this, &Fenetre_Diplomes::Reglage_Change);
     connect(En_France, &QCheckBox::toggled, this, &Fenetre_Diplomes::Reglage_Change);
     connect(Grille->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& i) {
                 if (i.isValid()) {
-                    Montre_Element(i.row());
+                    Montre_Element(grille_->Element(i.row()));
                 }
             });
     connect(Sans_Element, &QPushButton::clicked, this, &Fenetre_Diplomes::Montre_Sans_Element);
@@ -211,7 +225,9 @@ Fenetre_Diplomes::Fenetre_Diplomes(const Services& services, std::function<const
             const QString code = Code_Departement(n);
             for (int e = 0; e < comptes_.ddfm.elements.size(); ++e) {
                 if (comptes_.ddfm.elements[e].code == code && Diplome_Choisi() == Diplome::DDFM) {
-                    Grille->selectRow(e);
+                    if (grille_->Rangee(e) >= 0) {
+                        Grille->selectRow(grille_->Rangee(e));
+                    }
                     Montre_Element(e);
                 }
             }
@@ -220,7 +236,8 @@ Fenetre_Diplomes::Fenetre_Diplomes(const Services& services, std::function<const
 
     Remplit_Bandes();
     Recompte();
-    resize(760, 860);
+    // The whole map beside the totals and the QSOs; brought inside a smaller screen.
+    resize(std::max(1180, sizeHint().width()), 700);
     Centre_Fenetre(*this);
 }
 
@@ -288,17 +305,18 @@ void Fenetre_Diplomes::Affiche() {
     const Diplome d = Diplome_Choisi();
     const Compte_Diplome& c = comptes_.De(d);
     const Filtre_Diplome f = Filtre();
-    grille_->Affiche(&c, f);
+    grille_->Affiche(&c, f, Modele_Grille_Diplome::Montres(Choix_Montres->currentIndex()));
     Grille->resizeColumnsToContents();
+    // A threshold for the DDFM only.
+    En_France->setVisible(d == Diplome::DDFM);
     Affiche_Valeur(Avancement, u"Avancement"_s, Texte_Avancement(c, f, Reglage()));
     Cinq_Bandes->setVisible(d == Diplome::Pays);
     if (d == Diplome::Pays) {
         Affiche_Valeur(Cinq_Bandes, u"5 bandes"_s, Texte_Cinq_Bandes(c, f.groupe));
     }
-    Lignes_Illisibles->setVisible(comptes_.lignes_illisibles > 0);
+    Lignes_Illisibles->setVisible(comptes_.illisibles.nombre > 0);
     Affiche_Valeur(Lignes_Illisibles, u"Lignes illisibles"_s,
-                   u"Lignes du journal illisibles (date, heure ou bande), jamais comptées\u00A0: "_s +
-                       Nombre_Francais(comptes_.lignes_illisibles));
+                   Texte_Illisibles(comptes_.illisibles, journal_()));
     if (d == Diplome::Pays && !services_.pays) {
         Affiche_Valeur(Lignes_Illisibles, u"Fichier des pays"_s,
                        u"Pas de fichier des pays\u00A0: aucun pays n'est connu."_s);
@@ -393,70 +411,6 @@ void Fenetre_Diplomes::Montre_Sans_Element() {
     Affiche_Valeur(Titre_Detail, u"QSO"_s,
                    u"QSO qui ne comptent pour aucun "_s + Quoi(d) + u"\u00A0: "_s +
                        Nombre_Francais(c.sans_element.size()));
-}
-
-void Fenetre_Diplomes::Demande_Click() {
-    const Diplome d = Diplome_Choisi();
-    const Compte_Diplome& c = comptes_.De(d);
-    const Lignes_Log& log = journal_();
-    const Filtre_Diplome f = Filtre();
-    const QList<Ligne_Demande> lignes = Liste_Demande(c, log, f);
-    if (lignes.isEmpty()) {
-        services_.messages.Message(
-            u"Aucun QSO confirmé ne compte pour ce diplôme avec ces bandes et ce mode\u00A0: "
-            u"la liste n'a pas été écrite."_s);
-        return;
-    }
-    const QString indicatif = indicatif_();
-    QString chemin = services_.fichiers.Fichier_A_Enregistrer(
-        this, u"Liste pour la demande"_s,
-        QDir(Dossier_Fichiers(services_.reglages))
-            .filePath(indicatif + u"_Demande_"_s + Nom_Diplome(d) + u".pdf"_s),
-        u"PDF (*.pdf)"_s);
-    if (chemin.isEmpty()) {
-        return;
-    }
-    Retient_Dossier_Fichiers(services_.reglages, chemin);
-    if (QFileInfo(chemin).suffix().compare(u"pdf"_s, Qt::CaseInsensitive) != 0) {
-        chemin += u".pdf"_s;
-    }
-    const QFileInfo pdf(chemin);
-    const QString csv = pdf.completeBaseName() + u".csv"_s;
-    const Entete_Demande entete{Indicatif_Affiche(indicatif), services_.horloge.Maintenant_Local().date()};
-    // The CSV first, then the PDF: each file whole or not at all; a PDF that fails takes back
-    // the CSV it would have gone with.
-    const bool csv_existait = QFileInfo::exists(QDir(pdf.absolutePath()).filePath(csv));
-    const Resultat r_csv = Ecrit_Fichier_Atomique(pdf.absolutePath(), u"."_s + csv + u".tmp"_s, csv,
-                                                  CSV_Demande(c, log, f, lignes, entete));
-    if (!r_csv) {
-        services_.messages.Message(u"La liste pour la demande n'a pas été enregistrée.\r\n"_s +
-                                   r_csv.message);
-        return;
-    }
-    const QStringList texte = Texte_Demande(c, log, f, lignes, entete);
-    const Resultat r_pdf = services_.imprimante.Vers_Pdf(
-        chemin,
-        [&texte](Imprimante& imprimante) {
-            imprimante.Fixe_Nom_Police(u"Courier New"_s);
-            imprimante.Fixe_Gras(false);
-            imprimante.Fixe_Taille_Police(9);
-            for (const QString& ligne : texte) {
-                imprimante.Imprime_Ligne(ligne);
-            }
-            imprimante.Fin_Document();
-        },
-        {u"La liste pour la demande n'a pas été enregistrée"_s,
-         u"La liste pour la demande est vide\u00A0: le fichier n'a pas été écrit."_s});
-    if (!r_pdf) {
-        if (!csv_existait) {
-            QFile::remove(QDir(pdf.absolutePath()).filePath(csv));
-        }
-        services_.messages.Message(r_pdf.message);
-        return;
-    }
-    services_.messages.Message(u"Liste pour la demande enregistrée\u00A0: "_s +
-                               Nombre_Francais(lignes.size()) + u" QSO dans «\u00A0"_s + pdf.fileName() +
-                               u"\u00A0» et «\u00A0"_s + csv + u"\u00A0»."_s);
 }
 
 } // namespace swl

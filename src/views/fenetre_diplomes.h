@@ -65,6 +65,7 @@ private:
     QComboBox* Choix_Diplome;
     QComboBox* Choix_Bandes;
     QComboBox* Choix_Mode;
+    QComboBox* Choix_Montres;
     QCheckBox* Station_B;
     QCheckBox* En_France;
     QLabel* Avancement;

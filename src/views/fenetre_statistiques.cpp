@@ -234,7 +234,7 @@ void Fenetre_Statistiques::Affiche_Tables() {
         {u"Départements d'outre-mer"_s,
          n(s.departements_outre_mer) + u" sur 5"_s +
              (outre_mer.isEmpty() ? QString() : u" ("_s + outre_mer.join(u", "_s) + u')')},
-        {u"Lignes illisibles"_s, n(s.lignes_illisibles)},
+        {u"Lignes illisibles"_s, s.illisibles.nombre ? Texte_Illisibles(s.illisibles, journal_()) : n(0)},
     };
     for (const QStringList& l : lignes) {
         totaux_->appendRow(Rangee(l));

@@ -16,7 +16,8 @@ const QColor Modele_Grille_Diplome::Couleur_Confirme{120, 200, 120};
 const QColor Modele_Grille_Diplome::Couleur_Entendu{255, 190, 90};
 const QColor Modele_Grille_Diplome::Couleur_Manquant{235, 235, 235};
 
-void Modele_Grille_Diplome::Affiche(const Compte_Diplome* compte, const Filtre_Diplome& filtre) {
+void Modele_Grille_Diplome::Affiche(const Compte_Diplome* compte, const Filtre_Diplome& filtre,
+                                    Montres montres) {
     beginResetModel();
     compte_ = compte;
     filtre_ = filtre;
@@ -26,11 +27,18 @@ void Modele_Grille_Diplome::Affiche(const Compte_Diplome* compte, const Filtre_D
             bandes_ << b;
         }
     }
+    elements_.clear();
+    for (int e = 0; compte && e < compte->elements.size(); ++e) {
+        const bool entendu = Etat_Element(compte->elements[e], filtre) != Etat_Case::Manquant;
+        if (montres == Montres::Tous || entendu == (montres == Montres::Entendus)) {
+            elements_ << e;
+        }
+    }
     endResetModel();
 }
 
 int Modele_Grille_Diplome::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !compte_ ? 0 : static_cast<int>(compte_->elements.size());
+    return parent.isValid() || !compte_ ? 0 : static_cast<int>(elements_.size());
 }
 
 int Modele_Grille_Diplome::columnCount(const QModelIndex& parent) const {
@@ -41,7 +49,7 @@ QVariant Modele_Grille_Diplome::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !compte_) {
         return {};
     }
-    const Element_Diplome& e = compte_->elements[index.row()];
+    const Element_Diplome& e = compte_->elements[elements_[index.row()]];
     const QString nom = (compte_->diplome == Diplome::DDFM ? e.code.toUpper() : e.code) + u' ' + e.nom;
     if (index.column() == 0) {
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {

@@ -14,8 +14,13 @@ class Modele_Grille_Diplome final : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
-    void Affiche(const Compte_Diplome* compte, const Filtre_Diplome& filtre);
+    // Which elements are rows: all, those heard under the filter, or those missing.
+    enum class Montres { Tous, Entendus, Manquants };
+    void Affiche(const Compte_Diplome* compte, const Filtre_Diplome& filtre, Montres montres = Montres::Tous);
     QList<int> Bandes() const { return bandes_; }
+    // The element of a row, and the row of an element (-1 when it is not shown).
+    int Element(int rangee) const { return elements_.value(rangee, -1); }
+    int Rangee(int element) const { return static_cast<int>(elements_.indexOf(element)); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -29,7 +34,8 @@ public:
 private:
     const Compte_Diplome* compte_ = nullptr;
     Filtre_Diplome filtre_;
-    QList<int> bandes_; // Liste_Bandes() indexes shown
+    QList<int> bandes_;   // Liste_Bandes() indexes shown
+    QList<int> elements_; // the elements shown, in the award's order
 };
 
 // The QSOs of one element, or those that count for none: the ones that count under the

@@ -39,6 +39,11 @@ void Imprimante_Test::Imprime_A(double x_mm, double y_mm, const QString& texte) 
                   texte);
 }
 
+void Imprimante_Test::Trace_Trait(double x1_mm, double y1_mm, double x2_mm, double y2_mm) {
+    appels.append(u"trait "_s + QString::number(x1_mm, 'f', 2) + u' ' + QString::number(y1_mm, 'f', 2) +
+                  u' ' + QString::number(x2_mm, 'f', 2) + u' ' + QString::number(y2_mm, 'f', 2));
+}
+
 bool Imprimante_Test::Apercu(QWidget*, const Travail& travail, const QList<QRectF>& contours_mm) {
     appels.append(u"apercu"_s);
     contours = contours_mm;

@@ -44,8 +44,8 @@ public:
 };
 
 // Records every call as one text: "police Arial", "taille 10", "gras 1", "ligne <texte>",
-// "a <x> <y> <texte>" (mm, two decimals), "fin", "annule", "choix", "apercu", "pdf <file name>".
-// The preview and the PDF file run the job on the double itself.
+// "a <x> <y> <texte>", "trait <x1> <y1> <x2> <y2>" (mm, two decimals), "fin", "annule", "choix", "apercu",
+// "pdf <file name>". The preview and the PDF file run the job on the double itself.
 class Imprimante_Test final : public Imprimante {
 public:
     QStringList appels;
@@ -61,6 +61,7 @@ public:
     void Fixe_Gras(bool g) override;
     void Imprime_Ligne(const QString& texte) override { appels.append(QStringLiteral("ligne ") + texte); }
     void Imprime_A(double x_mm, double y_mm, const QString& texte) override;
+    void Trace_Trait(double x1_mm, double y1_mm, double x2_mm, double y2_mm) override;
     void Fin_Document() override { appels.append(QStringLiteral("fin")); }
     void Annule_Document() override { appels.append(QStringLiteral("annule")); }
     // The answer of the printer-choice dialog: true for "OK", false for "Annuler".

@@ -1,5 +1,7 @@
 // The awards window: the totals and the next threshold, a cell's text, a department clicked,
 // the claim list as PDF (its text) and CSV, a full disk, the window following a deletion.
+#include "core/base/texte_1252.h"
+#include "core/countries/pays.h"
 #include "core/log/fiche_qso.h"
 #include "core/reports/index_journal.h"
 #include "main/main.h"
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
@@ -169,8 +172,85 @@ private Q_SLOTS:
             }
         }
         QVERIFY(lu.contains(u"49 départements confirmés sur 96"_s));
+        QVERIFY(QString(lu).replace(u'\u00A0', u' ').contains(u"seuil non atteint : 49 confirmés sur 50"_s));
         QVERIFY(
             s.b.Lit(u"demande.csv"_s).contains("49;50;Manche;F5A50;01/06/08;10:00;14 Mhz;SSB;59;oui\r\n"));
+        // A4 with margins: every word at least 14 mm from each edge, the headings whole.
+        QProcess boites;
+        boites.start(u"pdftotext"_s, {u"-bbox"_s, s.b.Chemin(u"demande.pdf"_s), u"-"_s});
+        QVERIFY(boites.waitForFinished(30000));
+        const QString bbox = QString::fromUtf8(boites.readAllStandardOutput());
+        QVERIFY(bbox.contains(u"<page width=\"595.000000\" height=\"842.000000\">"_s));
+        const QRegularExpression mot(
+            u"<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"_s);
+        const double marge = 14 * 72 / 25.4;
+        QStringList entetes;
+        for (auto m = mot.globalMatch(bbox); m.hasNext();) {
+            const auto t = m.next();
+            QVERIFY2(t.captured(1).toDouble() >= marge && t.captured(3).toDouble() <= 595 - marge &&
+                         t.captured(2).toDouble() >= marge && t.captured(4).toDouble() <= 842 - marge,
+                     qPrintable(t.captured(0)));
+            entetes << t.captured(5);
+        }
+        for (const QString& entete :
+             {u"N°"_s, u"Département"_s, u"Indicatif"_s, u"UTC"_s, u"Bande"_s, u"RST"_s}) {
+            QVERIFY2(entetes.contains(entete), qPrintable(entete));
+        }
+    }
+
+    // With a country file: a callsign it does not know is listed under its department with the
+    // reason, never in the claim; a damaged line named; the countries grid shows the heard or
+    // the missing ones; "Je réside en France" only for the DDFM.
+    void ceQuiNeComptePas() {
+        Scene s;
+        s.b.Ecrit(u"cty.dat"_s,
+                  "France:  14:  27:  EU:   46.00:    -2.00:    -1.0:  F:\n    F;\n"
+                  "Fed. Rep. of Germany:  14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\n    DL;\n");
+        Base_Pays pays;
+        pays.Charge(s.b.Chemin(u"cty.dat"_s));
+        s.b.services.pays = &pays;
+        QStringList lignes = Journal();
+        lignes << Qso(u"QQ9ZZ"_s, u"70"_s, u"04/06/08"_s, u"14 Mhz"_s, u"SSB"_s, true)
+               << Qso(u"DL1AA"_s, {}, u"04/06/08"_s, u"14 Mhz"_s, u"SSB"_s, true) << u"ligne abîmée"_s;
+        Lignes_Log log(Octets_Lignes(lignes));
+        Fenetre_Diplomes f(
+            s.b.services, [&log]() -> const Lignes_Log& { return log; }, [] { return u"F1ABC"_s; });
+        QCOMPARE(
+            f.findChild<QLabel*>(u"Lignes_Illisibles"_s)->text(),
+            u"1 ligne illisible (date, heure ou bande), jamais comptée\u00A0: QSO 54 «\u00A0ligne abîmée\u00A0»"_s);
+        auto* grille = f.findChild<QTableView*>(u"Grille"_s);
+        const auto rangee = [grille](const QString& debut) {
+            for (int r = 0; r < grille->model()->rowCount(); ++r) {
+                if (grille->model()->index(r, 0).data().toString().startsWith(debut)) {
+                    return r;
+                }
+            }
+            return -1;
+        };
+        grille->selectRow(rangee(u"70 "_s));
+        QCOMPARE(f.findChild<QLabel*>(u"Titre_Detail"_s)->text(),
+                 u"Département 70 — Haute-Saône\u00A0: 0 QSO compte, 1 ne compte pas"_s);
+        QCOMPARE(f.findChild<QTableView*>(u"Detail"_s)->model()->index(0, 7).data().toString(),
+                 u"ne compte pas\u00A0: indicatif dont le pays est inconnu"_s);
+        f.findChild<QPushButton*>(u"Sans_Element"_s)->click();
+        QCOMPARE(f.findChild<QTableView*>(u"Detail"_s)->model()->index(0, 7).data().toString(),
+                 u"ne compte pas\u00A0: pas de département, station hors de France métropolitaine"_s);
+        QVERIFY(f.findChild<QAbstractButton*>(u"En_France"_s)->isVisibleTo(&f));
+        f.findChild<QComboBox*>(u"Choix_Diplome"_s)->setCurrentIndex(1);
+        QVERIFY(!f.findChild<QAbstractButton*>(u"En_France"_s)->isVisibleTo(&f));
+        auto* montres = f.findChild<QComboBox*>(u"Choix_Montres"_s);
+        QCOMPARE(grille->model()->rowCount(), 2);
+        montres->setCurrentText(u"Seulement les entendus"_s);
+        QCOMPARE(grille->model()->rowCount(), 2);
+        f.findChild<QComboBox*>(u"Choix_Bandes"_s)->setCurrentText(u"7.0 Mhz"_s);
+        QCOMPARE(grille->model()->rowCount(), 1);
+        QCOMPARE(grille->model()->index(0, 0).data().toString(), u"F France"_s);
+        montres->setCurrentText(u"Seulement les manquants"_s);
+        QCOMPARE(grille->model()->rowCount(), 1);
+        QCOMPARE(grille->model()->index(0, 0).data().toString(), u"DL Allemagne"_s);
+        // A row clicked shows its own country, whatever rows are hidden.
+        grille->selectRow(0);
+        QVERIFY(f.findChild<QLabel*>(u"Titre_Detail"_s)->text().startsWith(u"DL — Allemagne"_s));
     }
 
     // A full disk: no file, and the reason said.

@@ -114,6 +114,24 @@ std::optional<qint64> Moment_QSO(QByteArrayView ligne) {
 Lignes_Log::Lignes_Log(QByteArray contenu)
     : contenu_(std::move(contenu)), lignes_(Decoupe_Lignes(contenu_)) {}
 
+QString Texte_Illisibles(const Illisibles_Journal& illisibles, const Lignes_Log& log) {
+    if (illisibles.nombre == 0) {
+        return {};
+    }
+    QStringList nommees;
+    for (const int i : illisibles.premieres) {
+        if (i >= 0 && i < log.Nombre()) {
+            nommees << u"QSO "_s + QString::number(i + 1) + u" «\u00A0"_s +
+                           Extrait_Visible(Decode_1252(log.Octets(i)).trimmed(), 60) + u"\u00A0»"_s;
+        }
+    }
+    const bool une = illisibles.nombre == 1;
+    return Nombre_Francais(illisibles.nombre) +
+           (une ? u" ligne illisible (date, heure ou bande), jamais comptée\u00A0: "_s
+                : u" lignes illisibles (date, heure ou bande), jamais comptées\u00A0: "_s) +
+           nommees.join(u", "_s) + (illisibles.nombre > nommees.size() ? u"…"_s : QString());
+}
+
 QString Lignes_Log::Ligne_Log(int index) const {
     return index >= 0 && index < lignes_.size() ? Decode_1252(lignes_[index]) : QString();
 }

@@ -33,6 +33,22 @@ private:
     QList<QByteArrayView> lignes_; // views into contenu_
 };
 
+// The lines of a log that a report (the awards, the statistics) cannot read: how many, and the
+// first ones, to be named to the user.
+struct Illisibles_Journal {
+    static constexpr int Nombre_Nommees = 3;
+    int nombre = 0;
+    QList<int> premieres; // indices in the log
+    void Ajoute(int index) {
+        if (++nombre <= Nombre_Nommees) {
+            premieres.append(index);
+        }
+    }
+};
+// "1 ligne illisible (date, heure ou bande), jamais comptée : QSO 37 « F5ABC … »", the first
+// three named by their number in the list and their text; nothing when every line reads.
+QString Texte_Illisibles(const Illisibles_Journal& illisibles, const Lignes_Log& log);
+
 // The log of one station: callsign + "_SWL.log" in the program directory, one 114-column
 // line per QSO, in date-and-time order as the user built it. Every change rewrites the file
 // at once; the caller then reloads its list from the file.

@@ -140,31 +140,40 @@ QByteArray CSV_Demande(const Compte_Diplome& c, const Lignes_Log& log, const Fil
                q.date, q.heure, q.bande, q.mode, q.rst, u"oui"_s});
     }
     ligne({u"Total"_s, Total(c, lignes)});
+    if (const QString seuil = Texte_Seuil_Non_Atteint(int(lignes.size()), e.seuil); !seuil.isEmpty()) {
+        ligne({u"Seuil"_s, seuil});
+    }
     return "\xEF\xBB\xBF" + t.toUtf8();
 }
 
-QStringList Texte_Demande(const Compte_Diplome& c, const Lignes_Log& log, const Filtre_Diplome& f,
-                          const QList<Ligne_Demande>& lignes, const Entete_Demande& e) {
-    QStringList t;
-    const auto col = [](const QString& v, qsizetype largeur) {
-        return v.left(largeur).leftJustified(largeur);
-    };
-    t << u"Liste pour la demande"_s << Titre_Diplome(c.diplome)
-      << u"Écouteur\u00A0: "_s + e.indicatif_station + u"   Établie le "_s + e.date.toString(u"dd/MM/yyyy"_s)
-      << u"Bandes\u00A0: "_s + Texte_Portee(f) + u"   Mode\u00A0: "_s + Texte_Groupe(f.groupe) << QString();
-    t << col(u"N°"_s, 4) + col(Nom_Element(c.diplome).left(4), 5) + col(u"Nom"_s, 25) +
-             col(u"Indicatif"_s, 13) + col(u"Date"_s, 9) + col(u"Heure"_s, 6) + col(u"Bande"_s, 8) +
-             col(u"Mode"_s, 5) + u"RST"_s;
+QList<Page_Document> Pages_Demande(const Compte_Diplome& c, const Lignes_Log& log, const Filtre_Diplome& f,
+                                   const QList<Ligne_Demande>& lignes, const Entete_Demande& e) {
+    Tableau_Document t;
+    t.titre = {{0, 0, 11, false, u"Liste pour la demande"_s, false},
+               {0, 0, 14, true, Titre_Diplome(c.diplome), false},
+               {0, 0, 10, false,
+                u"Écouteur\u00A0: "_s + e.indicatif_station + u"     Établie le "_s +
+                    e.date.toString(u"dd/MM/yyyy"_s),
+                false},
+               {0, 0, 10, false,
+                u"Bandes\u00A0: "_s + Texte_Portee(f) + u"     Mode\u00A0: "_s + Texte_Groupe(f.groupe),
+                false}};
+    const QString element = Nom_Element(c.diplome);
+    t.entetes = {u"N°"_s,  element,    u"Nom"_s,  u"Indicatif"_s, u"Date"_s,
+                 u"UTC"_s, u"Bande"_s, u"Mode"_s, u"RST"_s};
+    t.largeurs = {4, std::max<qsizetype>(element.size(), 4), 26, 12, 8, 5, 7, 4, 3};
     int n = 0;
     for (const Ligne_Demande& d : lignes) {
         const QByteArrayView l = log.Octets(d.ligne);
         const Colonnes_Qso q = Colonnes(l, Station_Comptee(c, d.element, d.ligne, l));
-        t << col(QString::number(++n), 4) + col(Code_Affiche(c, d.element), 5) +
-                 col(c.elements[d.element].nom, 25) + col(q.indicatif, 13) + col(q.date, 9) +
-                 col(q.heure, 6) + col(q.bande, 8) + col(q.mode, 5) + q.rst;
+        t.rangees.append({QString::number(++n), Code_Affiche(c, d.element), c.elements[d.element].nom,
+                          q.indicatif, q.date, q.heure, q.bande.trimmed(), q.mode, q.rst});
     }
-    t << QString() << u"Total\u00A0: "_s + Total(c, lignes);
-    return t;
+    t.fin.append({0, 0, 10, true, u"Total\u00A0: "_s + Total(c, lignes), false});
+    if (const QString seuil = Texte_Seuil_Non_Atteint(int(lignes.size()), e.seuil); !seuil.isEmpty()) {
+        t.fin.append({0, 0, 10, false, seuil, false});
+    }
+    return Pages_Tableau(t);
 }
 
 } // namespace swl

@@ -93,6 +93,12 @@ QString Texte_Raison(Raison raison, const QString& bande, const QString& departe
         return u"10 MHz"_s + deux_points + u"CW seulement"_s;
     case Raison::Sans_Pays:
         return u"indicatif dont le pays est inconnu"_s;
+    case Raison::Maritime_Mobile:
+        return u"maritime mobile"_s + deux_points + u"aucun pays"_s;
+    case Raison::Aeronautique_Mobile:
+        return u"aéronautique mobile"_s + deux_points + u"aucun pays"_s;
+    case Raison::Hors_Metropole:
+        return u"pas de département, station hors de France métropolitaine"_s;
     case Raison::Sans_Fichier_Pays:
         return u"pas de fichier des pays"_s;
     case Raison::Hors_Continents:
@@ -127,7 +133,10 @@ const Evaluateur_Diplomes::Pays_Station& Evaluateur_Diplomes::Pays_De(QByteArray
         Pays_Station p;
         if (const auto trouve = fichier_ ? fichier_->Cherche(QString::fromLatin1(indicatif)) : std::nullopt) {
             p.connu = true;
-            p.element = element_entite_.value(fichier_->Entite_DXCC(trouve->entite), -1);
+            const qsizetype dxcc = fichier_->Entite_DXCC(trouve->entite);
+            p.element = element_entite_.value(dxcc, -1);
+            const QString& prefixe = fichier_->Entite(dxcc).prefixe;
+            p.metropole = prefixe == u"F" || prefixe == u"TK";
             for (std::size_t k = 0; k < Continents.size(); ++k) {
                 if (trouve->continent == QStringView(Continents[k].first)) {
                     p.continent = static_cast<int>(k);
@@ -161,23 +170,30 @@ Ligne_Evaluee Evaluateur_Diplomes::Evalue(QByteArrayView l) {
         s.code = station == 'A' ? Colonne_Log(l, 27, 2) : Colonne_Log(l, 29, 2);
         s.indicatif = station == 'A' ? Colonne_Log(l, 1, 12) : Colonne_Log(l, 14, 12);
         s.departement = Numero_Departement(s.code);
-        s.raison_departement = cb                                         ? Raison::Bande_CB
-                               : s.code.isEmpty()                         ? Raison::Sans_Departement
-                               : s.departement < 0                        ? Raison::Departement_Inconnu
-                               : date < Debut_DDFM                        ? Raison::Avant_1957
-                               : Bande_WARC(e.bande) && date < Debut_WARC ? Raison::WARC_Avant_1982
-                               : e.bande == Bande_10_Mhz && e.groupe != int(Groupe_Mode::CW)
-                                   ? Raison::Dix_Mhz_Hors_CW
-                                   : Raison::Compte;
+        // A callsign of no country (unknown to the country file, a maritime or aeronautical
+        // mobile) counts for nothing; without a country file, departments count as typed.
+        const Pays_Station p = fichier_ && !s.indicatif.isEmpty() ? Pays_De(s.indicatif) : Pays_Station{};
+        const Raison sans_pays = s.indicatif.endsWith("/MM")   ? Raison::Maritime_Mobile
+                                 : s.indicatif.endsWith("/AM") ? Raison::Aeronautique_Mobile
+                                                               : Raison::Sans_Pays;
+        const bool sans_pays_connu = fichier_ && !s.indicatif.isEmpty() && !p.connu;
+        s.raison_departement =
+            cb                 ? Raison::Bande_CB
+            : sans_pays_connu  ? sans_pays
+            : s.code.isEmpty() ? (p.connu && !p.metropole ? Raison::Hors_Metropole : Raison::Sans_Departement)
+            : s.departement < 0                                           ? Raison::Departement_Inconnu
+            : date < Debut_DDFM                                           ? Raison::Avant_1957
+            : Bande_WARC(e.bande) && date < Debut_WARC                    ? Raison::WARC_Avant_1982
+            : e.bande == Bande_10_Mhz && e.groupe != int(Groupe_Mode::CW) ? Raison::Dix_Mhz_Hors_CW
+                                                                          : Raison::Compte;
         if (s.indicatif.isEmpty()) {
             continue;
         }
-        const Pays_Station p = fichier_ ? Pays_De(s.indicatif) : Pays_Station{};
         s.pays = p.element;
         s.continent = p.continent;
         s.raison_pays = cb                          ? Raison::Bande_CB
                         : !fichier_                 ? Raison::Sans_Fichier_Pays
-                        : !p.connu || p.element < 0 ? Raison::Sans_Pays
+                        : !p.connu || p.element < 0 ? sans_pays
                                                     : Raison::Compte;
         s.raison_continent = s.raison_pays != Raison::Compte ? s.raison_pays
                              : p.continent < 0               ? Raison::Hors_Continents
@@ -233,7 +249,7 @@ Comptes_Diplomes Compte_Diplomes(const Lignes_Log& log, const Fichier_Pays* fich
     for (int i = 0; i < log.Nombre(); ++i) {
         const Ligne_Evaluee e = evaluateur.Evalue(log.Octets(i));
         if (!e.lisible) {
-            ++c.lignes_illisibles;
+            c.illisibles.Ajoute(i);
             continue;
         }
         for (int k = 0; k < e.nombre_stations; ++k) {
@@ -302,6 +318,33 @@ Totaux_Diplome Totaux(const Compte_Diplome& c, const Filtre_Diplome& f) {
     return t;
 }
 
+namespace {
+bool Filtre_VHF(const Filtre_Diplome& f) {
+    return f.portee == Filtre_Diplome::Portee::VHF ||
+           (f.portee == Filtre_Diplome::Portee::Bande && Bande_VHF(f.bande));
+}
+} // namespace
+
+int Seuil_Diplome(Diplome d, const Filtre_Diplome& f, const Reglage_Diplomes& r) {
+    switch (d) {
+    case Diplome::DDFM:
+        return Filtre_VHF(f) ? (r.en_france ? 30 : 20) : (r.en_france ? 50 : 40);
+    case Diplome::Pays:
+        return Seuil_Pays;
+    case Diplome::WAC:
+        return 6;
+    }
+    return 0;
+}
+
+QString Texte_Seuil_Non_Atteint(int confirmes, int seuil) {
+    if (confirmes >= seuil) {
+        return {};
+    }
+    return u"seuil non atteint\u00A0: "_s + Nombre_Francais(confirmes) +
+           (confirmes > 1 ? u" confirmés sur "_s : u" confirmé sur "_s) + Nombre_Francais(seuil);
+}
+
 QString Texte_Avancement(const Compte_Diplome& c, const Filtre_Diplome& f, const Reglage_Diplomes& r) {
     const Totaux_Diplome t = Totaux(c, f);
     const QString point_virgule = u"\u00A0; "_s;
@@ -311,9 +354,8 @@ QString Texte_Avancement(const Compte_Diplome& c, const Filtre_Diplome& f, const
     };
     switch (c.diplome) {
     case Diplome::DDFM: {
-        const bool vhf = f.portee == Filtre_Diplome::Portee::VHF ||
-                         (f.portee == Filtre_Diplome::Portee::Bande && Bande_VHF(f.bande));
-        const int base = vhf ? (r.en_france ? 30 : 20) : (r.en_france ? 50 : 40);
+        const bool vhf = Filtre_VHF(f);
+        const int base = Seuil_Diplome(Diplome::DDFM, f, r);
         QString texte = u"DDFM"_s + mode + u" — "_s +
                         Pluriel(t.entendus, u"département entendu"_s, u"départements entendus"_s) + u", "_s +
                         Pluriel(t.confirmes, u"confirmé"_s, u"confirmés"_s) + u" sur 96"_s + point_virgule;

@@ -35,7 +35,10 @@ enum class Raison : quint8 {
     Avant_1957,          // DDFM: before 30/06/1957
     WARC_Avant_1982,     // DDFM: 10, 18 or 24 MHz before 01/01/1982
     Dix_Mhz_Hors_CW,     // DDFM: 10 MHz in another mode than CW
-    Sans_Pays,           // countries, WAC: a callsign the country file does not know
+    Sans_Pays,           // a callsign the country file does not know: it counts for nothing
+    Maritime_Mobile,     // "/MM": no country, no department
+    Aeronautique_Mobile, // "/AM": no country, no department
+    Hors_Metropole,      // DDFM: no department, a station of another country than France
     Sans_Fichier_Pays,   // countries, WAC: no country file
     Hors_Continents,     // WAC: an entity of no continent of the six (Antarctica)
 };
@@ -80,7 +83,7 @@ struct Comptes_Diplomes {
     Compte_Diplome ddfm;
     Compte_Diplome pays;
     Compte_Diplome wac;
-    int lignes_illisibles = 0; // date, time or band unreadable: never counted
+    Illisibles_Journal illisibles; // date, time or band unreadable: never counted
     const Compte_Diplome& De(Diplome d) const {
         return d == Diplome::DDFM ? ddfm : d == Diplome::Pays ? pays : wac;
     }
@@ -117,6 +120,7 @@ public:
         int element = -1;   // the award's country, -1: none
         int continent = -1; // one of the six, -1: none
         bool connu = false;
+        bool metropole = false; // France or Corsica
     };
     // A callsign's country, looked up once.
     const Pays_Station& Pays_De(QByteArrayView indicatif);
@@ -161,6 +165,12 @@ Totaux_Diplome Totaux(const Compte_Diplome& c, const Filtre_Diplome& f);
 // "DDFM — 43 départements entendus, 21 confirmés sur 96 ; encore 29 confirmés pour le
 // diplôme (50 en HF)", and the next threshold once the award is won.
 QString Texte_Avancement(const Compte_Diplome& c, const Filtre_Diplome& f, const Reglage_Diplomes& r);
+// The threshold the award asks under the filter: DDFM 50 (HF) or 30 (VHF/UHF) in France, 40
+// or 20 otherwise; 100 countries; 6 continents.
+int Seuil_Diplome(Diplome d, const Filtre_Diplome& f, const Reglage_Diplomes& r);
+// "seuil non atteint : 31 confirmés sur 50", or nothing once it is reached.
+QString Texte_Seuil_Non_Atteint(int confirmes, int seuil);
+
 // Countries only: "5 bandes : 3.5 Mhz 12, 7.0 Mhz 45, 14 Mhz 98, 21 Mhz 33, 28 Mhz 20 confirmés
 // (100 sur chacune)".
 QString Texte_Cinq_Bandes(const Compte_Diplome& c, int groupe);

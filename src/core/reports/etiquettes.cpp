@@ -171,11 +171,6 @@ void Retient_Parametres(Reglages& r, const QString& section, const Parametres_Et
     r.Ecrire_Reglage(section, cle::Decalage_Y, QString::number(p.decalage_y));
 }
 
-double Hauteur_Ligne_Mm(double points) {
-    // Courier New (Liberation Mono): ascent 0.833 em plus descent 0.300 em; 1 pt = 25.4/72 mm.
-    return points * 1.1328 * 25.4 / 72.0;
-}
-
 namespace {
 
 struct Ligne_Rangee {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/reports/mise_en_page.h"
+
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -61,9 +63,6 @@ std::array<QString, 6> Textes_Etiquette(const Pieces_Etiquette& pieces, bool dro
 // or both together leaving line 5 no room (35 characters or more); else an empty text.
 QString Controle_Ligne_Station(const QString& recepteur, const QString& antenne);
 
-// Line heights of the printed font, "Courier New", in mm for a size in points.
-double Hauteur_Ligne_Mm(double points);
-
 struct Parametres_Etiquettes {
     Station_Etiquettes station;
     int stock = 1;         // 1 to 4
@@ -80,16 +79,6 @@ class Reglages;
 Parametres_Etiquettes Parametres_Retenus(const Reglages& reglages, const QString& section);
 // Writes them back, as every job does.
 void Retient_Parametres(Reglages& reglages, const QString& section, const Parametres_Etiquettes& p);
-
-// A text printed at a place of the sheet: its first character `x` mm from the left edge, the top
-// of its line `y` mm from the top edge.
-struct Texte_Place {
-    double x = 0;
-    double y = 0;
-    double points = 11;
-    bool gras = false;
-    QString texte;
-};
 
 struct Feuille_Etiquettes {
     QList<Texte_Place> textes; // row by row, line by line, left label then right label

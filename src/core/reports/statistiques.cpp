@@ -75,7 +75,7 @@ Statistiques Calcule_Statistiques(const Lignes_Log& log, const Fichier_Pays* fic
         // A damaged line is counted apart, never as a QSO of some band.
         const QDate quand(an < 50 ? 2000 + an : 1900 + an, mois, jour);
         if (!quand.isValid() || an < 0 || h < 0 || h > 23 || index_bande < 0 || !Moment_QSO(l)) {
-            ++s.lignes_illisibles;
+            s.illisibles.Ajoute(i);
             continue;
         }
         annees.insert(quand.year());
@@ -222,7 +222,7 @@ QByteArray CSV_Statistiques(const Statistiques& s) {
     ligne({u"Continents"_s, n(s.continents.size())});
     ligne({u"Départements de métropole (sur 96)"_s, n(s.departements_metropole)});
     ligne({u"Départements d'outre-mer (sur 5)"_s, n(s.departements_outre_mer)});
-    ligne({u"Lignes illisibles"_s, n(s.lignes_illisibles)});
+    ligne({u"Lignes illisibles"_s, n(s.illisibles.nombre)});
     t += u"\r\n"_s;
     ligne({u"Pays"_s, u"Préfixe"_s, u"Continent"_s, u"QSO"_s, u"Premier QSO"_s, u"Confirmés"_s});
     for (const Pays_Entendu& p : s.pays) {

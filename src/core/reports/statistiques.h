@@ -44,8 +44,8 @@ struct Departement_Entendu {
 struct Statistiques {
     int qso = 0;
     int confirmes = 0;
-    int stations = 0;          // distinct callsigns
-    int lignes_illisibles = 0; // lines of the log whose date, time or band cannot be read
+    int stations = 0;              // distinct callsigns
+    Illisibles_Journal illisibles; // lines of the log whose date, time or band cannot be read
     int indicatifs_sans_pays = 0;
     QList<Pays_Entendu> pays;                // by name; an entity that does not count for DXCC in its own
     QMap<QString, int> continents;           // QSOs with a station of each continent

@@ -57,7 +57,7 @@ Filtre_Diplome Filtre(Filtre_Diplome::Portee p, int bande = 0, int groupe = -1) 
 // What the DDFM makes of a one-QSO log: "29:compte", "29:avant le 30/06/1957", "-:département…".
 QString Verdict_DDFM(const QString& ligne) {
     const Comptes_Diplomes c = Compte_Diplomes(Journal({ligne}), nullptr, {});
-    if (c.lignes_illisibles) {
+    if (c.illisibles.nombre) {
         return u"illisible"_s;
     }
     for (const Element_Diplome& e : c.ddfm.elements) {
@@ -136,6 +136,56 @@ private Q_SLOTS:
         QFETCH(QString, ligne);
         QFETCH(QString, verdict);
         QCOMPARE(Verdict_DDFM(ligne), verdict);
+    }
+
+    // With a country file: a callsign it does not know never counts, a maritime mobile has no
+    // country, a foreign station without a department is said apart from a French one.
+    void stationsSansPays_data() {
+        QTest::addColumn<QString>("indicatif");
+        QTest::addColumn<QString>("departement");
+        QTest::addColumn<QString>("ddfm");
+        QTest::addColumn<QString>("pays");
+        QTest::newRow("inconnu du fichier")
+            << u"QQ9ZZ"_s << u"70"_s << u"70:indicatif dont le pays est inconnu"_s
+            << u"indicatif dont le pays est inconnu"_s;
+        QTest::newRow("maritime mobile")
+            << u"F5ABC/MM"_s << u"29"_s << u"29:maritime mobile\u00A0: aucun pays"_s
+            << u"maritime mobile\u00A0: aucun pays"_s;
+        QTest::newRow("aéronautique mobile")
+            << u"DL1AA/AM"_s << QString() << u"-:aéronautique mobile\u00A0: aucun pays"_s
+            << u"aéronautique mobile\u00A0: aucun pays"_s;
+        QTest::newRow("étranger sans département")
+            << u"DL1AA"_s << QString() << u"-:pas de département, station hors de France métropolitaine"_s
+            << QString();
+        QTest::newRow("français sans département")
+            << u"F5ABC"_s << QString() << u"-:pas de département"_s << QString();
+        QTest::newRow("français") << u"F5ABC"_s << u"70"_s << u"70:compte"_s << QString();
+    }
+    void stationsSansPays() {
+        QFETCH(QString, indicatif);
+        QFETCH(QString, departement);
+        QFETCH(QString, ddfm);
+        QFETCH(QString, pays);
+        const auto fichier = Fichier_Pays::Lit(Fichier);
+        const Lignes_Log log = Journal({Ligne(indicatif, departement, u"01/06/08"_s, u"14 Mhz"_s, u"SSB"_s)});
+        const Comptes_Diplomes c = Compte_Diplomes(log, &*fichier, {});
+        QString verdict;
+        for (const Element_Diplome& e : c.ddfm.elements) {
+            if (!e.comptent.isEmpty()) {
+                verdict = e.code + u":compte"_s;
+            } else if (!e.refuses.isEmpty()) {
+                verdict = e.code + u':' + Texte_Raison(e.refuses[0].raison, u"14 Mhz"_s);
+            }
+        }
+        if (verdict.isEmpty()) {
+            verdict = u"-:"_s + Texte_Raison(c.ddfm.sans_element.value(0).raison, {});
+        }
+        QCOMPARE(verdict, ddfm);
+        QCOMPARE(pays.isEmpty() ? QString() : Texte_Raison(c.pays.sans_element.value(0).raison, {}), pays);
+        // Never in the claim list.
+        if (!ddfm.endsWith(u":compte"_s)) {
+            QVERIFY(Liste_Demande(c.ddfm, log, Filtre(Filtre_Diplome::Portee::HF)).isEmpty());
+        }
     }
 
     // Heard against confirmed, per band, HF against VHF/UHF and per mode group.
@@ -285,11 +335,52 @@ private Q_SLOTS:
                           "2;2A;Corse-du-Sud;F6XX;02/06/08;23:00;14 Mhz;SSB;59;oui\r\n"
                           "3;21;Côte-d'Or;F6ZZ;01/06/08;10:00;14 Mhz;SSB;59;oui\r\n"
                           "Total;3 départements confirmés sur 96\r\n"));
-        // The printed list holds every row.
-        const QStringList texte = Texte_Demande(c.ddfm, log, f, lignes, {u"F1ABC"_s, QDate(2026, 12, 7)});
-        QVERIFY(texte.contains(
-            u"2   2A   Corse-du-Sud             F6XX         02/06/08 23:00 14 Mhz  SSB  59"_s));
-        QCOMPARE(texte.last(), u"Total\u00A0: 3 départements confirmés sur 96"_s);
+        // The document: the row's cells in their columns, the headings whole, every text inside
+        // 15 mm margins; below the threshold, it says so.
+        Entete_Demande entete{u"F1ABC"_s, QDate(2026, 12, 7), 50};
+        const QList<Page_Document> pages = Pages_Demande(c.ddfm, log, f, lignes, entete);
+        QCOMPARE(pages.size(), 1);
+        QStringList textes;
+        for (const Texte_Place& t : pages[0].textes) {
+            textes << t.texte;
+            QVERIFY2(t.x >= 15 && t.x + Largeur_Fixe_Mm(t.texte.size(), t.points) <= 195 && t.y >= 15 &&
+                         t.y <= 282,
+                     qPrintable(t.texte));
+        }
+        for (const QString& attendu :
+             {u"DDFM — Diplôme des Départements Français Métropolitains"_s, u"Département"_s,
+              u"Corse-du-Sud"_s, u"Total\u00A0: 3 départements confirmés sur 96"_s,
+              u"seuil non atteint\u00A0: 3 confirmés sur 50"_s, u"page 1 sur 1"_s}) {
+            QVERIFY2(textes.contains(attendu), qPrintable(attendu));
+        }
+        QVERIFY(CSV_Demande(c.ddfm, log, f, lignes, entete)
+                    .endsWith("Seuil;seuil non atteint\xC2\xA0: 3 confirmés sur 50\r\n"));
+    }
+
+    // A long list goes on over pages, the heading row at the top of each; a long name wraps in
+    // its cell.
+    void tableauSurPlusieursPages() {
+        Tableau_Document t;
+        t.entetes = {u"N°"_s, u"Nom"_s};
+        t.largeurs = {4, 12};
+        for (int i = 1; i <= 80; ++i) {
+            t.rangees.append({QString::number(i), i == 3 ? u"Saint-Vincent-et-les-Grenadines"_s : u"Ain"_s});
+        }
+        const QList<Page_Document> pages = Pages_Tableau(t);
+        QCOMPARE(pages.size(), 2);
+        for (const Page_Document& p : pages) {
+            QCOMPARE(std::count_if(p.textes.begin(), p.textes.end(),
+                                   [](const Texte_Place& x) { return x.texte == u"Nom"_s; }),
+                     1);
+        }
+        QStringList nom;
+        for (const Texte_Place& x : pages[0].textes) {
+            if (x.x > 20 && x.texte != u"Ain"_s && x.texte != u"Nom"_s && !x.texte.startsWith(u"page"_s)) {
+                nom << x.texte;
+            }
+        }
+        QCOMPARE(nom, (QStringList{u"Saint-"_s, u"Vincent-et-"_s, u"les-"_s, u"Grenadines"_s}));
+        QCOMPARE(pages[1].textes.last().texte, u"page 2 sur 2"_s);
     }
 };
 

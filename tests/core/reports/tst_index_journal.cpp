@@ -87,7 +87,8 @@ private Q_SLOTS:
         QTest::newRow("hors du plan, bande entendue") << u"F5AAA"_s << u"14 Mhz"_s << -1 << u"mode inconnu"_s;
         QTest::newRow("hors du plan, autre bande")
             << u"F5AAA"_s << u"7.0 Mhz"_s << -1 << u"nouveau département sur 7.0 Mhz"_s;
-        QTest::newRow("hors du plan, 1.8 Mhz") << u"DL2QQ"_s << u"1.8 Mhz"_s << -1 << u"nouveau pays sur 1.8 Mhz"_s;
+        QTest::newRow("hors du plan, 1.8 Mhz")
+            << u"DL2QQ"_s << u"1.8 Mhz"_s << -1 << u"nouveau pays sur 1.8 Mhz"_s;
         QTest::newRow("groupe trop grand") << u"DL2QQ"_s << u"14 Mhz"_s << 3 << u"mode inconnu"_s;
     }
     void marques() {
@@ -157,7 +158,8 @@ private Q_SLOTS:
         QFETCH(quint32, graine);
         QRandomGenerator hasard(graine);
         const auto fichier = Fichier_Pays::Lit(Fichier);
-        const QStringList indicatifs = {u"F5ABC"_s, u"F6XYZ"_s, u"DL1AA"_s, u"JA1QQ"_s, u"F4DIR"_s, u"TM5Z"_s};
+        const QStringList indicatifs = {u"F5ABC"_s, u"F6XYZ"_s, u"DL1AA"_s,
+                                        u"JA1QQ"_s, u"F4DIR"_s, u"TM5Z"_s};
         const QStringList departements = {u"29"_s, u"35"_s, u"95"_s, u"13"_s, u"2a"_s, QString()};
         const QStringList dates = {u"01/06/21"_s, u"01/06/22"_s, u"15/03/22"_s, u"01/06/22"_s, u"02/01/98"_s};
         const QStringList bandes = {u"7.0 Mhz"_s, u"14 Mhz"_s, u"10 Mhz"_s, u"27 Mhz"_s, u"144 Mhz"_s};
@@ -186,14 +188,17 @@ private Q_SLOTS:
             neuf.Suit(Journal(journal));
             for (const QString& i : indicatifs) {
                 QVERIFY2(suivi.Departement_De(i) == neuf.Departement_De(i),
-                         qPrintable(u"pas %1, %2 : %3 au lieu de %4"_s.arg(pas).arg(i).arg(suivi.Departement_De(i)).arg(
-                             neuf.Departement_De(i))));
+                         qPrintable(u"pas %1, %2 : %3 au lieu de %4"_s.arg(pas)
+                                        .arg(i)
+                                        .arg(suivi.Departement_De(i))
+                                        .arg(neuf.Departement_De(i))));
                 for (int b = -1; b <= Nombre_Bandes_Diplome; ++b) {
                     for (int g = -1; g <= Nombre_Groupes_Mode; ++g) {
                         const Marque_Nouveaute m = suivi.Marque(i, b, g);
                         const Marque_Nouveaute n = neuf.Marque(i, b, g);
-                        QVERIFY2(m.sorte == n.sorte && m.departement == n.departement,
-                                 qPrintable(u"pas %1, %2 bande %3 groupe %4"_s.arg(pas).arg(i).arg(b).arg(g)));
+                        QVERIFY2(
+                            m.sorte == n.sorte && m.departement == n.departement,
+                            qPrintable(u"pas %1, %2 bande %3 groupe %4"_s.arg(pas).arg(i).arg(b).arg(g)));
                     }
                 }
             }
@@ -258,9 +263,10 @@ private Q_SLOTS:
         index.Suit(Journal(journal));
         QCOMPARE(index.Departement_De(u"F5ABC"_s), 35);
         Index_Journal quatre;
-        quatre.Suit(Journal({qso(u"95"_s, u"01/01/20"_s), qso(u"95"_s, u"02/01/20"_s), qso(u"13"_s, u"03/01/20"_s),
-                             qso(u"13"_s, u"04/01/20"_s), qso(u"35"_s, u"05/01/20"_s), qso(u"35"_s, u"06/01/20"_s),
-                             qso(u"29"_s, u"07/01/20"_s)}));
+        quatre.Suit(
+            Journal({qso(u"95"_s, u"01/01/20"_s), qso(u"95"_s, u"02/01/20"_s), qso(u"13"_s, u"03/01/20"_s),
+                     qso(u"13"_s, u"04/01/20"_s), qso(u"35"_s, u"05/01/20"_s), qso(u"35"_s, u"06/01/20"_s),
+                     qso(u"29"_s, u"07/01/20"_s)}));
         QCOMPARE(quatre.Departement_De(u"F5ABC"_s), 29);
     }
 

@@ -90,7 +90,7 @@ QString Resume(const swl::Statistiques& s) {
         modes << i.key() + u':' + QString::number(i.value());
     }
     return QString::number(s.qso) + u' ' + QString::number(s.confirmes) + u' ' + QString::number(s.stations) +
-           u' ' + QString::number(s.lignes_illisibles) + u' ' + QString::number(s.indicatifs_sans_pays) +
+           u' ' + QString::number(s.illisibles.nombre) + u' ' + QString::number(s.indicatifs_sans_pays) +
            u" | "_s + pays.join(u", "_s) + u" | "_s + continents.join(u", "_s) + u" | "_s +
            dpt.join(u", "_s) + u" | "_s + QString::number(s.departements_metropole) + u'+' +
            QString::number(s.departements_outre_mer) + u" | "_s + annees.join(u", "_s) + u" | "_s +
