@@ -23,7 +23,8 @@ inline const QString Programme_ADIF = QStringLiteral("ORBELSWL");
 
 // The ADIF band of a logbook band ("7.0 Mhz" → "40m"); empty for 27 Mhz, which ADIF has not.
 QString Bande_Vers_ADIF(const QString& bande);
-// The logbook band of an ADIF band, any letter case ("40M" → "7.0 Mhz"), or empty.
+// The logbook band of an ADIF band, any letter case ("40M" → "7.0 Mhz"; the CB's "11m" →
+// "27 Mhz"), or empty.
 QString Bande_De_ADIF(QStringView band);
 
 struct Mode_ADIF {
@@ -117,12 +118,18 @@ struct Conversion_ADIF {
     QByteArray octets;     // the line as the log file holds it
     QString refus;         // empty when the line is made
     bool mode_dig = false; // another digital mode, logged as DIG
+    bool sans_b = false;   // no station B: neither our own field nor a comment naming it
     int coupes = 0;        // texts cut to their column
 };
+// Station B as other programs write it in a comment: "en QSO avec LU1WA" (our own export's
+// wording), "QSO with LU1WA", "wkd LU1WA"; empty when none names a callsign.
+QString Station_B_Du_Commentaire(QStringView commentaire);
 Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e);
 
 struct Bilan_Import {
+    int lus = 0; // records of the file
     int ajoutes = 0;
+    int sans_b = 0;  // added without station B
     int deja_la = 0; // already in the log, or earlier in the same file
     int modes_dig = 0;
     int textes_coupes = 0;

@@ -55,7 +55,8 @@ struct Lecture_En_Deux {
 Lecture_En_Deux Parcourt_ADI_En_Deux(const QByteArray& octets, const Progression& progression,
                                      const Recoit_Partie& recoit, const std::function<void()>& recommence);
 
-// Whether the import reads the field (of that name in capitals).
+// Whether the import takes the field (of that name in capitals) into a column: a value too
+// long for any column refuses its record.
 bool Champ_Lu(QStringView nom);
 
 // Our own fields carry this before their name.

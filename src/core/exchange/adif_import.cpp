@@ -58,6 +58,8 @@ enum Emplacement {
     E_QSL_RCVD,
     E_DXCC,
     E_STATE,
+    E_COMMENT,
+    E_NOTES,
     E_Propres
 };
 
@@ -80,9 +82,10 @@ constexpr int Nombre_Emplacements = E_Propres + static_cast<int>(std::size(Colon
 const QHash<QString, int>& Emplacements() {
     static const QHash<QString, int> e = [] {
         QHash<QString, int> h;
-        const QStringList lus = {u"CALL"_s, u"QSO_DATE"_s, u"TIME_ON"_s,  u"BAND"_s, u"FREQ"_s,
-                                 u"MODE"_s, u"SUBMODE"_s,  u"RST_RCVD"_s, u"NAME"_s, u"NAME_INTL"_s,
-                                 u"QTH"_s,  u"QTH_INTL"_s, u"QSL_RCVD"_s, u"DXCC"_s, u"STATE"_s};
+        const QStringList lus = {u"CALL"_s,    u"QSO_DATE"_s, u"TIME_ON"_s,  u"BAND"_s, u"FREQ"_s,
+                                 u"MODE"_s,    u"SUBMODE"_s,  u"RST_RCVD"_s, u"NAME"_s, u"NAME_INTL"_s,
+                                 u"QTH"_s,     u"QTH_INTL"_s, u"QSL_RCVD"_s, u"DXCC"_s, u"STATE"_s,
+                                 u"COMMENT"_s, u"NOTES"_s};
         for (int i = 0; i < lus.size(); ++i) {
             h.insert(lus[i], i);
         }
@@ -96,7 +99,40 @@ const QHash<QString, int>& Emplacements() {
 
 } // namespace
 
+QString Station_B_Du_Commentaire(QStringView commentaire) {
+    static const std::array<QStringView, 3> Annonces = {u"en QSO avec ", u"QSO with ", u"wkd "};
+    for (const QStringView annonce : Annonces) {
+        for (qsizetype i = commentaire.indexOf(annonce, 0, Qt::CaseInsensitive); i >= 0;
+             i = commentaire.indexOf(annonce, i + 1, Qt::CaseInsensitive)) {
+            // A word on its own: "wkd" not inside another word.
+            if (i > 0 && commentaire[i - 1].isLetterOrNumber()) {
+                continue;
+            }
+            QStringView suite = commentaire.sliced(i + annonce.size()).trimmed();
+            qsizetype n = 0;
+            while (n < suite.size() && (suite[n].isLetterOrNumber() || suite[n] == u'/') &&
+                   suite[n].unicode() < 0x80) {
+                ++n;
+            }
+            const QString indicatif = suite.first(n).toString().toUpper();
+            const bool chiffre =
+                std::any_of(indicatif.begin(), indicatif.end(), [](QChar c) { return c.isDigit(); });
+            const bool lettre =
+                std::any_of(indicatif.begin(), indicatif.end(), [](QChar c) { return c.isLetter(); });
+            if (n >= 3 && n <= 12 && chiffre && lettre &&
+                (n == suite.size() || !suite[n].isLetterOrNumber())) {
+                return indicatif;
+            }
+        }
+    }
+    return {};
+}
+
 bool adif::Champ_Lu(QStringView nom) {
+    // A comment is only looked into for station B: a long one is left aside, never a refusal.
+    if (nom == u"COMMENT" || nom == u"NOTES") {
+        return false;
+    }
     return nom.startsWith(Prefixe_Propre) || Emplacements().contains(nom.toString());
 }
 
@@ -226,6 +262,13 @@ Conversion_ADIF Ligne_De_Enregistrement(const Enregistrement_ADIF& e) {
         f.QTH_A = Texte_Importe(intl(E_QTH, E_QTH_INTL), 30, &r.coupes);
     }
     f.QSL = champ(E_QSL_RCVD).compare(u"Y", Qt::CaseInsensitive) == 0;
+    if (!a_exact(&Fiche_QSO::Indicatif_B)) {
+        f.Indicatif_B = Station_B_Du_Commentaire(champ(E_COMMENT));
+        if (f.Indicatif_B.isEmpty()) {
+            f.Indicatif_B = Station_B_Du_Commentaire(champ(E_NOTES));
+        }
+    }
+    r.sans_b = f.Indicatif_B.trimmed().isEmpty();
     if (!a_exact(&Fiche_QSO::Dpt_A)) {
         // A French department only where the entity is France or Corsica.
         const QStringView dxcc = champ(E_DXCC);
@@ -299,6 +342,7 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
     for (Faite& f : faites[1]) {
         f.numero += l.premiers;
     }
+    b.lus = static_cast<int>(faites[0].size() + faites[1].size());
     QList<QByteArray> nouvelles;
     nouvelles.reserve(qsizetype(faites[0].size() + faites[1].size()));
     for (auto& partie : faites) {
@@ -315,6 +359,7 @@ Bilan_Import Importe_ADIF(const Fichier_Log& log, const QByteArray& contenu, boo
             }
             connus.insert(cle);
             b.modes_dig += c.mode_dig ? 1 : 0;
+            b.sans_b += c.sans_b ? 1 : 0;
             b.textes_coupes += c.coupes;
             nouvelles.append(std::move(c.octets));
         }
@@ -338,6 +383,9 @@ QString Texte_Bilan(const Bilan_Import& b, const QString& fichier, int limite) {
     const auto accord = [](qsizetype n, const QString& un, const QString& plusieurs) -> QString {
         return Nombre_Francais(n) + u' ' + (n > 1 ? plusieurs : un);
     };
+    if (b.lus == 0 && b.arret.isEmpty()) {
+        return t + u"Rien n'a été ajouté au journal\u00A0: aucun enregistrement ADIF dans ce fichier."_s;
+    }
     if (b.ecriture) {
         t += accord(b.ajoutes, u"QSO ajouté au journal."_s, u"QSO ajoutés au journal."_s);
     } else {
@@ -349,6 +397,13 @@ QString Texte_Bilan(const Bilan_Import& b, const QString& fichier, int limite) {
     if (b.modes_dig > 0) {
         t += u"\r\n"_s + accord(b.modes_dig, u"QSO d'un autre mode numérique, noté DIG."_s,
                                 u"QSO d'autres modes numériques, notés DIG."_s);
+    }
+    if (b.sans_b > 0 && b.ecriture) {
+        t += u"\r\n"_s + accord(b.sans_b,
+                                u"QSO sans station B (ni APP_ORBELSWL_CALL_B, ni «\u00A0en QSO avec…\u00A0» "
+                                u"dans COMMENT ou NOTES)."_s,
+                                u"QSO sans station B (ni APP_ORBELSWL_CALL_B, ni «\u00A0en QSO avec…\u00A0» "
+                                u"dans COMMENT ou NOTES)."_s);
     }
     if (b.textes_coupes > 0) {
         t += u"\r\n"_s + accord(b.textes_coupes, u"texte coupé à la largeur de sa colonne."_s,

@@ -57,12 +57,18 @@ void Enregistrement_ADIF::Fixe(const QString& nom, const QString& valeur) {
 
 namespace {
 
-QString Decode_Fichier(const QByteArray& octets) {
+// The file's text, UTF-8 (a byte-order mark or not) else Windows-1252; `utf8` says which.
+QString Decode_Fichier(const QByteArray& octets, bool* utf8 = nullptr) {
     QByteArrayView v(octets);
     if (v.startsWith("\xEF\xBB\xBF")) {
         v = v.sliced(3);
     }
-    return Decode_Utf8_Ou_1252(v);
+    auto decodeur = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString texte = decodeur.decode(v);
+    if (utf8) {
+        *utf8 = !decodeur.hasError();
+    }
+    return decodeur.hasError() ? Decode_1252(v) : texte;
 }
 
 // An XML file's text: the encoding its byte-order mark or its declaration gives, else UTF-8
@@ -107,6 +113,44 @@ qsizetype Fin_Des_Caracteres(const QString& texte, qsizetype debut, qsizetype n)
     return n == 0 ? i : -1;
 }
 
+// `texte` from `debut`, the characters that `n` bytes of UTF-8 make; -1 when they end inside a
+// character or past the text.
+qsizetype Fin_Des_Octets(const QString& texte, qsizetype debut, qsizetype n) {
+    qsizetype i = debut;
+    while (n > 0 && i < texte.size()) {
+        const char16_t c = texte[i].unicode();
+        const bool paire = QChar::isHighSurrogate(c) && i + 1 < texte.size();
+        n -= c < 0x80 ? 1 : c < 0x800 ? 2 : paire ? 4 : 3;
+        i += paire ? 2 : 1;
+    }
+    return n == 0 ? i : -1;
+}
+
+// Where a value ends by its length: counted in characters (as ADIF says) or in UTF-8 bytes (as
+// most loggers write it). The two differ only for a value with letters outside ASCII: then the
+// one that ends at a tag, a blank or the text's end is taken (the bytes when both do and only
+// blanks lie between); -1 when neither does, so that a value never runs into the next field.
+qsizetype Fin_De_Valeur(const QString& texte, qsizetype pos, qsizetype n, bool paires, bool utf8) {
+    const qsizetype car =
+        paires ? Fin_Des_Caracteres(texte, pos, n) : (pos + n <= texte.size() ? pos + n : -1);
+    if (!utf8) {
+        return car;
+    }
+    const qsizetype jusque = car < 0 ? texte.size() : car;
+    if (std::all_of(texte.cbegin() + pos, texte.cbegin() + jusque,
+                    [](QChar c) { return c.unicode() < 0x80; })) {
+        return car;
+    }
+    const qsizetype oct = Fin_Des_Octets(texte, pos, n);
+    const auto finit = [&texte](qsizetype f) {
+        return f >= 0 && (f == texte.size() || texte[f] == u'<' || texte[f].isSpace());
+    };
+    if (finit(oct) && (!finit(car) || QStringView(texte).sliced(oct, car - oct).trimmed().isEmpty())) {
+        return oct;
+    }
+    return finit(car) ? car : -1;
+}
+
 // A field longer than any column of the log: the record is refused when the import reads that
 // field, the value is dropped either way.
 void Refuse_Trop_Long(Enregistrement_ADIF& e, const QString& nom, qsizetype longueur) {
@@ -137,7 +181,7 @@ struct Fin_Texte {
 };
 
 // The records of an ADI text, numbered from 1.
-Lecture_ADIF Parcourt_Texte_ADI(const QString& texte, bool paires, const Progression& progression,
+Lecture_ADIF Parcourt_Texte_ADI(const QString& texte, bool paires, bool utf8, const Progression& progression,
                                 const Recoit_Enregistrement& recoit, Fin_Texte* fin_texte = nullptr) {
     Lecture_ADIF l;
     int lus = 0;
@@ -225,9 +269,9 @@ Lecture_ADIF Parcourt_Texte_ADI(const QString& texte, bool paires, const Progres
             ok = ok && c >= u'0' && c <= u'9';
             n = ok ? qMin(n * 10 + (c.unicode() - u'0'), texte.size() + 1) : 0;
         }
-        const qsizetype fin = !ok      ? -1
-                              : paires ? Fin_Des_Caracteres(texte, pos, n)
-                                       : (pos + n <= texte.size() ? pos + n : -1);
+        const qsizetype fin = ok ? Fin_De_Valeur(texte, pos, n, paires, utf8) : -1;
+        const bool hors_texte = ok && fin < 0 && Fin_Des_Octets(texte, pos, n) < 0 &&
+                                (paires ? Fin_Des_Caracteres(texte, pos, n) < 0 : pos + n > texte.size());
         if (fin < 0) {
             if (fin_texte) {
                 fin_texte->propre = false;
@@ -243,9 +287,13 @@ Lecture_ADIF Parcourt_Texte_ADI(const QString& texte, bool paires, const Progres
                 return l;
             }
             if (courant.refus.isEmpty()) {
-                courant.refus = ok ? QString(u"la longueur du champ «\u00A0"_s + Extrait_Visible(balise) +
-                                             u"\u00A0» dépasse la fin du fichier"_s)
-                                   : u"champ illisible «\u00A0<"_s + Extrait_Visible(balise) + u">\u00A0»"_s;
+                courant.refus =
+                    !ok ? u"champ illisible «\u00A0<"_s + Extrait_Visible(balise) + u">\u00A0»"_s
+                    : hors_texte
+                        ? QString(u"la longueur du champ «\u00A0"_s + Extrait_Visible(balise) +
+                                  u"\u00A0» dépasse la fin du fichier"_s)
+                        : u"la longueur du champ «\u00A0"_s + Extrait_Visible(balise) +
+                              u"\u00A0» ne tombe sur la fin de sa valeur ni en caractères ni en octets"_s;
             }
             courant.Ajoute(nom, {});
             pos = eor;
@@ -301,8 +349,9 @@ QString Decode_Utf8(QByteArrayView octets, bool* erreur) {
 
 Lecture_ADIF adif::Parcourt_ADI(const QByteArray& octets, const Progression& progression,
                                 const Recoit_Enregistrement& recoit) {
-    const QString texte = Decode_Fichier(octets);
-    return Parcourt_Texte_ADI(texte, A_Des_Paires(octets, texte), progression, recoit);
+    bool utf8 = false;
+    const QString texte = Decode_Fichier(octets, &utf8);
+    return Parcourt_Texte_ADI(texte, A_Des_Paires(octets, texte), utf8, progression, recoit);
 }
 
 Lecture_En_Deux adif::Parcourt_ADI_En_Deux(const QByteArray& octets, const Progression& progression,
@@ -335,7 +384,7 @@ Lecture_En_Deux adif::Parcourt_ADI_En_Deux(const QByteArray& octets, const Progr
             return;
         }
         seconde = Parcourt_Texte_ADI(
-            texte, A_Des_Paires(octets_seconde, texte), [&arret](int) { return !arret.load(); },
+            texte, A_Des_Paires(octets_seconde, texte), true, [&arret](int) { return !arret.load(); },
             [&recoit](Enregistrement_ADIF& e) { recoit(1, e); }, &fin_seconde);
     });
     bool erreur_premiere = false;
@@ -346,7 +395,7 @@ Lecture_En_Deux adif::Parcourt_ADI_En_Deux(const QByteArray& octets, const Progr
     Lecture_ADIF premiere;
     if (!erreur_premiere) {
         premiere = Parcourt_Texte_ADI(
-            texte, A_Des_Paires(octets_premiere, texte), avance,
+            texte, A_Des_Paires(octets_premiere, texte), true, avance,
             [&recoit](Enregistrement_ADIF& e) { recoit(0, e); }, &fin_premiere);
     }
     arret = erreur_premiere || premiere.annulee || !fin_premiere.propre;

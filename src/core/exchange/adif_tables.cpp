@@ -142,6 +142,10 @@ QString Bande_Vers_ADIF(const QString& bande) {
 
 QString Bande_De_ADIF(QStringView band) {
     const QStringView b = band.trimmed();
+    // ADIF has no CB band; loggers that keep it write "11m", the log's 27 Mhz.
+    if (b.compare(u"11m", Qt::CaseInsensitive) == 0) {
+        return u"27 Mhz"_s;
+    }
     for (const Paire_Bande& p : Bandes) {
         if (b.compare(QStringView(p.adif), Qt::CaseInsensitive) == 0) {
             return QString::fromUtf16(p.log);

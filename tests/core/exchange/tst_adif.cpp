@@ -373,6 +373,16 @@ private Q_SLOTS:
                                              seconde
                                       << false;
         QTest::newRow("fin abîmée") << moitie + seconde + "<CALL:4>F9ZZ" << false;
+        // Lengths in bytes, as most loggers write them, in both halves.
+        QByteArray octets;
+        for (int i = 1; octets.size() < 2 * adif::Taille_Lecture_En_Deux; ++i) {
+            octets +=
+                "<NAME:10>Frédéric<QTH:5>Sète<CALL:" + QByteArray::number(QByteArray::number(i).size() + 1) +
+                ">F" + QByteArray::number(i) +
+                " <QSO_DATE:8>20240101 <TIME_ON:4>1200 <BAND:3>40m <MODE:3>SSB <COMMENT:300>" +
+                QByteArray(300, 'c') + " <EOR>\r\n";
+        }
+        QTest::newRow("longueurs en octets") << octets << true;
     }
     void lectureEnDeuxMoities() {
         QFETCH(QByteArray, fichier);
@@ -407,6 +417,96 @@ private Q_SLOTS:
         }
         QCOMPARE(ensemble, entier);
         QCOMPARE(l.lecture.arret, seul.arret);
+        // No value ran into the callsign after it.
+        for (const QString& e : entier) {
+            QVERIFY2(!e.section(u' ', 1).isEmpty(), qPrintable(e));
+        }
+    }
+
+    // Lengths in characters (as ADIF says) or in UTF-8 bytes (as most loggers write them): the
+    // one that ends at a tag, a blank or the record's end; neither: the record refused, never a
+    // value spilling into the next field.
+    void longueursEnOctetsOuCaracteres_data() {
+        QTest::addColumn<QByteArray>("enregistrement");
+        QTest::addColumn<QString>("prenom");
+        QTest::addColumn<QString>("qth");
+        QTest::addColumn<QString>("refus");
+        QTest::newRow("octets, collés") << QByteArray("<NAME:10>Frédéric<QTH:5>Sète<CALL:5>F6ABC")
+                                        << u"Frédéric"_s << u"Sète"_s << QString();
+        QTest::newRow("octets, blancs") << QByteArray("<NAME:10>Frédéric <QTH:13>Saint-Étienne <CALL:5>F6ABC")
+                                        << u"Frédéric"_s << u"Saint-Étienne"_s << QString();
+        QTest::newRow("caractères, collés") << QByteArray("<NAME:8>Frédéric<QTH:4>Sète<CALL:5>F6ABC")
+                                            << u"Frédéric"_s << u"Sète"_s << QString();
+        QTest::newRow("caractères, blancs")
+            << QByteArray("<NAME:8>Frédéric <QTH:13>Saint-Étienne <CALL:5>F6ABC") << u"Frédéric"_s
+            << u"Saint-Étienne"_s << QString();
+        QTest::newRow("caractères, fin d'enregistrement")
+            << QByteArray("<CALL:5>F6ABC <QTH:4>Sète<EOR>") << QString() << u"Sète"_s << QString();
+        QTest::newRow("octets, fin du fichier")
+            << QByteArray("<CALL:5>F6ABC <QTH:5>Sète") << QString() << u"Sète"_s << QString();
+        QTest::newRow("ni l'un ni l'autre")
+            << QByteArray("<NAME:7>Frédéric<CALL:5>F6ABC") << QString() << QString()
+            << u"la longueur du champ «\u00A0NAME:7\u00A0» ne tombe sur la fin de sa valeur ni en caractères "
+               u"ni en "
+               u"octets"_s;
+    }
+    void longueursEnOctetsOuCaracteres() {
+        QFETCH(QByteArray, enregistrement);
+        QFETCH(QString, prenom);
+        QFETCH(QString, qth);
+        QFETCH(QString, refus);
+        const Lecture_ADIF l = Lit_ADI("<EOH>\r\n" + enregistrement + "<EOR>\r\n<CALL:5>F6XYZ<EOR>\r\n");
+        QCOMPARE(l.enregistrements.size(), 2);
+        const Enregistrement_ADIF& e = l.enregistrements[0];
+        QCOMPARE(e.refus, refus);
+        if (refus.isEmpty()) {
+            QCOMPARE(e.Trouve(u"NAME"_s).value_or(QStringView()).trimmed().toString(), prenom);
+            QCOMPARE(e.Trouve(u"QTH"_s).value_or(QStringView()).trimmed().toString(), qth);
+            QCOMPARE(e.Trouve(u"CALL"_s).value_or(QStringView()).toString(), u"F6ABC"_s);
+        }
+        QCOMPARE(l.enregistrements[1].Trouve(u"CALL"_s).value_or(QStringView()).toString(), u"F6XYZ"_s);
+    }
+
+    // Station B from the comment other programs write; the CB's "11m"; a file of no record.
+    void stationBDuCommentaire_data() {
+        QTest::addColumn<QString>("commentaire");
+        QTest::addColumn<QString>("station_b");
+        QTest::newRow("notre export") << u"en QSO avec LU1WA"_s << u"LU1WA"_s;
+        QTest::newRow("anglais, minuscules") << u"heard QSO with lu1wa 59"_s << u"LU1WA"_s;
+        QTest::newRow("wkd, portable") << u"SWL: wkd EA3AAA/P tnx"_s << u"EA3AAA/P"_s;
+        QTest::newRow("dans un mot") << u"awkd LU1WA"_s << QString();
+        QTest::newRow("pas un indicatif") << u"QSO with nobody"_s << QString();
+        QTest::newRow("rien") << u"59 from Paris"_s << QString();
+    }
+    void stationBDuCommentaire() {
+        QFETCH(QString, commentaire);
+        QFETCH(QString, station_b);
+        QCOMPARE(Station_B_Du_Commentaire(commentaire), station_b);
+        Dossier_Test d;
+        d.Ecrit(Fichier_Log::Nom_Log(Indicatif), {});
+        const Bilan_Import b = Importe_ADIF(Fichier_Log(d.repertoire, Indicatif),
+                                            Adi({Qso(u"F6ABC"_s) + Champ(u"COMMENT"_s, commentaire)}), false);
+        QCOMPARE(b.ajoutes, 1);
+        QCOMPARE(Decode_1252(d.Lit(Fichier_Log::Nom_Log(Indicatif))).mid(13, 12).trimmed(), station_b);
+        QCOMPARE(Texte_Bilan(b, u"x.adi"_s, 20).contains(u"1 QSO sans station B"_s), station_b.isEmpty());
+    }
+
+    void fichierSansEnregistrement_data() {
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::newRow("vide") << QByteArray();
+        QTest::newRow("en-tête seul") << QByteArray("Journal de F6ABC\r\n<ADIF_VER:5>3.1.6<EOH>\r\n");
+        QTest::newRow("texte") << QByteArray("Bonjour, voici mon journal.\r\n");
+    }
+    void fichierSansEnregistrement() {
+        QFETCH(QByteArray, fichier);
+        Dossier_Test d;
+        d.Ecrit(Fichier_Log::Nom_Log(Indicatif), {});
+        const Bilan_Import b = Importe_ADIF(Fichier_Log(d.repertoire, Indicatif), fichier, false);
+        QCOMPARE(
+            Texte_Bilan(b, u"x.adi"_s, 20),
+            u"Import du fichier «\u00A0x.adi\u00A0»\u00A0:\r\nRien n'a été ajouté au journal\u00A0: aucun "
+            u"enregistrement ADIF dans ce fichier."_s);
+        QCOMPARE(Bande_De_ADIF(u"11M"_s), u"27 Mhz"_s);
     }
 
     // Files as other programs write them.
