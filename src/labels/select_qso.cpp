@@ -19,6 +19,17 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// Enter, Return or Space in a list calls `gestion`.
+void Installe_Touches_Deplacement(QListView* liste, std::function<void()> gestion) {
+    Installe_KeyPress(liste, [gestion = std::move(gestion)](int code) {
+        if (code == 13 || code == ' ') {
+            gestion();
+            return 0;
+        }
+        return code;
+    });
+}
+
 // A click on a line of a list moves that line at once. The list itself never sees the click:
 // the line that takes its place under the pointer must not be chosen by the same click.
 class Clic_Sur_Ligne final : public QObject {
@@ -104,14 +115,22 @@ Select_QSO::Select_QSO(const Services& services, Lignes_Log lignes, std::functio
     colonne->addWidget(Frame2, 1);
     colonne->addLayout(bas);
 
-    // A line moves as soon as it is chosen: clicked, or selected with the keyboard.
+    // A click moves its line at once. From the keyboard the arrows, Page Up/Down, Home and End
+    // only move the current line, Enter or Space moves it: a QSO far down the list can be
+    // reached without moving every QSO above it.
     for (QListView* liste : {Liste_QSO, Liste_Imprime}) {
         liste->viewport()->installEventFilter(
             new Clic_Sur_Ligne(liste, [this, liste](const QModelIndex& ligne) { Deplace(liste, ligne); }));
-        connect(liste->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, liste] {
-            const QModelIndexList choisies = liste->selectionModel()->selectedIndexes();
-            if (!choisies.isEmpty()) {
-                Deplace(liste, choisies.first());
+        liste->setToolTip(
+            u"Un clic, ou Entrée ou Espace sur la ligne courante, déplace le QSO dans l'autre liste."_s);
+        Installe_Touches_Deplacement(liste, [this, liste] {
+            const int rangee = liste->currentIndex().row();
+            Deplace(liste, liste->currentIndex());
+            // The next line becomes the current one, so that Enter can go on down the list.
+            const QModelIndex suivante =
+                liste->model()->index(std::min(rangee, liste->model()->rowCount() - 1), 0);
+            if (suivante.isValid()) {
+                liste->selectionModel()->setCurrentIndex(suivante, QItemSelectionModel::ClearAndSelect);
             }
         });
     }

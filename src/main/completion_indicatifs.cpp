@@ -135,7 +135,8 @@ void Completion_Indicatifs::Actualise() {
     }
     champ_ = champ;
     QStringList lignes;
-    for (const Index_Indicatifs::Proposition& p : index_->Cherche(champ->text(), Lignes_Montrees)) {
+    propositions_ = index_->Cherche(champ->text(), Lignes_Montrees);
+    for (const Index_Indicatifs::Proposition& p : propositions_) {
         lignes << Texte_Proposition(p);
     }
     modele_->setStringList(lignes);
@@ -147,11 +148,14 @@ void Completion_Indicatifs::Prend(const QModelIndex& index) {
     if (!index.isValid() || !champ_) {
         return;
     }
-    // The row begins with the callsign, before its first comma.
-    const QString indicatif = index.data().toString().section(u',', 0, 0);
+    if (index.row() >= propositions_.size()) {
+        return;
+    }
+    const Index_Indicatifs::Proposition p = propositions_[index.row()];
     QLineEdit* champ = champ_;
-    champ->setText(indicatif);
+    champ->setText(p.indicatif);
     champ->setFocus();
+    Q_EMIT Indicatif_Pris(champ, p.indicatif, p.departement.trimmed());
 }
 
 bool Completion_Indicatifs::eventFilter(QObject* objet, QEvent* evenement) {

@@ -35,6 +35,10 @@ public:
     // The index in use is the latest one asked for (for the tests, which wait for it).
     bool A_Jour() const { return construit_ == demande_; }
 
+Q_SIGNALS:
+    // A callsign put in its field from the list, with the department its row shows.
+    void Indicatif_Pris(QLineEdit* champ, const QString& indicatif, const QString& departement);
+
 private:
     void Construit();
     void Actualise();
@@ -47,6 +51,7 @@ private:
     QPointer<QLineEdit> champ_; // the field the list is for
     Lignes_Log journal_;
     std::shared_ptr<const Index_Indicatifs> index_;
+    QList<Index_Indicatifs::Proposition> propositions_; // the rows shown
     std::shared_ptr<const Fichier_Indicatifs> fichier_; // read once, again when changed
     int demande_ = 0;                                   // builds asked for
     int construit_ = 0;                                 // the build whose index is in use

@@ -185,8 +185,9 @@ void Formulaire_Saisie::Montre_Ligne(const QString& ligne) {
     }
     ligne_selectionnee_ = ligne;
     Annule_Saisie->setEnabled(true);
-    Affiche_Ligne(ligne_selectionnee_, false);
+    // Disabled first: a QSO only shown says nothing of what would be new.
     Ind_A->setEnabled(false);
+    Affiche_Ligne(ligne_selectionnee_, false);
 }
 
 void Formulaire_Saisie::Edite_Ligne() {
@@ -245,7 +246,7 @@ void Formulaire_Saisie::Ajout_QSO_Click() {
 bool Formulaire_Saisie::Prend_Spot(const QString& indicatif, const QString& bande) {
     // Only a form waiting for a new QSO takes a spot: nothing typed or shown is overwritten,
     // but a spot taken before may give way to another.
-    if (!Saisie_Au_Repos() || (!Ind_A->text().isEmpty() && Ind_A->text() != spot_pris_)) {
+    if (!Libre_Pour_Un_QSO()) {
         return false;
     }
     spot_pris_ = indicatif.left(12);
@@ -261,10 +262,26 @@ bool Formulaire_Saisie::Prend_Spot(const QString& indicatif, const QString& band
     return true;
 }
 
+QString Formulaire_Saisie::Texte_Saisie_En_Cours() const {
+    const QString indicatif = Ind_A->text().trimmed();
+    const QString de = indicatif.isEmpty() ? QString() : u" de "_s + indicatif;
+    return modif_en_cours_       ? u"la modification du QSO"_s + de
+           : insertion_en_cours_ ? u"l'insertion d'un QSO"_s + de
+                                 : u"la saisie du QSO"_s + de;
+}
+
+bool Formulaire_Saisie::Libre_Pour_Un_QSO() {
+    // A QSO only shown from the log is no QSO being typed: the form is emptied for the new one.
+    if (!Saisie_En_Cours() && !Ind_A->isEnabled()) {
+        Init_Saisie();
+    }
+    return Saisie_Au_Repos() && (Ind_A->text().isEmpty() || Ind_A->text() == spot_pris_);
+}
+
 bool Formulaire_Saisie::Prend_QSO_Entendu(const Fiche_QSO& fiche) {
-    // As a cluster spot: only a form waiting for a new QSO, or holding a spot, takes it.
-    if (hote_.Indicatif_Station() == Aucune_Station || !Saisie_Au_Repos() ||
-        (!Ind_A->text().isEmpty() && Ind_A->text() != spot_pris_)) {
+    // As a cluster spot: only a form waiting for a new QSO, showing one of the log or holding a
+    // spot, takes it.
+    if (hote_.Indicatif_Station() == Aucune_Station || !Libre_Pour_Un_QSO()) {
         return false;
     }
     spot_pris_.clear();

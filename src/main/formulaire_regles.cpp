@@ -138,8 +138,10 @@ void Formulaire_Saisie::Affiche_Pays(QLabel* pays, const QString& legende, const
     static const Base_Pays aucun;
     const Base_Pays& base = services_.pays ? *services_.pays : aucun;
     QString texte = base.Texte_Pays(indicatif);
-    // What this station would bring on the band and mode of the form.
-    if (services_.nouveautes && !indicatif.trimmed().isEmpty()) {
+    // What this station would bring on the band and mode of the form: for a QSO being typed,
+    // once its band is chosen; never for one only shown from the log.
+    if (services_.nouveautes && !indicatif.trimmed().isEmpty() && Ind_A->isEnabled() &&
+        Liste_Bandes().contains(Bande_A->currentText())) {
         const Marque_Nouveaute m = services_.nouveautes->Marque(
             indicatif, static_cast<int>(Liste_Bandes().indexOf(Bande_A->currentText())),
             static_cast<int>(Groupe_De_Mode(Mode_A->currentText())));
@@ -148,7 +150,8 @@ void Formulaire_Saisie::Affiche_Pays(QLabel* pays, const QString& legende, const
         }
     }
     Affiche_Valeur(pays, legende, texte);
-    pays->setToolTip(base.Erreur());
+    // The whole text in the tooltip too, with why countries are unknown when the file is missing.
+    pays->setToolTip(base.Erreur().isEmpty() ? texte : texte + u'\n' + base.Erreur());
 }
 
 void Formulaire_Saisie::Actualise_Pays() {
@@ -163,6 +166,8 @@ void Formulaire_Saisie::Cherche_Prenom_A() {
     if (const auto fiche = Liste_Prenom(services_.repertoire).Cherche(Ind_A->text())) {
         Dpt_A->setText(fiche->departement);
         Prenom_A->setText(fiche->prenom);
+    } else if (pris_.champ == Ind_A && pris_.indicatif == Ind_A->text()) {
+        Dpt_A->setText(pris_.departement);
     }
 }
 
@@ -173,6 +178,9 @@ void Formulaire_Saisie::Cherche_Dpt_B() {
     if (const auto fiche = Liste_Prenom(services_.repertoire).Cherche(Ind_B->text())) {
         Dpt_B->setEnabled(true);
         Dpt_B->setText(fiche->departement);
+    } else if (pris_.champ == Ind_B && pris_.indicatif == Ind_B->text()) {
+        Dpt_B->setEnabled(true);
+        Dpt_B->setText(pris_.departement);
     }
 }
 

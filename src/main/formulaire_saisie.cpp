@@ -128,9 +128,11 @@ void Formulaire_Saisie::Construit_Controles() {
     // The country of each callsign typed, in the room the buttons' column leaves under the fields.
     Pays_A = Nomme(new QLabel(this), u"Pays_A"_s);
     Pays_B = Nomme(new QLabel(this), u"Pays_B"_s);
+    // A long text wraps in its own half, never under its neighbour.
     for (QLabel* pays : {Pays_A, Pays_B}) {
         pays->setTextFormat(Qt::PlainText);
-        pays->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        pays->setWordWrap(true);
+        pays->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
     Label10 = Nomme(new QLabel(u"Mode de saisie"_s, this), u"Label10"_s);
     Mode_Aff = Nomme(new QLabel(this), u"Mode_Aff"_s);
@@ -223,6 +225,10 @@ void Formulaire_Saisie::Construit_Controles() {
     Timer1 = Nomme(new QTimer(this), u"Timer1"_s);
     Timer1->setInterval(1000);
     completion_ = new Completion_Indicatifs(services_, Ind_A, Ind_B, this);
+    connect(completion_, &Completion_Indicatifs::Indicatif_Pris, this,
+            [this](QLineEdit* champ, const QString& indicatif, const QString& departement) {
+                pris_ = {champ, indicatif, departement};
+            });
 }
 
 void Formulaire_Saisie::Installe_Regles_Saisie() {

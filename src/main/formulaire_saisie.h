@@ -40,6 +40,8 @@ public:
     QGroupBox* Cadre_Date() const { return Frame7; }
     // The list of the callsigns known, which the main window places under the form.
     Completion_Indicatifs* Indicatifs_Connus() const { return completion_; }
+    // What the form holds being typed, for a refusal: "la modification du QSO de F5ABC"…
+    QString Texte_Saisie_En_Cours() const;
     // The date-mode items of the main window's menu "Date", which the form follows.
     void Prend_Menu_Date(QAction* automatique, QAction* manuelle);
 
@@ -98,6 +100,8 @@ private:
     // The list position of the combo box to remember under `cle`, unless it is stored already.
     std::optional<QString> Position_A_Retenir(const QComboBox* combo, const QString& cle) const;
     void Cherche_Prenom_A();
+    // Whether a spot or a heard QSO may go into the form (a QSO only shown is put aside).
+    bool Libre_Pour_Un_QSO();
     void Cherche_Dpt_B();
     // The country of what `champ` holds, in `pays`.
     void Affiche_Pays(QLabel* pays, const QString& legende, const QString& indicatif);
@@ -132,8 +136,15 @@ private:
     bool modif_en_cours_ = false;
     bool insertion_en_cours_ = false;
     bool liste_bloquee_ = false;
-    QString spot_pris_;                 // the callsign a cluster spot put in the form last
-    bool entendu_pris_ = false;         // the form holds a heard QSO: saved at its date and time
+    QString spot_pris_;         // the callsign a cluster spot put in the form last
+    bool entendu_pris_ = false; // the form holds a heard QSO: saved at its date and time
+    // The callsign last taken from "Indicatifs connus" into a field, with the department its row
+    // showed: given when the first-name directory has none.
+    struct Indicatif_Pris {
+        const QLineEdit* champ = nullptr;
+        QString indicatif;
+        QString departement;
+    } pris_;
     Lecture_Recepteur recepteur_suivi_; // the receiver's last frequency and mode
     QAction* Mnu_Date_Auto = nullptr;
     QAction* Mnu_Date_Man = nullptr;

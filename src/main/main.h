@@ -80,6 +80,7 @@ public:
     bool Prend_Spot(const QString& indicatif, const QString& bande) override;
     bool Accorde_Recepteur(double khz) override;
     bool Prend_QSO_Entendu(const Fiche_QSO& fiche) override;
+    QString Texte_Saisie_En_Cours() const override;
     std::optional<Bilan_Ajout> Enregistre_QSO_Entendus(const QList<QByteArray>& lignes) override;
     void Selectionne_Derniere_Ligne() override;
 

@@ -141,6 +141,11 @@ protected:
             return false;
         }
         const auto* touche = static_cast<QKeyEvent*>(evenement);
+        // Alt with a letter is a menu's key, never a letter typed (AltGr, with Control, is).
+        if ((touche->modifiers() & Qt::AltModifier) && !(touche->modifiers() & Qt::ControlModifier) &&
+            !touche->text().isEmpty() && touche->text()[0].isLetterOrNumber()) {
+            return true;
+        }
         int code = 0;
         if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
             code = 13;

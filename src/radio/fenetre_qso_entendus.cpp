@@ -200,8 +200,8 @@ void Fenetre_QSO_Entendus::QSO_DblClick(const QModelIndex& vue) {
     }
     if (!hote_.Prend_QSO_Entendu(Fiche_De_QSO_Entendu(*q))) {
         services_.messages.Message(
-            u"Le formulaire de saisie n'attend pas de nouveau QSO\u00A0: enregistrez ou "
-            u"effacez le QSO en cours, puis double-cliquez de nouveau."_s);
+            u"Le formulaire de saisie n'attend pas de nouveau QSO\u00A0: "_s + hote_.Texte_Saisie_En_Cours() +
+            u" est en cours. Enregistrez-le ou effacez-le, puis double-cliquez de nouveau."_s);
     }
 }
 

@@ -16,6 +16,8 @@ public:
     // Puts a heard QSO in the entry form, ready to be saved, if the form waits for a new QSO;
     // false otherwise.
     virtual bool Prend_QSO_Entendu(const Fiche_QSO& fiche) = 0;
+    // What the form holds being typed when it refuses one: "la saisie du QSO de F5ABC".
+    virtual QString Texte_Saisie_En_Cours() const = 0;
     // Merges these log lines into the log, those it holds already left out, as one change to
     // take back; nothing when the log cannot be changed now (the user was told why).
     virtual std::optional<Bilan_Ajout> Enregistre_QSO_Entendus(const QList<QByteArray>& lignes) = 0;

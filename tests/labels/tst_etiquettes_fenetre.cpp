@@ -152,7 +152,8 @@ private Q_SLOTS:
         QCOMPARE(s.Numeros(u"Liste_Imprime"_s).size(), 3);
     }
 
-    // The arrow key selects a line, which moves at once; the next press starts from the top.
+    // The arrows and End only move the current line; Enter or Space moves it to the other
+    // list, the next line becoming the current one.
     void deplacementAuClavier() {
         Scene s(6);
         QListView* liste = s.Liste(u"Liste_QSO"_s);
@@ -160,8 +161,22 @@ private Q_SLOTS:
         liste->setFocus();
         QTest::keyClick(liste, Qt::Key_Down);
         QTest::keyClick(liste, Qt::Key_Down);
-        QCOMPARE(s.Numeros(u"Liste_Imprime"_s), QList<int>({1, 2}));
-        QCOMPARE(s.Numeros(u"Liste_QSO"_s), QList<int>({3, 4, 5, 6}));
+        QTest::keyClick(liste, Qt::Key_Up);
+        QCOMPARE(s.Numeros(u"Liste_Imprime"_s), QList<int>());
+        QCOMPARE(liste->currentIndex().row(), 1);
+        QTest::keyClick(liste, Qt::Key_Return);
+        QTest::keyClick(liste, Qt::Key_Space);
+        QTest::keyClick(liste, Qt::Key_End);
+        QCOMPARE(s.Numeros(u"Liste_Imprime"_s), QList<int>({2, 3}));
+        QTest::keyClick(liste, Qt::Key_Enter);
+        QCOMPARE(s.Numeros(u"Liste_Imprime"_s), QList<int>({2, 3, 6}));
+        QCOMPARE(s.Numeros(u"Liste_QSO"_s), QList<int>({1, 4, 5}));
+        // Back from the print list the same way.
+        QListView* imprime = s.Liste(u"Liste_Imprime"_s);
+        imprime->setFocus();
+        QTest::keyClick(imprime, Qt::Key_Home);
+        QTest::keyClick(imprime, Qt::Key_Return);
+        QCOMPARE(s.Numeros(u"Liste_QSO"_s), QList<int>({1, 2, 4, 5}));
     }
 
     void premiereOuvertureDesEtiquettes() {

@@ -54,9 +54,11 @@ private Q_SLOTS:
         QTest::keyClick(Liste(s), Qt::Key_Return);
         QCOMPARE(ind_a->text(), u"F5AXX"_s);
         QCOMPARE(s.Focus(), ind_a);
-        // Enter in the field works as always: the department field next.
+        // Enter in the field works as always: the department field next, holding the one the
+        // row showed (the first-name directory has none).
         QTest::keyClick(ind_a, Qt::Key_Return);
         QCOMPARE(s.Focus(), s.C(u"Dpt_A"_s));
+        QCOMPARE(s.C(u"Dpt_A"_s)->text(), u"35"_s);
         QTRY_VERIFY(!Liste(s)->isVisibleTo(s.w.get()));
     }
 

@@ -489,6 +489,43 @@ private Q_SLOTS:
         }
     }
 
+    // Without a mouse: F10 opens the menu bar, Alt and a title's letter its menu, never typing
+    // the letter into the field that has the focus; the captions stay as they are.
+    void menusAuClavier_data() {
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("F10") << int(Qt::Key_F10) << u"Mnu_Fichier"_s;
+        QTest::newRow("Alt+F") << (int(Qt::AltModifier) | int(Qt::Key_F)) << u"Mnu_Fichier"_s;
+        QTest::newRow("Alt+E") << (int(Qt::AltModifier) | int(Qt::Key_E)) << u"Mnu_Edition"_s;
+        QTest::newRow("Alt+D") << (int(Qt::AltModifier) | int(Qt::Key_D)) << u"Mnu_Date"_s;
+        QTest::newRow("Alt+S") << (int(Qt::AltModifier) | int(Qt::Key_S)) << u"Mnu_Station"_s;
+        QTest::newRow("Alt+A") << (int(Qt::AltModifier) | int(Qt::Key_A)) << u"Mnu_Afficher"_s;
+        QTest::newRow("Alt+C") << (int(Qt::AltModifier) | int(Qt::Key_C)) << u"Mnu_Carte"_s;
+        QTest::newRow("Alt+I") << (int(Qt::AltModifier) | int(Qt::Key_I)) << u"Mnu_Aide"_s;
+        QTest::newRow("Alt+Z, sans menu") << (int(Qt::AltModifier) | int(Qt::Key_Z)) << QString();
+    }
+    void menusAuClavier() {
+        QFETCH(int, touche);
+        QFETCH(QString, menu);
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {});
+        Main w(b.services);
+        w.Form_Load();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* ind_a = Controle<QLineEdit>(w, u"Ind_A"_s);
+        ind_a->setFocus();
+        QTest::keyClicks(ind_a, u"f5"_s);
+        QTest::keyClick(ind_a, Qt::Key(touche & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(touche & Qt::KeyboardModifierMask));
+        QCOMPARE(ind_a->text(), u"F5"_s);
+        if (!menu.isEmpty()) {
+            QTRY_VERIFY(Controle<QMenu>(w, menu)->isVisible());
+            Controle<QMenu>(w, menu)->close();
+        }
+        QCOMPARE(Controle<QMenu>(w, u"Mnu_Fichier"_s)->title(), u"Fichier"_s);
+    }
+
     void menusEtControles() {
         Banc b;
         b.Station_Avec_Log(u"F1ABC_P"_s, {});

@@ -402,13 +402,17 @@ private Q_SLOTS:
         QCOMPARE(s.Focus(), s.C(u"Dpt_A"_s));
         QVERIFY(!s.w->Prend_Spot(u"K1ABC"_s, u"7.0 Mhz"_s));
         QCOMPARE(s.C(u"Ind_A"_s)->text(), u"VK2ABC"_s);
-        // Typed by hand, a line shown, an entry edited: refused.
+        // Typed by hand, an entry edited: refused. A line only shown is no QSO typed: taken.
         QTest::mouseClick(s.C<QPushButton>(u"Efface_A"_s), Qt::LeftButton);
         QTest::keyClicks(s.C(u"Ind_A"_s), u"f5"_s);
         QVERIFY(!s.w->Prend_Spot(u"K1ABC"_s, u"7.0 Mhz"_s));
         QTest::mouseClick(s.C<QPushButton>(u"Efface_A"_s), Qt::LeftButton);
         s.Clique(2);
-        QVERIFY(!s.w->Prend_Spot(u"K1ABC"_s, u"7.0 Mhz"_s));
+        QVERIFY(s.w->Prend_Spot(u"K1ABC"_s, u"7.0 Mhz"_s));
+        QCOMPARE(s.C(u"Ind_A"_s)->text(), u"K1ABC"_s);
+        QVERIFY(s.C(u"Ind_A"_s)->isEnabled());
+        QCOMPARE(s.C(u"Date_A"_s)->text(), QString());
+        QTest::mouseClick(s.C<QPushButton>(u"Efface_A"_s), Qt::LeftButton);
         s.Double_Clique(2);
         QVERIFY(!s.w->Prend_Spot(u"K1ABC"_s, u"7.0 Mhz"_s));
         QCOMPARE(s.C(u"Ind_A"_s)->text(), u"F6AA3       "_s);

@@ -202,7 +202,14 @@ private Q_SLOTS:
         QCOMPARE(m->index(0, Modele_QSO_Entendus::Pays_A).data().toString(), u"France  EU"_s);
         QCOMPARE(m->index(0, Modele_QSO_Entendus::Pays_B).data().toString(), u"Allemagne  EU"_s);
         QCOMPARE(m->headerData(Modele_QSO_Entendus::Pays_B, Qt::Horizontal).toString(), u"Pays B"_s);
+        // A QSO of the log only shown in the form: no mark of what is new; the double click
+        // takes its place.
+        s.w->Selectionne_Ligne(0);
+        QVERIFY(!s.C(u"Ind_A"_s)->isEnabled());
+        QVERIFY2(!s.C<QLabel>(u"Pays_A"_s)->text().contains(u" — "_s),
+                 qPrintable(s.C<QLabel>(u"Pays_A"_s)->text()));
         s.Double_Clique(0);
+        QCOMPARE(s.C(u"Ind_A"_s)->text(), u"F5ABC"_s);
         QCOMPARE(s.C(u"RST_A"_s)->text(), u"-08"_s);
         QCOMPARE(s.C(u"Ind_B"_s)->text(), u"DL1XYZ"_s);
         QCOMPARE(s.C(u"RST_B"_s)->text(), u"-15"_s);
@@ -214,10 +221,10 @@ private Q_SLOTS:
         QVERIFY(s.C<QPushButton>(u"Valide_A"_s)->isEnabled());
         // The form holds a QSO now: another double click is refused, with a message.
         s.Double_Clique(0);
-        QCOMPARE(
-            s.b.messages.textes.value(0),
-            u"Le formulaire de saisie n'attend pas de nouveau QSO\u00A0: enregistrez ou effacez le QSO en "
-            u"cours, puis double-cliquez de nouveau."_s);
+        QCOMPARE(s.b.messages.textes.value(0),
+                 u"Le formulaire de saisie n'attend pas de nouveau QSO\u00A0: la saisie du QSO de F5ABC est "
+                 u"en cours. "
+                 u"Enregistrez-le ou effacez-le, puis double-cliquez de nouveau."_s);
         // A report corrected and the chain walked with Enter: the QSO keeps its own date and time.
         s.C(u"RST_B"_s)->setFocus();
         s.C(u"RST_B"_s)->setText(u"-16"_s);

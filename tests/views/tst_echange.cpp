@@ -131,12 +131,14 @@ private Q_SLOTS:
                               u" | Journaux ADIF (*.adi *.adif *.adx);;Tous les fichiers (*)"_s}));
         QCOMPARE(s.b.messages.textes.size(), 1);
         const QString bilan = s.b.messages.textes[0];
-        QVERIFY2(
-            bilan.startsWith(u"Import du fichier «\u00A0autre.adi\u00A0»\u00A0:\r\n1 QSO ajouté au "
-                             u"journal.\r\n1 QSO déjà dans le "
-                             u"journal, laissé de côté.\r\n1 QSO d'un autre mode numérique, noté DIG.\r\n1 "
-                             u"enregistrement refusé\u00A0:\r\n  n° 3\u00A0: année 1949"_s),
-            qPrintable(bilan));
+        QVERIFY2(bilan.startsWith(
+                     u"Import du fichier «\u00A0autre.adi\u00A0»\u00A0:\r\n1 QSO ajouté au "
+                     u"journal.\r\n1 QSO déjà dans le "
+                     u"journal, laissé de côté.\r\n1 QSO d'un autre mode numérique, noté DIG.\r\n"
+                     u"1 QSO sans station B (ni APP_ORBELSWL_CALL_B, ni «\u00A0en QSO avec…\u00A0» dans "
+                     u"COMMENT ou NOTES).\r\n1 "
+                     u"enregistrement refusé\u00A0:\r\n  n° 3\u00A0: année 1949"_s),
+                 qPrintable(bilan));
         QVERIFY(bilan.endsWith(u"\r\nRapport complet\u00A0: Import_ADIF_07_12_26_123015.txt"_s));
         QVERIFY(s.b.Lit(u"Import_ADIF_07_12_26_123015.txt"_s)
                     .contains("n\xB0 3\xA0: ann\xE9"
