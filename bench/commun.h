@@ -44,6 +44,7 @@ public:
     bool oui = false;
     void Message(const QString&) override {}
     bool Question(const QString&) override { return oui; }
+    bool Question_Non_Par_Defaut(const QString&) override { return oui; }
     void Avec_Progression(const QString&, const std::function<void(const Avance&)>& travail) override {
         travail([](int) { return true; });
     }

@@ -90,6 +90,7 @@ class Progression_Reelle final : public Boites_Message {
 public:
     void Message(const QString&) override {}
     bool Question(const QString&) override { return true; }
+    bool Question_Non_Par_Defaut(const QString&) override { return true; }
     void Avec_Progression(const QString& texte, const std::function<void(const Avance&)>& travail) override {
         qt_.Avec_Progression(texte, travail);
     }

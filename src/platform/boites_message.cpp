@@ -26,14 +26,26 @@ void Boites_Message_Qt::Message(const QString& texte) {
     b.exec();
 }
 
-bool Boites_Message_Qt::Question(const QString& texte) {
+namespace {
+
+bool Pose_Question(const QString& texte, bool oui_par_defaut) {
     QMessageBox b(QMessageBox::NoIcon, u"ORBEL_SWL"_s, texte, QMessageBox::NoButton, Fenetre_Active());
     QPushButton* oui = b.addButton(u"Oui"_s, QMessageBox::YesRole);
     QPushButton* non = b.addButton(u"Non"_s, QMessageBox::NoRole);
-    b.setDefaultButton(oui);
+    b.setDefaultButton(oui_par_defaut ? oui : non);
     b.setEscapeButton(non);
     b.exec();
     return b.clickedButton() == oui;
+}
+
+} // namespace
+
+bool Boites_Message_Qt::Question(const QString& texte) {
+    return Pose_Question(texte, true);
+}
+
+bool Boites_Message_Qt::Question_Non_Par_Defaut(const QString& texte) {
+    return Pose_Question(texte, false);
 }
 
 void Boites_Message_Qt::Avec_Progression(const QString& texte,

@@ -87,6 +87,7 @@ void Ecoute_WSJTX::Configure(const Reglage_Ecoute& reglage) {
         return;
     }
     dernier_message_ = horloge_.Maintenant_Utc();
+    recu_ = false;
     silence_.start();
     Change_Statut(u"à l'écoute de "_s + Ecoute() +
                   (complement_.isEmpty() ? QString() : u"\u00A0: "_s + complement_));
@@ -103,6 +104,7 @@ void Ecoute_WSJTX::Lit() {
         }
         ++lus_;
         lu = true;
+        recu_ = true;
         const QDateTime maintenant = horloge_.Maintenant_Utc();
         assemblage_.Recoit(*m, maintenant);
         dernier_message_ = maintenant;
@@ -127,7 +129,14 @@ void Ecoute_WSJTX::Lit() {
 
 void Ecoute_WSJTX::Verifie_Silence() {
     const qint64 minutes = dernier_message_.secsTo(horloge_.Maintenant_Utc()) / 60;
-    if (minutes >= 1) {
+    if (minutes >= 1 && !recu_) {
+        // Nothing ever came: most often WSJT-X sends elsewhere.
+        Change_Statut(
+            u"à l'écoute de "_s + Ecoute() +
+            u" — aucun message reçu\u00A0: vérifiez dans WSJT-X l'adresse UDP (Settings → Reporting → "
+            u"UDP Server\u00A0: "_s +
+            reglage_.adresse + u", port "_s + QString::number(reglage_.port) + u')');
+    } else if (minutes >= 1) {
         Change_Statut(u"à l'écoute de "_s + Ecoute() + u"\u00A0: aucun message depuis "_s +
                       QString::number(minutes) + u" min"_s);
     }

@@ -57,6 +57,7 @@ private:
     Assemblage_QSO assemblage_;
     QDateTime dernier_message_; // or the start of listening
     QString dernier_client_;
+    bool recu_ = false;  // a message read since listening started
     QString complement_; // what the last message said (program, frequency), or a joining failure
     QString statut_;
     qint64 lus_ = 0;

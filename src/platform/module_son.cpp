@@ -2,7 +2,9 @@
 // starts without mapping Qt Multimedia and its codecs.
 #include "platform/sons.h"
 
+#include <QAudioDevice>
 #include <QHash>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -13,7 +15,13 @@ class Module_Sons final : public QObject, public Lecteur_Sons {
     Q_PLUGIN_METADATA(IID Swl_Module_Son_Iid)
     Q_INTERFACES(swl::Lecteur_Sons)
 public:
-    void Joue_Fichier(const QString& chemin) override {
+    QString Joue_Fichier(const QString& chemin) override {
+        // No output (no sound card, the sound server stopped): said, never a silent button.
+        if (QMediaDevices::defaultAudioOutput().isNull()) {
+            return QStringLiteral(
+                "Pas de son\u00A0: aucune sortie son n'est disponible (carte son absente ou "
+                "serveur de son arrêté).");
+        }
         QSoundEffect*& effet = effets_[chemin];
         if (!effet) {
             effet = new QSoundEffect(this);
@@ -21,6 +29,7 @@ public:
             effet->setVolume(0.8f);
         }
         effet->play();
+        return {};
     }
 
 private:

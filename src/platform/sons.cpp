@@ -12,7 +12,7 @@ using namespace Qt::Literals::StringLiterals;
 Sons_Module::Sons_Module(QString chemin_module, QString dossier_sons)
     : chemin_module_(std::move(chemin_module)), dossier_sons_(std::move(dossier_sons)) {}
 
-void Sons_Module::Joue(Son_Alerte son) {
+QString Sons_Module::Joue(Son_Alerte son) {
     if (!lecteur_ && erreur_.isEmpty()) {
         QPluginLoader chargeur(chemin_module_);
         lecteur_ = qobject_cast<Lecteur_Sons*>(chargeur.instance());
@@ -22,9 +22,14 @@ void Sons_Module::Joue(Son_Alerte son) {
         }
     }
     const QString fichier = QDir(dossier_sons_).filePath(Nom_Fichier_Son(son));
-    if (lecteur_ && QFileInfo(fichier).isFile()) {
-        lecteur_->Joue_Fichier(fichier);
+    if (!lecteur_) {
+        return u"Pas de son\u00A0: "_s + erreur_ + u'.';
     }
+    if (!QFileInfo(fichier).isFile()) {
+        return u"Pas de son\u00A0: le fichier «\u00A0"_s + QDir::toNativeSeparators(fichier) +
+               u"\u00A0» manque."_s;
+    }
+    return lecteur_->Joue_Fichier(fichier);
 }
 
 QString Chemin_Module_Son(const QString& dossier_programme) {

@@ -11,14 +11,15 @@ namespace swl {
 class Sons {
 public:
     virtual ~Sons() = default;
-    virtual void Joue(Son_Alerte son) = 0;
+    // Empty when the sound is played, else why not, in French ("aucune sortie son…").
+    virtual QString Joue(Son_Alerte son) = 0;
 };
 
-// What the sound module plays: a WAV file of the program's.
+// What the sound module plays: a WAV file of the program's; why not, when it cannot.
 class Lecteur_Sons {
 public:
     virtual ~Lecteur_Sons() = default;
-    virtual void Joue_Fichier(const QString& chemin) = 0;
+    virtual QString Joue_Fichier(const QString& chemin) = 0;
 };
 
 // The sounds of the program's module `chemin_module` (Qt Multimedia is loaded then, at the
@@ -27,7 +28,7 @@ public:
 class Sons_Module final : public Sons {
 public:
     Sons_Module(QString chemin_module, QString dossier_sons);
-    void Joue(Son_Alerte son) override;
+    QString Joue(Son_Alerte son) override;
     // Why no sound can be played, or empty.
     QString Erreur() const { return erreur_; }
 
@@ -46,5 +47,5 @@ QString Nom_Fichier_Son(Son_Alerte son);
 
 } // namespace swl
 
-#define Swl_Module_Son_Iid "fr.orbel.swl.Lecteur_Sons/1"
+#define Swl_Module_Son_Iid "fr.orbel.swl.Lecteur_Sons/2"
 Q_DECLARE_INTERFACE(swl::Lecteur_Sons, Swl_Module_Son_Iid)

@@ -41,9 +41,13 @@ Fenetre_Alertes::Fenetre_Alertes(const Services& services, QWidget* parent)
     auto* fermer = new QHBoxLayout;
     fermer->addStretch();
     fermer->addWidget(Fermer_Alertes);
+    Etat_Son = Nomme_Controle(new QLabel(this), u"Etat_Son"_s, QString());
+    Etat_Son->setWordWrap(true);
+    Etat_Son->hide();
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(explication);
     colonne->addLayout(grille);
+    colonne->addWidget(Etat_Son);
     colonne->addLayout(fermer);
 
     const Reglage_Alertes r = Lit_Reglage_Alertes(services_.reglages);
@@ -51,16 +55,15 @@ Fenetre_Alertes::Fenetre_Alertes(const Services& services, QWidget* parent)
     Alerte_Pays->setChecked(r.pays);
     connect(Alerte_Departement, &QCheckBox::toggled, this, &Fenetre_Alertes::Enregistre);
     connect(Alerte_Pays, &QCheckBox::toggled, this, &Fenetre_Alertes::Enregistre);
-    connect(Ecoute_Departement, &QPushButton::clicked, this, [this] {
-        if (services_.sons) {
-            services_.sons->Joue(Son_Alerte::Nouveau_Departement);
-        }
-    });
-    connect(Ecoute_Pays, &QPushButton::clicked, this, [this] {
-        if (services_.sons) {
-            services_.sons->Joue(Son_Alerte::Nouveau_Pays);
-        }
-    });
+    for (const auto& [bouton, son] : {std::pair{Ecoute_Departement, Son_Alerte::Nouveau_Departement},
+                                      std::pair{Ecoute_Pays, Son_Alerte::Nouveau_Pays}}) {
+        connect(bouton, &QPushButton::clicked, this, [this, son] {
+            const QString erreur =
+                services_.sons ? services_.sons->Joue(son) : u"Pas de son dans ce programme."_s;
+            Affiche_Valeur(Etat_Son, u"Son\u00A0:"_s, erreur);
+            Etat_Son->setVisible(!erreur.isEmpty());
+        });
+    }
     connect(Fermer_Alertes, &QPushButton::clicked, this, &QWidget::close);
     setMinimumWidth(420);
     adjustSize();

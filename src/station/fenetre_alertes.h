@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 
 namespace swl {
@@ -25,6 +26,7 @@ private:
     QCheckBox* Alerte_Pays;
     QPushButton* Ecoute_Departement;
     QPushButton* Ecoute_Pays;
+    QLabel* Etat_Son; // why "Écouter" played nothing
     QPushButton* Fermer_Alertes;
 };
 

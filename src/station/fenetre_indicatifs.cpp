@@ -4,6 +4,7 @@
 
 #include "core/base/texte_1252.h"
 #include "core/log/indicatifs_connus.h"
+#include "core/program/horloge.h"
 #include "core/program/reglages.h"
 #include "platform/boites_message.h"
 #include "platform/choix_fichier.h"
@@ -36,6 +37,8 @@ Fenetre_Indicatifs::Fenetre_Indicatifs(const Services& services, std::function<v
     Chemin_Indicatifs->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Chemin_Indicatifs->setWordWrap(true);
     Nombre_Indicatifs = Nomme_Controle(new QLabel(this), u"Nombre_Indicatifs"_s, QString());
+    Nombre_Indicatifs->setWordWrap(true);
+    Date_Indicatifs = Nomme_Controle(new QLabel(this), u"Date_Indicatifs"_s, QString());
     Etat_Indicatifs = Nomme_Controle(new QLabel(this), u"Etat_Indicatifs"_s, QString());
     Etat_Indicatifs->setWordWrap(true);
     Montre_Indicatifs =
@@ -50,6 +53,7 @@ Fenetre_Indicatifs::Fenetre_Indicatifs(const Services& services, std::function<v
     auto* formulaire = new QFormLayout;
     formulaire->addRow(u"Fichier en usage\u00A0:"_s, Chemin_Indicatifs);
     formulaire->addRow(u"Indicatifs\u00A0:"_s, Nombre_Indicatifs);
+    formulaire->addRow(u"Date du fichier\u00A0:"_s, Date_Indicatifs);
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(Choisir_Indicatifs);
     boutons->addWidget(Indicatifs_Debian);
@@ -95,6 +99,13 @@ void Fenetre_Indicatifs::Affiche() {
                             ? u", "_s + Nombre_Francais(f.ignorees) +
                                   u" lignes laissées de côté (trop longues ou d'autres caractères)"_s
                             : QString()));
+    // The day the file was written, and how old it is: MASTER.SCP grows old as calls change.
+    const QFileInfo fichier(chemin);
+    const QDate jour = fichier.exists() ? fichier.lastModified().date() : QDate();
+    Affiche_Valeur(Date_Indicatifs, u"Date du fichier\u00A0:"_s,
+                   jour.isValid() ? jour.toString(u"dd/MM/yyyy"_s) + u", "_s +
+                                        Texte_Anciennete(jour, services_.horloge.Maintenant_Local().date())
+                                  : u"inconnue"_s);
     // A missing or broken file: said here, once; the log's and the directory's callsigns show
     // all the same.
     Affiche_Valeur(Etat_Indicatifs, u"État\u00A0:"_s,
@@ -110,6 +121,8 @@ void Fenetre_Indicatifs::Utilise(const QString& chemin) {
     services_.reglages.Ecrire_Reglage(Reglages::Section_Commune(), cle::Fichier_Indicatifs,
                                       chemin == Chemin_Indicatifs_Debian ? QString() : chemin);
     Affiche();
+    // A reason shown now wraps whole: the window takes the height it needs.
+    adjustSize();
     change_();
 }
 

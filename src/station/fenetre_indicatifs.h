@@ -29,6 +29,7 @@ private:
     std::function<void()> change_;
     QLabel* Chemin_Indicatifs;
     QLabel* Nombre_Indicatifs;
+    QLabel* Date_Indicatifs;
     QLabel* Etat_Indicatifs;
     QCheckBox* Montre_Indicatifs;
     QPushButton* Choisir_Indicatifs;

@@ -53,6 +53,11 @@ Fenetre_Sauvegardes::Fenetre_Sauvegardes(const Services& services, const QString
     Affiche_Valeur(Label1, {},
                    u"Copies du journal de "_s + Indicatif_Affiche(indicatif) +
                        u", les plus récentes d'abord"_s);
+    Dossier_Sauvegardes = Nomme_Controle(new QLabel(this), u"Dossier_Sauvegardes"_s, QString());
+    Dossier_Sauvegardes->setWordWrap(true);
+    Dossier_Sauvegardes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Affiche_Valeur(Dossier_Sauvegardes, u"Dossier des sauvegardes\u00A0:"_s,
+                   u"Dossier\u00A0: "_s + QDir::toNativeSeparators(sauvegardes_.Dossier()));
     Liste_Sauvegardes =
         Nomme_Controle(new QTableWidget(0, 4, this), u"Liste_Sauvegardes"_s, u"Sauvegardes"_s);
     Liste_Sauvegardes->setHorizontalHeaderLabels({u"Date et heure"_s, u"Sorte"_s, u"QSO"_s, u"Taille"_s});
@@ -73,6 +78,7 @@ Fenetre_Sauvegardes::Fenetre_Sauvegardes(const Services& services, const QString
     boutons->addWidget(Fermer);
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(Label1);
+    colonne->addWidget(Dossier_Sauvegardes);
     colonne->addWidget(Liste_Sauvegardes, 1);
     colonne->addLayout(boutons);
 
@@ -134,7 +140,7 @@ void Fenetre_Sauvegardes::Restaurer_Click() {
         u", "_s + Nombre_Francais(qMax(qso_copie, 0)) +
         u" QSO)\u00A0?\r\nLe journal actuel sera d'abord mis de côté dans les sauvegardes, et la "
         u"restauration pourra être annulée (Edition, Annuler)."_s;
-    if (!services_.messages.Question(question)) {
+    if (!services_.messages.Question_Non_Par_Defaut(question)) {
         return;
     }
     Trace_Journal trace;

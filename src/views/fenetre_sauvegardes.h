@@ -39,6 +39,7 @@ private:
     QList<int> qso_; // entries of each copy, read once per listing
 
     QLabel* Label1;
+    QLabel* Dossier_Sauvegardes;
     QTableWidget* Liste_Sauvegardes;
     QPushButton* Restaurer;
     QPushButton* Ouvrir_Dossier;

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -101,6 +103,35 @@ private Q_SLOTS:
                 f->close();
             }
         }
+    }
+
+    // Smaller windows a newcomer met: the callsign file's date and age; "Écouter" without a
+    // sound says why in the window.
+    void petitesFenetres() {
+        Banc b;
+        b.Station_Avec_Log(u"F1ABC"_s, {});
+        b.Ecrit(u"actifs.scp"_s, "F5ABC\n");
+        QFile actifs(b.Chemin(u"actifs.scp"_s));
+        QVERIFY(actifs.open(QIODevice::ReadWrite));
+        QVERIFY(actifs.setFileTime(QDateTime(QDate(2023, 5, 2), QTime(12, 0)),
+                                   QFileDevice::FileModificationTime));
+        actifs.close();
+        b.reglages->Ecrire_Reglage(u"Setup "_s, u"Fichier Indicatifs"_s, b.Chemin(u"actifs.scp"_s));
+        b.horloge.local = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
+        Sons_Test sons;
+        sons.erreur = u"Pas de son\u00A0: aucune sortie son n'est disponible."_s;
+        b.services.sons = &sons;
+        Main w(b.services);
+        w.Form_Load();
+        w.findChild<QAction*>(u"Mnu_Fichier_Indicatifs"_s)->trigger();
+        QWidget* indicatifs = w.findChild<QWidget*>(u"Fenetre_Indicatifs"_s);
+        QCOMPARE(indicatifs->findChild<QLabel*>(u"Date_Indicatifs"_s)->text(), u"02/05/2023, il y a 3 ans"_s);
+        w.findChild<QAction*>(u"Mnu_Alertes"_s)->trigger();
+        QWidget* alertes = w.findChild<QWidget*>(u"Fenetre_Alertes"_s);
+        QVERIFY(!alertes->findChild<QLabel*>(u"Etat_Son"_s)->isVisibleTo(alertes));
+        QTest::mouseClick(alertes->findChild<QPushButton*>(u"Ecoute_Pays"_s), Qt::LeftButton);
+        QCOMPARE(alertes->findChild<QLabel*>(u"Etat_Son"_s)->text(), sons.erreur);
+        QVERIFY(alertes->findChild<QLabel*>(u"Etat_Son"_s)->isVisibleTo(alertes));
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -82,7 +83,7 @@ private Q_SLOTS:
         Tape_Jusqu_A(s, u"jean"_s, u"paris"_s);
         s.b.messages.reponses = {true};
         QTest::keyClick(s.Focus(), Qt::Key_Return);
-        QCOMPARE(Action(s, u"Mnu_Annuler"_s)->text(), u"Annuler la sauvegarde du QSO 4 (F6XYZ)"_s);
+        QCOMPARE(Action(s, u"Mnu_Annuler"_s)->text(), u"Annuler l'enregistrement du QSO 4 (F6XYZ)"_s);
         const QByteArray sauve = s.Log();
         s.Double_Clique(0);
         s.C(u"Prenom_A"_s)->setText(u"PAUL"_s);
@@ -95,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(Selectionnee(s), 0);
         Action(s, u"Mnu_Annuler"_s)->trigger();
         QCOMPARE(s.Log(), depart);
-        QCOMPARE(Action(s, u"Mnu_Retablir"_s)->text(), u"Rétablir la sauvegarde du QSO 4 (F6XYZ)"_s);
+        QCOMPARE(Action(s, u"Mnu_Retablir"_s)->text(), u"Rétablir l'enregistrement du QSO 4 (F6XYZ)"_s);
         // The menu "Edition" holds both.
         QMenu* edition = s.w->findChild<QMenu*>(u"Mnu_Edition"_s);
         QCOMPARE(edition->actions(),
@@ -217,7 +218,8 @@ private Q_SLOTS:
         QCOMPARE(
             s.b.messages.textes,
             QStringList(
-                {u"Remplacer le journal actuel (1 QSO) par la sauvegarde du 05/03/2009 (copie du jour, 3 "
+                {u"(Non par défaut) Remplacer le journal actuel (1 QSO) par la sauvegarde du 05/03/2009 "
+                 u"(copie du jour, 3 "
                  u"QSO)\u00A0?\r\nLe journal actuel sera d'abord mis de côté dans les sauvegardes, et la "
                  u"restauration pourra être annulée (Edition, Annuler)."_s,
                  u"Journal restauré\u00A0: 3 QSO, copie du 05/03/2009."_s}));
@@ -237,6 +239,8 @@ private Q_SLOTS:
         QCOMPARE(s.Log(), un);
         QTest::mouseClick(f->findChild<QPushButton*>(u"Ouvrir_Dossier"_s), Qt::LeftButton);
         QCOMPARE(s.b.programme.dossiers_ouverts, QStringList{s.b.Chemin(u"Sauvegardes"_s)});
+        QCOMPARE(f->findChild<QLabel*>(u"Dossier_Sauvegardes"_s)->text(),
+                 u"Dossier\u00A0: "_s + QDir::toNativeSeparators(s.b.Chemin(u"Sauvegardes"_s)));
     }
 
     // Another station's log starts without a history.

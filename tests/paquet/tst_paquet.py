@@ -125,7 +125,7 @@ class Paquet(unittest.TestCase):
         self.assertIn("carnet d'écoute", r.stdout)
         # Every menu and item of the menu bar is named, as the program shows it: a window that
         # lands without its line in the manual page fails here.
-        with open(os.path.join(SOURCES, "src/main/main.cpp"), encoding="utf-8") as f:
+        with open(os.path.join(SOURCES, "src/main/main_menus.cpp"), encoding="utf-8") as f:
             source = f.read()
         titres = re.findall(r'(?:menu|article)\((?:\w+, )?u"Mnu_\w+"_s, u"([^"]+)"_s\)', source)
         titres += re.findall(r'barre->addAction\(u"([^"]+)"_s\)', source)

@@ -311,9 +311,18 @@ private Q_SLOTS:
         QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute);
         s.b.horloge.utc = s.b.horloge.utc.addSecs(3 * 60);
         s.ecoute.Verifie_Silence();
-        QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute + u"\u00A0: aucun message depuis 3 min"_s);
+        // Nothing ever received: where to look.
+        QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(),
+                 ecoute +
+                     u" — aucun message reçu\u00A0: vérifiez dans WSJT-X l'adresse UDP (Settings → Reporting "
+                     u"→ UDP "
+                     u"Server\u00A0: 127.0.0.1, port "_s +
+                     QString::number(s.port) + u')');
         QVERIFY(s.Envoie({swl_test::Battement("JTDX"), swl_test::Simple(6, "JTDX")}));
         QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute + u"\u00A0: JTDX fermé"_s);
+        s.b.horloge.utc = s.b.horloge.utc.addSecs(3 * 60);
+        s.ecoute.Verifie_Silence();
+        QCOMPARE(s.C<QLabel>(u"Statut_FT8"_s)->text(), ecoute + u"\u00A0: aucun message depuis 3 min"_s);
     }
 
     // A multicast group: bound with the port shared, the datagrams sent to the group read.

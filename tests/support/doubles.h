@@ -29,6 +29,10 @@ public:
 
     void Message(const QString& texte) override { textes.append(texte); }
     bool Question(const QString& texte) override;
+    // Recorded with "(Non par défaut) " before its text.
+    bool Question_Non_Par_Defaut(const QString& texte) override {
+        return Question(QStringLiteral("(Non par défaut) ") + texte);
+    }
     // The task runs to its end, nobody pressing "Annuler".
     void Avec_Progression(const QString&, const std::function<void(const Avance&)>& travail) override {
         travail([](int) { return true; });
@@ -102,7 +106,11 @@ public:
 class Sons_Test final : public Sons {
 public:
     QList<Son_Alerte> joues;
-    void Joue(Son_Alerte son) override { joues.append(son); }
+    QString erreur; // what a sound that cannot be played says
+    QString Joue(Son_Alerte son) override {
+        joues.append(son);
+        return erreur;
+    }
 };
 
 class Programme_Test final : public Programme {

@@ -11,7 +11,7 @@ namespace swl {
 using namespace Qt::Literals::StringLiterals;
 
 QString Nom_Etape(Sorte_Etape sorte, int numero, QStringView indicatif) {
-    static const QString debuts[] = {u"la sauvegarde"_s, u"la modification"_s, u"l'insertion"_s,
+    static const QString debuts[] = {u"l'enregistrement"_s, u"la modification"_s, u"l'insertion"_s,
                                      u"la suppression"_s};
     const QStringView a = indicatif.trimmed();
     return debuts[static_cast<int>(sorte)] + u" du QSO "_s + QString::number(numero) +
