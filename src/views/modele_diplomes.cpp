@@ -106,7 +106,9 @@ int Modele_Detail_Diplome::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant Modele_Detail_Diplome::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !log_ || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
+    // The reason, cut in a narrow column, whole in the tooltip.
+    if (!index.isValid() || !log_ ||
+        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)) {
         return {};
     }
     const Rangee& r = rangees_[index.row()];
