@@ -1,6 +1,8 @@
 // The short sounds of the alerts, played by the program's sound module.
 #include "platform/sons.h"
 
+#include "platform/moteur_audio.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
@@ -30,6 +32,17 @@ QString Sons_Module::Joue(Son_Alerte son) {
                u"\u00A0» manque."_s;
     }
     return lecteur_->Joue_Fichier(fichier);
+}
+
+Moteur_Audio* Charge_Moteur_Audio(const QString& chemin_module, QString* erreur) {
+    // The same module as the alert sounds': one instance for the whole run.
+    QPluginLoader chargeur(chemin_module);
+    auto* moteur = qobject_cast<Moteur_Audio*>(chargeur.instance());
+    if (!moteur && erreur) {
+        *erreur = u"le module des sons «\u00A0"_s + QDir::toNativeSeparators(chemin_module) +
+                  u"\u00A0» n'a pas pu être chargé ("_s + chargeur.errorString() + u')';
+    }
+    return moteur;
 }
 
 QString Chemin_Module_Son(const QString& dossier_programme) {

@@ -39,6 +39,11 @@ private:
     QString erreur_;
 };
 
+class Moteur_Audio;
+// The engine of the receiver's audio in the sound module at `chemin_module`, loaded then; nothing
+// with the reason in `erreur`.
+Moteur_Audio* Charge_Moteur_Audio(const QString& chemin_module, QString* erreur);
+
 // The sound module beside the program: ../lib/orbel-swl/orbel_swl_son.so; its sounds in
 // share/orbel-swl/sons.
 QString Chemin_Module_Son(const QString& dossier_programme);

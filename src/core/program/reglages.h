@@ -87,6 +87,11 @@ inline const QString Diplomes_En_France = QStringLiteral("Diplomes En France");
 // brings a new department, a new country ("Oui" or "Non", off by default).
 inline const QString Alerte_Departement = QStringLiteral("Alerte Nouveau Departement");
 inline const QString Alerte_Pays = QStringLiteral("Alerte Nouveau Pays");
+// Recording the receiver's audio: "Oui"/"Non", the sound server's source, the seconds kept
+// before the first character typed.
+inline const QString Enregistrement_Actif = QStringLiteral("Enregistrement Actif");
+inline const QString Enregistrement_Source = QStringLiteral("Enregistrement Source");
+inline const QString Enregistrement_Avant = QStringLiteral("Enregistrement Avant");
 // The callsigns known before they are typed, in the common section: the list under the entry
 // form shown or not ("Oui", "Non") and the file of active callsigns (empty: Debian's).
 inline const QString Indicatifs_Connus = QStringLiteral("Indicatifs Connus");

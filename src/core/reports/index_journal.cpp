@@ -2,10 +2,10 @@
 
 #include "core/base/texte_1252.h"
 #include "core/log/colonnes_log.h"
+#include "core/log/difference_journal.h"
 #include "core/log/fiche_qso.h"
 #include "core/program/reglages.h"
 
-#include <cstring>
 
 namespace swl {
 
@@ -237,41 +237,16 @@ void Index_Journal::A_Jour() {
     if (nouveau.constData() == ancien.constData() && nouveau.size() == ancien.size()) {
         return;
     }
-    // What both start with, compared block by block, cut back to a line's start.
-    const qsizetype commun = std::min(ancien.size(), nouveau.size());
-    qsizetype debut = 0;
-    constexpr qsizetype Bloc = 4096;
-    while (debut + Bloc <= commun &&
-           std::memcmp(ancien.constData() + debut, nouveau.constData() + debut, Bloc) == 0) {
-        debut += Bloc;
-    }
-    while (debut < commun && ancien[debut] == nouveau[debut]) {
-        ++debut;
-    }
-    while (debut > 0 && ancien[debut - 1] != '\n') {
-        --debut;
-    }
-    // What both end with, starting on a line's start in both.
-    qsizetype fin = 0;
-    while (fin < commun - debut && ancien[ancien.size() - 1 - fin] == nouveau[nouveau.size() - 1 - fin]) {
-        ++fin;
-    }
-    const auto debut_de_ligne = [](const QByteArray& t, qsizetype i) { return i == 0 || t[i - 1] == '\n'; };
-    while (fin > 0 &&
-           !(debut_de_ligne(ancien, ancien.size() - fin) && debut_de_ligne(nouveau, nouveau.size() - fin))) {
-        --fin;
-    }
-    const QByteArrayView retire = QByteArrayView(ancien).sliced(debut, ancien.size() - fin - debut);
-    const QByteArrayView ajoute = QByteArrayView(nouveau).sliced(debut, nouveau.size() - fin - debut);
+    const Difference_Journal d = Difference_Lignes(ancien, nouveau);
     // A change of most of the log (another station's log, a large import) is read whole.
-    if (retire.size() + ajoute.size() > nouveau.size() / 2 + 4096) {
+    if (d.octets > nouveau.size() / 2 + 4096) {
         Construit();
         return;
     }
-    for (const QByteArrayView l : Decoupe_Lignes(retire)) {
+    for (const QByteArrayView l : d.retirees) {
         Compte(l, -1);
     }
-    for (const QByteArrayView l : Decoupe_Lignes(ajoute)) {
+    for (const QByteArrayView l : d.ajoutees) {
         Compte(l, 1);
     }
     contenu_ = nouveau;

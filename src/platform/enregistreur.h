@@ -1,0 +1,64 @@
+// The receiver's audio kept while recording is on, and the clips written from it: the service
+// the entry form and the recording windows call. The sound module (and with it the sound
+// server's library, libsndfile and FFTW) is loaded only when recording is switched on or a clip
+// is opened: with recording off, start-up maps nothing of it.
+#pragma once
+
+#include "core/audio/clips.h"
+#include "core/audio/tampon_audio.h"
+#include "platform/moteur_audio.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace swl {
+
+class Enregistreur final : public QObject {
+    Q_OBJECT
+public:
+    // `charge` gives the engine (the module loaded then), or nothing with the reason.
+    using Chargeur = std::function<Moteur_Audio*(QString* erreur)>;
+    explicit Enregistreur(Chargeur charge, QObject* parent = nullptr);
+    ~Enregistreur() override;
+    Q_DISABLE_COPY_MOVE(Enregistreur)
+
+    // The engine, loaded at the first call; nothing when the module cannot be loaded (`Erreur`).
+    Moteur_Audio* Moteur();
+    QString Erreur_Module() const { return erreur_module_; }
+
+    // Starts or stops the capture as the listener chose; the status says what came of it.
+    void Applique(const Reglage_Enregistrement& r);
+    bool En_Capture() const { return en_capture_; }
+    const Reglage_Enregistrement& Reglage() const { return reglage_; }
+    // "enregistrement en cours : Monitor of Null Output", "enregistrement arrêté", or why not.
+    QString Statut() const { return statut_; }
+    Tampon_Audio* Tampon() const { return tampon_.get(); }
+
+    // The clip of a QSO just saved: the audio from `debut_ms` to `fin_ms` (UTC, ms) written in
+    // `dossier` under the QSO's name `base`, encoded off the interface thread; `Clip_Termine`
+    // says how it went. Nothing while no capture runs.
+    void Enregistre_Clip(const QString& dossier, const QString& base, qint64 debut_ms, qint64 fin_ms);
+
+Q_SIGNALS:
+    void Statut_Change(const QString& statut);
+    // The clip written (`fichier`, empty when none), and what to tell the listener, or nothing.
+    void Clip_Termine(const QString& fichier, const QString& message);
+
+private:
+    void Change_Statut(const QString& statut);
+    void Capture_Arretee(const QString& raison);
+
+    Chargeur charge_;
+    Moteur_Audio* moteur_ = nullptr;
+    QString erreur_module_;
+    bool charge_essaye_ = false;
+    Reglage_Enregistrement reglage_;
+    bool en_capture_ = false;
+    QString statut_;
+    std::unique_ptr<Tampon_Audio> tampon_;
+};
+
+} // namespace swl

@@ -1,0 +1,190 @@
+// The receiver's audio kept with the QSOs: the ring buffer (wrap, a pre-roll longer than what
+// was heard, a clip across the wrap, one longer than the ring), clip names from log lines, and
+// the renames an edit, its undo, a deletion and an import ask.
+#include "core/audio/clips.h"
+#include "core/audio/tampon_audio.h"
+#include "core/log/fiche_qso.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace swl;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray Ligne(const QString& a, const QString& b, const QString& date, const QString& heure,
+                 const QString& bande, const QString& mode = u"SSB"_s) {
+    Fiche_QSO f;
+    f.Indicatif_A = a;
+    f.Indicatif_B = b;
+    f.Date = date;
+    f.Heure = heure;
+    f.Bande = bande;
+    f.Mode = mode;
+    return Forme_Ligne_Log(f).toLatin1();
+}
+
+// Samples numbered from `premier`, one a millisecond's sixteenth: their value says their place.
+QList<qint16> Suite(int premier, int nombre) {
+    QList<qint16> s;
+    for (int i = 0; i < nombre; ++i) {
+        s << qint16((premier + i) % 30000);
+    }
+    return s;
+}
+
+} // namespace
+
+class Tst_Clips : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A ring of 2 s, written 100 ms at a time, its clock 0 ms at the first sample.
+    void tampon_data() {
+        QTest::addColumn<int>("ecrits_ms");
+        QTest::addColumn<int>("debut_ms");
+        QTest::addColumn<int>("fin_ms");
+        QTest::addColumn<int>("premier"); // the first sample given, -1: none
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<bool>("coupe");
+        QTest::newRow("dans le tampon") << 1500 << 500 << 1000 << 8000 << 8000 << false;
+        QTest::newRow("avant le premier son, rien de perdu") << 1500 << -3000 << 1000 << 0 << 16000 << false;
+        QTest::newRow("à travers le tour") << 3000 << 1500 << 2800 << 24000 << 20800 << false;
+        QTest::newRow("plus long que le tampon") << 5000 << 0 << 5000 << 48000 << 32000 << true;
+        QTest::newRow("après la fin") << 1500 << 1400 << 9000 << 22400 << 1600 << false;
+        QTest::newRow("rien encore") << 0 << 0 << 1000 << -1 << 0 << false;
+    }
+    void tampon() {
+        QFETCH(int, ecrits_ms);
+        QFETCH(int, debut_ms);
+        QFETCH(int, fin_ms);
+        QFETCH(int, premier);
+        QFETCH(int, nombre);
+        QFETCH(bool, coupe);
+        Tampon_Audio t(2);
+        for (int ms = 100; ms <= ecrits_ms; ms += 100) {
+            const QList<qint16> s = Suite((ms - 100) * 16, 1600);
+            t.Ecrit(s.constData(), s.size(), ms);
+        }
+        const Tampon_Audio::Extrait e = t.Lit(debut_ms, fin_ms);
+        QCOMPARE(e.echantillons.size(), nombre);
+        QCOMPARE(e.coupe, coupe);
+        if (premier >= 0) {
+            QCOMPARE(e.echantillons.first(), qint16(premier % 30000));
+            QCOMPARE(e.echantillons.last(), qint16((premier + nombre - 1) % 30000));
+            QCOMPARE(e.debut_ms, qint64(premier / 16));
+        }
+    }
+
+    void noms_data() {
+        QTest::addColumn<QByteArray>("ligne");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("exemple") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s)
+                                 << u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz"_s;
+        QTest::newRow("barres") << Ligne(u"EA8/F5ABC/P"_s, u"F/DL1AB"_s, u"01/06/08"_s, u"09:05"_s, u"7.0 Mhz"_s)
+                                << u"2008-06-01_0905_EA8-F5ABC-P_F-DL1AB_7.0Mhz"_s;
+        QTest::newRow("27 MHz, 1999") << Ligne(u"14RC001"_s, u"14AT2"_s, u"31/12/99"_s, u"23:59"_s, u"27 Mhz"_s)
+                                      << u"1999-12-31_2359_14RC001_14AT2_27Mhz"_s;
+        QTest::newRow("sans station B") << Ligne(u"F6ABC"_s, {}, u"08/12/26"_s, u"14:32"_s, u"432 Mhz"_s)
+                                        << u"2026-12-08_1432_F6ABC_-_432Mhz"_s;
+        QTest::newRow("date illisible") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"31/02/26"_s, u"14:32"_s, u"14 Mhz"_s)
+                                        << QString();
+        QTest::newRow("heure illisible") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"24:00"_s, u"14 Mhz"_s)
+                                         << QString();
+    }
+    void noms() {
+        QFETCH(QByteArray, ligne);
+        QFETCH(QString, nom);
+        QCOMPARE(Nom_Clip(ligne).value_or(QString()), nom);
+        if (!nom.isEmpty()) {
+            QCOMPARE(Base_Clip(nom + u".opus"_s), nom);
+            QCOMPARE(Base_Clip(nom + u"-2.opus"_s), nom);
+        }
+    }
+
+    // Each field of the name edited, then taken back; the mode and the QSL change nothing; a
+    // deletion, an addition and an import rename nothing.
+    void renommages_data() {
+        QTest::addColumn<QByteArray>("apres");
+        QTest::addColumn<QString>("vers");
+        const QString de = u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz"_s;
+        QTest::newRow("indicatif A") << Ligne(u"F6ABD"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s)
+                                     << u"2026-12-08_1432_F6ABD_G3XYZ_14Mhz"_s;
+        QTest::newRow("indicatif B") << Ligne(u"F6ABC"_s, u"G3XYY"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s)
+                                     << u"2026-12-08_1432_F6ABC_G3XYY_14Mhz"_s;
+        QTest::newRow("date") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"09/12/26"_s, u"14:32"_s, u"14 Mhz"_s)
+                              << u"2026-12-09_1432_F6ABC_G3XYZ_14Mhz"_s;
+        QTest::newRow("heure") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:33"_s, u"14 Mhz"_s)
+                               << u"2026-12-08_1433_F6ABC_G3XYZ_14Mhz"_s;
+        QTest::newRow("bande") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"27 Mhz"_s)
+                               << u"2026-12-08_1432_F6ABC_G3XYZ_27Mhz"_s;
+        QTest::newRow("mode") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s, u"CW"_s)
+                              << de;
+    }
+    void renommages() {
+        QFETCH(QByteArray, apres);
+        QFETCH(QString, vers);
+        const QString de = u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz"_s;
+        const QByteArray autre = Ligne(u"F1AAA"_s, u"F1BBB"_s, u"01/01/20"_s, u"10:00"_s, u"7.0 Mhz"_s) + "\r\n";
+        const QByteArray avant =
+            autre + Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s) + "\r\n" + autre;
+        const QByteArray edite = autre + apres + "\r\n" + autre;
+        QTemporaryDir d;
+        for (const QString& f : QStringList{de + u".opus"_s, de + u"-2.opus"_s}) {
+            QFile c(d.filePath(f));
+            QVERIFY(c.open(QIODevice::WriteOnly));
+            c.write(f.toUtf8());
+        }
+        // The edit, then its undo: the clips go and come back, their contents with them.
+        QCOMPARE(Applique_Renommages(d.path(), Renommages_Clips(Difference_Lignes(avant, edite))), QString());
+        QCOMPARE(Fichiers_Clip(d.path(), vers), (QStringList{vers + u".opus"_s, vers + u"-2.opus"_s}));
+        QCOMPARE(Applique_Renommages(d.path(), Renommages_Clips(Difference_Lignes(edite, avant))), QString());
+        QCOMPARE(Fichiers_Clip(d.path(), de), (QStringList{de + u".opus"_s, de + u"-2.opus"_s}));
+        QFile premier(d.filePath(de + u".opus"_s));
+        QVERIFY(premier.open(QIODevice::ReadOnly));
+        QCOMPARE(premier.readAll(), (de + u".opus"_s).toUtf8());
+        // Deleted, added, imported: nothing renamed, nothing deleted.
+        QVERIFY(Renommages_Clips(Difference_Lignes(avant, autre + autre)).isEmpty());
+        QVERIFY(Renommages_Clips(Difference_Lignes(autre + autre, avant)).isEmpty());
+        QVERIFY(Renommages_Clips(Difference_Lignes(avant, avant + autre + edite)).isEmpty());
+    }
+
+    // A clip never goes over another file: it keeps its name and the message says so.
+    void renommageSansEcraser() {
+        QTemporaryDir d;
+        for (const QString& f : {u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz.opus"_s, u"2026-12-08_1432_F6ABD_G3XYZ_14Mhz.opus"_s}) {
+            QFile c(d.filePath(f));
+            QVERIFY(c.open(QIODevice::WriteOnly));
+        }
+        const QString message = Applique_Renommages(
+            d.path(), {{u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz"_s, u"2026-12-08_1432_F6ABD_G3XYZ_14Mhz"_s}});
+        QVERIFY2(message.contains(u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz.opus"_s), qPrintable(message));
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files).size(), 2);
+        QCOMPARE(Nom_Nouveau_Clip(d.path(), u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz"_s),
+                 u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz-2.opus"_s);
+    }
+
+    // Each clip with its QSO, or none ("sans QSO"), the newest first.
+    void liste() {
+        QTemporaryDir d;
+        for (const QString& f : {u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz.opus"_s, u"2020-01-01_1000_F1AAA_F1BBB_7.0Mhz.opus"_s,
+                                 u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz-2.opus"_s, u"notes.opus"_s, u"autre.txt"_s}) {
+            QFile c(d.filePath(f));
+            QVERIFY(c.open(QIODevice::WriteOnly));
+        }
+        const Lignes_Log log(Ligne(u"F1AAA"_s, u"F1BBB"_s, u"01/01/20"_s, u"10:00"_s, u"7.0 Mhz"_s) + "\r\n" +
+                             Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s) + "\r\n");
+        QStringList lues;
+        for (const Clip_Liste& c : Liste_Clips(d.path(), log)) {
+            lues << c.fichier + u' ' + QString::number(c.ligne);
+        }
+        QCOMPARE(lues, (QStringList{u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz-2.opus 1"_s,
+                                    u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz.opus 1"_s,
+                                    u"2020-01-01_1000_F1AAA_F1BBB_7.0Mhz.opus 0"_s}));
+    }
+};
+
+QTEST_APPLESS_MAIN(Tst_Clips)
+#include "tst_clips.moc"
