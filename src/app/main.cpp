@@ -10,6 +10,7 @@
 #include "platform/choix_fichier.h"
 #include "platform/ecoute_wsjtx.h"
 #include "platform/emplacements.h"
+#include "platform/enregistreur.h"
 #include "platform/horloge_systeme.h"
 #include "platform/imprimante.h"
 #include "platform/navigateur_differe.h"
@@ -131,9 +132,17 @@ int main(int argc, char* argv[]) {
     // The alert sounds, from a module loaded at the first sound.
     swl::Sons_Module sons(swl::Chemin_Module_Son(QCoreApplication::applicationDirPath()),
                           swl::Dossiers_Ressources().value(0) + u"/sons"_s);
+    // The receiver's audio, kept when the listener switched recording on (the sound module is
+    // loaded then, never otherwise at start-up).
+    const QString module_son = swl::Chemin_Module_Son(QCoreApplication::applicationDirPath());
+    swl::Enregistreur enregistreur(
+        [module_son](QString* erreur) { return swl::Charge_Moteur_Audio(module_son, erreur); });
+    if (const swl::Reglage_Enregistrement r = swl::Lit_Reglage_Enregistrement(reglages); r.actif) {
+        enregistreur.Applique(r);
+    }
     const swl::Services services{messages,    horloge,  reglages,    programme, imprimante,
                                  navigateurs, fichiers, repertoire,  {},        &recepteur,
-                                 &ecoute,     &pays,    &nouveautes, &sons};
+                                 &ecoute,     &pays,    &nouveautes, &sons,     &enregistreur};
 
     swl::Main fenetre(services);
     // Started from the event loop, so that ending the program during start-up ends it.

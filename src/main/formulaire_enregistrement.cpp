@@ -106,6 +106,8 @@ bool Formulaire_Saisie::Enregistre() {
         return false;
     }
     hote_.Ajoute_Etape(Nom_Etape(sorte, trace.ligne_apres + 1, fiche.Indicatif_A), std::move(trace));
+    // The QSO is in the log: what was heard goes with it, written off this thread.
+    Enregistre_Clip_Du_QSO(ligne);
     Prenom_A->setText(fiche.Prenom_A);
     const QString qth = QTH_Conserve(Rem_A->text());
     if (Rem_A->text().trimmed().size() > 30) {
@@ -188,6 +190,7 @@ void Formulaire_Saisie::Montre_Ligne(const QString& ligne) {
     // Disabled first: a QSO only shown says nothing of what would be new.
     Ind_A->setEnabled(false);
     Affiche_Ligne(ligne_selectionnee_, false);
+    Montre_Clip(ligne_selectionnee_);
 }
 
 void Formulaire_Saisie::Edite_Ligne() {
@@ -278,7 +281,8 @@ bool Formulaire_Saisie::Libre_Pour_Un_QSO() {
     return Saisie_Au_Repos() && (Ind_A->text().isEmpty() || Ind_A->text() == spot_pris_);
 }
 
-bool Formulaire_Saisie::Prend_QSO_Entendu(const Fiche_QSO& fiche) {
+bool Formulaire_Saisie::Prend_QSO_Entendu(const Fiche_QSO& fiche,
+                                          std::optional<std::pair<qint64, qint64>> plage_ms) {
     // As a cluster spot: only a form waiting for a new QSO, showing one of the log or holding a
     // spot, takes it.
     if (hote_.Indicatif_Station() == Aucune_Station || !Libre_Pour_Un_QSO()) {
@@ -286,6 +290,7 @@ bool Formulaire_Saisie::Prend_QSO_Entendu(const Fiche_QSO& fiche) {
     }
     spot_pris_.clear();
     entendu_pris_ = true;
+    plage_entendue_ms_ = plage_ms;
     Ind_A->setText(fiche.Indicatif_A);
     Cherche_Prenom_A();
     RST_A->setText(fiche.RST_A);

@@ -27,6 +27,9 @@ int Formulaire_Saisie::KeyPress(QWidget* champ, int code) {
         services_.messages.Message(Message_Indicatif_Station_Absent());
         return code;
     }
+    if (champ == Ind_A && code >= 32) {
+        Note_Premier_Caractere();
+    }
     const bool departement = champ == Dpt_A || champ == Dpt_B;
     if (!departement && champ != QSL_A && code >= 'a' && code <= 'z') {
         code -= 32;

@@ -140,6 +140,10 @@ void Formulaire_Saisie::Construit_Controles() {
     Valide_A = Bouton(this, u"Valide_A"_s, u"Valider le QSO"_s);
     Efface_A = Bouton(this, u"Efface_A"_s, u"Annuler saisie en cours"_s);
     Annule_Saisie = Bouton(this, u"Annule_Saisie"_s, u"Supprimer un QSO"_s);
+    // Shown for a QSO of the log that has a clip.
+    Ecouter_QSO = Bouton(this, u"Ecouter_QSO"_s, u"Écouter"_s);
+    Ecouter_QSO->setAccessibleName(u"Écouter l'enregistrement du QSO"_s);
+    Ecouter_QSO->hide();
     Annule_Saisie->setToolTip(u"Permet d'annuler la saisie d'un Code Postal contacté"_s);
     Ajout_QSO = Bouton(this, u"Ajout_QSO"_s, u"Inserer un QSO"_s);
     Rechercher = Bouton(this, u"Rechercher"_s, u"Rechercher un QSO"_s);
@@ -213,6 +217,7 @@ void Formulaire_Saisie::Construit_Controles() {
     boutons->addWidget(Ajout_QSO, 1, 1);
     boutons->addWidget(Rechercher, 2, 0);
     boutons->addWidget(Command1, 2, 1);
+    boutons->addWidget(Ecouter_QSO, 3, 0, 1, 2);
     auto* droite = new QVBoxLayout;
     droite->addLayout(mode);
     droite->addLayout(boutons);
@@ -253,6 +258,8 @@ void Formulaire_Saisie::Installe_Regles_Saisie() {
     }
     connect(Valide_A, &QPushButton::clicked, this, &Formulaire_Saisie::Valide_A_Click);
     connect(Efface_A, &QPushButton::clicked, this, &Formulaire_Saisie::Init_Saisie);
+    connect(Ecouter_QSO, &QPushButton::clicked, this,
+            [this] { Q_EMIT Ecoute_Demandee(Dossier_Clips_Station(), clip_montre_); });
     connect(Annule_Saisie, &QPushButton::clicked, this, &Formulaire_Saisie::Annule_Saisie_Click);
     connect(Ajout_QSO, &QPushButton::clicked, this, &Formulaire_Saisie::Ajout_QSO_Click);
     connect(Command1, &QPushButton::clicked, this, &Formulaire_Saisie::Cluster_Demande);
@@ -349,6 +356,9 @@ void Formulaire_Saisie::Init_Saisie() {
     liste_bloquee_ = false;
     insertion_en_cours_ = false;
     entendu_pris_ = false;
+    premier_caractere_ms_ = 0;
+    plage_entendue_ms_.reset();
+    Ecouter_QSO->hide();
     Annule_Saisie->setEnabled(false);
     Valide_A->setEnabled(false);
     Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Saisie QSO"_s);

@@ -68,7 +68,9 @@ public:
     QString Indicatif_A() const;
 
     bool Prend_Spot(const QString& indicatif, const QString& bande);
-    bool Prend_QSO_Entendu(const Fiche_QSO& fiche);
+    bool Prend_QSO_Entendu(const Fiche_QSO& fiche, std::optional<std::pair<qint64, qint64>> plage_ms = {});
+    // The clip of the QSO shown, to listen to: "Écouter" beside the form.
+    QString Fichier_Clip_Montre() const { return clip_montre_; }
     // The country labels read again (another country file).
     void Actualise_Pays();
 
@@ -76,6 +78,8 @@ Q_SIGNALS:
     // "Rechercher un QSO" and "Cluster": windows the main window opens.
     void Recherche_Demandee();
     void Cluster_Demande();
+    // "Écouter": the clip of the QSO shown (its folder and file name).
+    void Ecoute_Demandee(const QString& dossier, const QString& fichier);
 
 private:
     void Construit_Controles();
@@ -145,6 +149,15 @@ private:
         QString indicatif;
         QString departement;
     } pris_;
+    // The receiver's audio kept with a QSO saved: from the pre-roll before the first character
+    // typed in Ind_A (UTC, ms; 0: none typed yet), or a heard QSO's decodes, to the save.
+    qint64 premier_caractere_ms_ = 0;
+    std::optional<std::pair<qint64, qint64>> plage_entendue_ms_;
+    QString clip_montre_; // the file of the clip of the QSO shown, or empty
+    void Note_Premier_Caractere();
+    void Enregistre_Clip_Du_QSO(const QString& ligne);
+    void Montre_Clip(const QString& ligne);
+    QString Dossier_Clips_Station() const;
     Lecture_Recepteur recepteur_suivi_; // the receiver's last frequency and mode
     QAction* Mnu_Date_Auto = nullptr;
     QAction* Mnu_Date_Man = nullptr;
@@ -172,6 +185,7 @@ private:
     QPushButton* Ajout_QSO;
     QPushButton* Rechercher;
     QPushButton* Command1;
+    QPushButton* Ecouter_QSO;
     QGroupBox* Frame2;
     QLabel* Label37;
     QLabel* Label34;

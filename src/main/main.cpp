@@ -10,6 +10,7 @@
 #include "main/formulaire_saisie.h"
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
+#include "platform/enregistreur.h"
 #include "platform/fenetres.h"
 #include "platform/libelle_colonnes.h"
 #include "platform/programme.h"
@@ -52,6 +53,19 @@ Main::Main(const Services& services, QWidget* parent)
     }
     connect(Frame3, &Formulaire_Saisie::Cluster_Demande, this, &Main::Montre_Cluster);
     connect(Frame3, &Formulaire_Saisie::Recherche_Demandee, this, &Main::Montre_Recherche);
+    connect(Frame3, &Formulaire_Saisie::Ecoute_Demandee, this,
+            [this](const QString&, const QString& fichier) { Montre_Enregistrements(fichier, true); });
+    Liste_SWL->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Liste_SWL, &QListView::customContextMenuRequested, this, &Main::Liste_SWL_Menu);
+    if (services_.enregistreur) {
+        // A clip that could not be written, or was cut: said once the QSO is saved.
+        connect(services_.enregistreur, &Enregistreur::Clip_Termine, this,
+                [this](const QString&, const QString& message) {
+                    if (!message.isEmpty()) {
+                        services_.messages.Message(message);
+                    }
+                });
+    }
     connect(Liste_SWL, &QListView::clicked, this, &Main::Liste_SWL_Click);
     connect(Liste_SWL, &QListView::doubleClicked, Frame3, &Formulaire_Saisie::Edite_Ligne);
     // The view reports double clicks on a line only: one below the lines counts too.
@@ -243,6 +257,7 @@ bool Main::Charge_Log() {
         return false;
     }
     modele_->Remplace(std::move(lecture.lignes));
+    Suit_Fichiers_Du_Journal();
     if (services_.nouveautes) {
         services_.nouveautes->Suit(modele_->Lignes());
     }
@@ -321,8 +336,8 @@ QString Main::Texte_Saisie_En_Cours() const {
     return Frame3->Texte_Saisie_En_Cours();
 }
 
-bool Main::Prend_QSO_Entendu(const Fiche_QSO& fiche) {
-    if (!Frame3->Prend_QSO_Entendu(fiche)) {
+bool Main::Prend_QSO_Entendu(const Fiche_QSO& fiche, qint64 debut_ms, qint64 fin_ms) {
+    if (!Frame3->Prend_QSO_Entendu(fiche, std::pair{debut_ms, fin_ms})) {
         return false;
     }
     // The form just filled comes to the front, "Valider le QSO" focused: Enter saves it.

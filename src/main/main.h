@@ -4,6 +4,7 @@
 #include "main/historique_journal.h"
 #include "main/hote_formulaire.h"
 
+#include "core/log/difference_journal.h"
 #include "core/log/doublons.h"
 #include "core/log/fiche_qso.h"
 #include "core/log/fichier_log.h"
@@ -43,6 +44,8 @@ class Fenetre_Diplomes;
 class Fenetre_Alertes;
 class Fenetre_Indicatifs;
 class Fenetre_Guide;
+class Fenetre_Enregistrement;
+class Fenetre_Enregistrements;
 class Formulaire_Saisie;
 
 // The main window: the menus, the log list, the station and the windows it opens; the entry
@@ -79,7 +82,7 @@ public:
     const Lignes_Log& Lignes_Liste() const override;
     bool Prend_Spot(const QString& indicatif, const QString& bande) override;
     bool Accorde_Recepteur(double khz) override;
-    bool Prend_QSO_Entendu(const Fiche_QSO& fiche) override;
+    bool Prend_QSO_Entendu(const Fiche_QSO& fiche, qint64 debut_ms, qint64 fin_ms) override;
     QString Texte_Saisie_En_Cours() const override;
     std::optional<Bilan_Ajout> Enregistre_QSO_Entendus(const QList<QByteArray>& lignes) override;
     void Selectionne_Derniere_Ligne() override;
@@ -128,6 +131,12 @@ private:
     void Mnu_Alertes_Click();
     void Mnu_Fichier_Indicatifs_Click();
     void Mnu_Fichier_Pays_Click();
+    void Mnu_Enregistrement_Click();
+    // "Afficher → Enregistrements", a clip chosen (and played) when one is named.
+    void Montre_Enregistrements(const QString& fichier = {}, bool joue = false);
+    void Liste_SWL_Menu(const QPoint& ou);
+    // What follows the log beside it (the clips) after a change read from the file.
+    void Suit_Fichiers_Du_Journal();
     // Says once a run that no backup could be made.
     void Sauvegarde_Impossible(const Resultat& r);
 
@@ -148,6 +157,9 @@ private:
     QPointer<Fenetre_Alertes> alertes_;
     QPointer<Fenetre_Indicatifs> fenetre_indicatifs_;
     QPointer<Fenetre_Guide> guide_;
+    QPointer<Fenetre_Enregistrement> enregistrement_;
+    QPointer<Fenetre_Enregistrements> enregistrements_;
+    Suivi_Journal suivi_;
     bool sauvegarde_impossible_dite_ = false;
     Modele_Liste_SWL* modele_;
     Historique_Journal* historique_;
@@ -179,6 +191,8 @@ private:
     QAction* Mnu_Diplomes;
     QAction* Mnu_Fichier_Pays;
     QAction* Mnu_Alertes;
+    QAction* Mnu_Enregistrement;
+    QAction* Mnu_Enregistrements;
     QAction* Mnu_Fichier_Indicatifs;
     QMenu* Mnu_Carte;
     QAction* Mnu_Carte_HB;

@@ -5,16 +5,20 @@
 #include "main/completion_indicatifs.h"
 #include "main/formulaire_saisie.h"
 #include "main/modele_liste_swl.h"
+#include "platform/boites_message.h"
+#include "platform/enregistreur.h"
 #include "platform/fenetres.h"
 #include "platform/recepteur.h"
 #include "radio/fenetre_qso_entendus.h"
 #include "radio/fenetre_recepteur.h"
 #include "station/fenetre_alertes.h"
+#include "station/fenetre_enregistrement.h"
 #include "station/fenetre_indicatifs.h"
 #include "station/fenetre_pays.h"
 #include "station/station.h"
 #include "views/cluster.h"
 #include "views/fenetre_diplomes.h"
+#include "views/fenetre_enregistrements.h"
 #include "views/fenetre_statistiques.h"
 #include "views/recherche_indicatif.h"
 
@@ -38,6 +42,27 @@ void Main::Mnu_Fichier_Indicatifs_Click() {
         return new Fenetre_Indicatifs(
             services_, [this] { Frame3->Indicatifs_Connus()->Reglage_Change(); }, this);
     });
+}
+
+void Main::Mnu_Enregistrement_Click() {
+    Montre_Fenetre(enregistrement_, [this] { return new Fenetre_Enregistrement(services_, this); });
+}
+
+void Main::Montre_Enregistrements(const QString& fichier, bool joue) {
+    Montre_Fenetre(enregistrements_, [this] {
+        auto* f = new Fenetre_Enregistrements(
+            services_, [this]() -> const Lignes_Log& { return modele_->Lignes(); },
+            [this] { return indicatif_station_; }, this);
+        connect(this, &Main::Journal_Recharge, f, &Fenetre_Enregistrements::Journal_Change);
+        if (services_.enregistreur) {
+            connect(services_.enregistreur, &Enregistreur::Clip_Termine, f,
+                    &Fenetre_Enregistrements::Journal_Change);
+        }
+        return f;
+    });
+    if (!fichier.isEmpty()) {
+        enregistrements_->Choisit(fichier, joue);
+    }
 }
 
 void Main::Mnu_Alertes_Click() {

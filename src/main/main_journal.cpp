@@ -1,6 +1,7 @@
 // The main window's changes of the log from files, the day's backup and the steps taken back.
 #include "main/main.h"
 
+#include "core/audio/clips.h"
 #include "core/base/texte_1252.h"
 #include "core/exchange/adif.h"
 #include "core/log/sauvegardes.h"
@@ -14,6 +15,7 @@
 #include "views/fenetre_sauvegardes.h"
 
 #include <QListView>
+#include <QMenu>
 
 namespace swl {
 
@@ -115,6 +117,39 @@ void Main::Mnu_Sauvegardes_Click() {
             },
             [this] { return Saisie_En_Cours(); }, this);
     });
+}
+
+void Main::Suit_Fichiers_Du_Journal() {
+    const auto d = suivi_.Suit(indicatif_station_, modele_->Lignes().Octets_Fichier());
+    if (!d) {
+        return;
+    }
+    // A QSO edited takes its clip along (its undo brings it back); nothing else moves or goes.
+    const QList<Renommage_Clip> renommages = Renommages_Clips(*d);
+    if (!renommages.isEmpty()) {
+        if (const QString message =
+                Applique_Renommages(Dossier_Clips(services_.repertoire, indicatif_station_), renommages);
+            !message.isEmpty()) {
+            services_.messages.Message(message);
+        }
+    }
+}
+
+void Main::Liste_SWL_Menu(const QPoint& ou) {
+    const QModelIndex i = Liste_SWL->indexAt(ou);
+    if (!i.isValid()) {
+        return;
+    }
+    const auto base = Nom_Clip(modele_->Lignes().Octets(i.row()));
+    const QString fichier =
+        base ? Fichiers_Clip(Dossier_Clips(services_.repertoire, indicatif_station_), *base).value(0)
+             : QString();
+    QMenu menu(this);
+    QAction* ecoute = menu.addAction(u"Écouter l'enregistrement"_s);
+    ecoute->setObjectName(u"Mnu_Ecouter_QSO"_s);
+    ecoute->setEnabled(!fichier.isEmpty());
+    connect(ecoute, &QAction::triggered, this, [this, fichier] { Montre_Enregistrements(fichier, true); });
+    menu.exec(Liste_SWL->viewport()->mapToGlobal(ou));
 }
 
 } // namespace swl

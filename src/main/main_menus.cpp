@@ -62,11 +62,13 @@ void Main::Construit_Menus() {
     Mnu_Fichier_Pays = article(Mnu_Station, u"Mnu_Fichier_Pays"_s, u"Fichier des pays…"_s);
     Mnu_Fichier_Indicatifs = article(Mnu_Station, u"Mnu_Fichier_Indicatifs"_s, u"Fichier des indicatifs…"_s);
     Mnu_Alertes = article(Mnu_Station, u"Mnu_Alertes"_s, u"Alertes…"_s);
+    Mnu_Enregistrement = article(Mnu_Station, u"Mnu_Enregistrement"_s, u"Enregistrement…"_s);
     Mnu_Afficher = menu(u"Mnu_Afficher"_s, u"Afficher"_s);
     Mnu_Liste_QSO = article(Mnu_Afficher, u"Mnu_Liste_QSO"_s, u"la liste des QSO"_s);
     Mnu_QSO_FT8 = article(Mnu_Afficher, u"Mnu_QSO_FT8"_s, u"les QSO entendus en FT8/FT4"_s);
     Mnu_Statistiques = article(Mnu_Afficher, u"Mnu_Statistiques"_s, u"Statistiques"_s);
     Mnu_Diplomes = article(Mnu_Afficher, u"Mnu_Diplomes"_s, u"Diplômes"_s);
+    Mnu_Enregistrements = article(Mnu_Afficher, u"Mnu_Enregistrements"_s, u"Enregistrements"_s);
     Mnu_Carte = menu(u"Mnu_Carte"_s, u"Carte"_s);
     Mnu_Carte_HB = article(Mnu_Carte, u"Mnu_Carte_HB"_s, u"des départements entendus"_s);
     Mnu_Print_QSL = Nomme(barre->addAction(u"Impression etiquettes QSL"_s), u"Mnu_Print_QSL"_s);
@@ -124,6 +126,8 @@ void Main::Construit_Menus() {
     connect(Mnu_Diplomes, &QAction::triggered, this, &Main::Mnu_Diplomes_Click);
     connect(Mnu_Fichier_Pays, &QAction::triggered, this, &Main::Mnu_Fichier_Pays_Click);
     connect(Mnu_Alertes, &QAction::triggered, this, &Main::Mnu_Alertes_Click);
+    connect(Mnu_Enregistrement, &QAction::triggered, this, &Main::Mnu_Enregistrement_Click);
+    connect(Mnu_Enregistrements, &QAction::triggered, this, [this] { Montre_Enregistrements(); });
     connect(Mnu_Fichier_Indicatifs, &QAction::triggered, this, &Main::Mnu_Fichier_Indicatifs_Click);
     connect(Mnu_Print_QSL, &QAction::triggered, this, [this] {
         Montre_Fenetre(select_qso_, [this] {

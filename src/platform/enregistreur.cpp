@@ -71,8 +71,7 @@ void Enregistreur::Applique(const Reglage_Enregistrement& r) {
         return;
     }
     en_capture_ = true;
-    Change_Statut(u"enregistrement en cours"_s +
-                  (r.source.isEmpty() ? QString() : u"\u00A0: "_s + r.source));
+    Change_Statut(u"enregistrement en cours"_s + (r.source.isEmpty() ? QString() : u"\u00A0: "_s + r.source));
 }
 
 void Enregistreur::Capture_Arretee(const QString& raison) {
@@ -80,7 +79,8 @@ void Enregistreur::Capture_Arretee(const QString& raison) {
     Change_Statut(u"enregistrement arrêté\u00A0: "_s + raison);
 }
 
-void Enregistreur::Enregistre_Clip(const QString& dossier, const QString& base, qint64 debut_ms, qint64 fin_ms) {
+void Enregistreur::Enregistre_Clip(const QString& dossier, const QString& base, qint64 debut_ms,
+                                   qint64 fin_ms) {
     if (!en_capture_ || !tampon_ || !moteur_) {
         return;
     }
@@ -106,7 +106,8 @@ void Enregistreur::Enregistre_Clip(const QString& dossier, const QString& base, 
             const Resultat r = moteur->Ecrit_Son(QDir(dossier).filePath(fichier), extrait.echantillons,
                                                  Tampon_Audio::Frequence, Format_Clip::Opus);
             if (!r) {
-                message = u"Le QSO est enregistré, son enregistrement sonore non\u00A0: "_s + r.message + u'.';
+                message =
+                    u"Le QSO est enregistré, son enregistrement sonore non\u00A0: "_s + r.message + u'.';
                 fichier.clear();
             } else if (coupe) {
                 message = u"L'enregistrement du QSO est coupé à ce que le tampon garde ("_s +

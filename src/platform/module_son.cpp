@@ -29,6 +29,7 @@ public:
         return moteur_.Ecrit_Son(chemin, echantillons, frequence, format);
     }
     Son_Lu Lit_Son(const QString& chemin) override { return moteur_.Lit_Son(chemin); }
+    qint64 Duree_Ms(const QString& chemin) override { return moteur_.Duree_Ms(chemin); }
     Spectrogramme Calcule_Spectrogramme(const QList<qint16>& echantillons, int frequence) override {
         return moteur_.Calcule_Spectrogramme(echantillons, frequence);
     }

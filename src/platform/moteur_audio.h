@@ -63,6 +63,8 @@ public:
     virtual Resultat Ecrit_Son(const QString& chemin, const QList<qint16>& echantillons, int frequence,
                                Format_Clip format) = 0;
     virtual Son_Lu Lit_Son(const QString& chemin) = 0;
+    // Its length in ms, read from its header alone; -1 when it cannot be read.
+    virtual qint64 Duree_Ms(const QString& chemin) = 0;
     virtual Spectrogramme Calcule_Spectrogramme(const QList<qint16>& echantillons, int frequence) = 0;
     // Plays from `debut` (a sample) on a thread of its own; `Position` is the sample playing.
     virtual Resultat Joue(const QList<qint16>& echantillons, int frequence, qint64 debut) = 0;

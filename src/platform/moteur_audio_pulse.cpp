@@ -26,7 +26,7 @@ constexpr char Nom_Client[] = "ORBEL_SWL";
 
 QString Sans_Serveur(int erreur) {
     return u"pas de serveur de son («\u00A0"_s + QString::fromUtf8(pa_strerror(erreur)) +
-           u"\u00A0») : démarrez PulseAudio ou PipeWire"_s;
+           u"\u00A0»)\u00A0: démarrez PulseAudio ou PipeWire"_s;
 }
 
 // A context of the sound server on a main loop of its own, connected or not within 3 s.
@@ -66,7 +66,8 @@ struct Connexion {
     // Runs the loop until the operation is done (3 s at most).
     void Attend(pa_operation* o) const {
         const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while (o && pa_operation_get_state(o) == PA_OPERATION_RUNNING && std::chrono::steady_clock::now() < limite) {
+        while (o && pa_operation_get_state(o) == PA_OPERATION_RUNNING &&
+               std::chrono::steady_clock::now() < limite) {
             pa_mainloop_iterate(boucle, 0, nullptr);
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
@@ -117,8 +118,9 @@ Sources_Son Moteur_Audio_Pulse::Sources() {
     }
     const auto recoit = [](pa_context*, const pa_source_info* i, int fin, void* donnees) {
         if (fin == 0 && i) {
-            static_cast<QList<Source_Son>*>(donnees)->append(
-                {QString::fromUtf8(i->name), QString::fromUtf8(i->description), i->monitor_of_sink != PA_INVALID_INDEX});
+            static_cast<QList<Source_Son>*>(donnees)->append({QString::fromUtf8(i->name),
+                                                              QString::fromUtf8(i->description),
+                                                              i->monitor_of_sink != PA_INVALID_INDEX});
         }
     };
     c.Attend(pa_context_get_source_info_list(c.contexte, recoit, &r.sources));
@@ -148,8 +150,8 @@ Resultat Moteur_Audio_Pulse::Demarre_Capture(const QString& source, Tampon_Audio
             size_t n = 0;
             while (pa_stream_peek(s, &donnees, &n) == 0 && n > 0) {
                 if (donnees) {
-                    static_cast<Tampon_Audio*>(t)->Ecrit(static_cast<const qint16*>(donnees), qsizetype(n / 2),
-                                                         Maintenant_Ms());
+                    static_cast<Tampon_Audio*>(t)->Ecrit(static_cast<const qint16*>(donnees),
+                                                         qsizetype(n / 2), Maintenant_Ms());
                 }
                 pa_stream_drop(s);
             }
@@ -214,18 +216,20 @@ void Moteur_Audio_Pulse::Arrete_Capture() {
     }
 }
 
-Resultat Moteur_Audio_Pulse::Ecrit_Son(const QString& chemin, const QList<qint16>& echantillons, int frequence,
-                                       Format_Clip format) {
+Resultat Moteur_Audio_Pulse::Ecrit_Son(const QString& chemin, const QList<qint16>& echantillons,
+                                       int frequence, Format_Clip format) {
     const QFileInfo cible(chemin);
     const QString temporaire = cible.dir().filePath(u"."_s + cible.fileName() + u".tmp"_s);
     SF_INFO info{};
     info.samplerate = frequence;
     info.channels = 1;
-    info.format = format == Format_Clip::Opus ? (SF_FORMAT_OGG | SF_FORMAT_OPUS) : (SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    info.format =
+        format == Format_Clip::Opus ? (SF_FORMAT_OGG | SF_FORMAT_OPUS) : (SF_FORMAT_WAV | SF_FORMAT_PCM_16);
     SNDFILE* f = sf_open(QFile::encodeName(temporaire).constData(), SFM_WRITE, &info);
     if (!f) {
         return Resultat::Echec(u"le fichier «\u00A0"_s + QDir::toNativeSeparators(temporaire) +
-                               u"\u00A0» ne peut pas être écrit ("_s + QString::fromUtf8(sf_strerror(nullptr)) + u')');
+                               u"\u00A0» ne peut pas être écrit ("_s +
+                               QString::fromUtf8(sf_strerror(nullptr)) + u')');
     }
     if (format == Format_Clip::Opus) {
         // About 24 kbit/s: a voice or a CW note stays clear, a minute takes some 180 KB.
@@ -257,7 +261,8 @@ Son_Lu Moteur_Audio_Pulse::Lit_Son(const QString& chemin) {
         return s;
     }
     // At most an hour: a clip is minutes long, a larger file is no clip of ours.
-    const sf_count_t trames = std::min<sf_count_t>(info.frames > 0 ? info.frames : 0, sf_count_t(info.samplerate) * 3600);
+    const sf_count_t trames =
+        std::min<sf_count_t>(info.frames > 0 ? info.frames : 0, sf_count_t(info.samplerate) * 3600);
     QList<qint16> entrelaces(qsizetype(trames * info.channels));
     const sf_count_t lues = sf_readf_short(f, entrelaces.data(), trames);
     sf_close(f);
@@ -271,6 +276,16 @@ Son_Lu Moteur_Audio_Pulse::Lit_Son(const QString& chemin) {
         s.echantillons[qsizetype(i)] = qint16(somme / std::max(info.channels, 1));
     }
     return s;
+}
+
+qint64 Moteur_Audio_Pulse::Duree_Ms(const QString& chemin) {
+    SF_INFO info{};
+    SNDFILE* f = sf_open(QFile::encodeName(chemin).constData(), SFM_READ, &info);
+    if (!f) {
+        return -1;
+    }
+    sf_close(f);
+    return info.samplerate > 0 ? qint64(info.frames) * 1000 / info.samplerate : -1;
 }
 
 Spectrogramme Moteur_Audio_Pulse::Calcule_Spectrogramme(const QList<qint16>& echantillons, int frequence) {
@@ -328,8 +343,8 @@ Resultat Moteur_Audio_Pulse::Joue(const QList<qint16>& echantillons, int frequen
     Arrete_Lecture();
     const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(frequence), 1};
     int erreur = 0;
-    pa_simple* sortie =
-        pa_simple_new(nullptr, Nom_Client, PA_STREAM_PLAYBACK, nullptr, "Écoute d'un enregistrement", &format, nullptr, nullptr, &erreur);
+    pa_simple* sortie = pa_simple_new(nullptr, Nom_Client, PA_STREAM_PLAYBACK, nullptr,
+                                      "Écoute d'un enregistrement", &format, nullptr, nullptr, &erreur);
     if (!sortie) {
         return Resultat::Echec(u"pas de son\u00A0: "_s + QString::fromUtf8(pa_strerror(erreur)));
     }

@@ -24,6 +24,7 @@ public:
     Resultat Ecrit_Son(const QString& chemin, const QList<qint16>& echantillons, int frequence,
                        Format_Clip format) override;
     Son_Lu Lit_Son(const QString& chemin) override;
+    qint64 Duree_Ms(const QString& chemin) override;
     Spectrogramme Calcule_Spectrogramme(const QList<qint16>& echantillons, int frequence) override;
     Resultat Joue(const QList<qint16>& echantillons, int frequence, qint64 debut) override;
     void Arrete_Lecture() override;

@@ -17,6 +17,7 @@ class Recepteur;
 class Reglages;
 class Index_Journal;
 class Sons;
+class Enregistreur;
 
 // What every window is given at construction: the platform, and where the files lie.
 struct Services {
@@ -40,6 +41,8 @@ struct Services {
     Index_Journal* nouveautes = nullptr;
     // The alert sounds; none: silent.
     Sons* sons = nullptr;
+    // The receiver's audio kept with the QSOs; none: no recording.
+    Enregistreur* enregistreur = nullptr;
 };
 
 } // namespace swl

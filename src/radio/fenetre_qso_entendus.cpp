@@ -198,7 +198,10 @@ void Fenetre_QSO_Entendus::QSO_DblClick(const QModelIndex& vue) {
     if (!q) {
         return;
     }
-    if (!hote_.Prend_QSO_Entendu(Fiche_De_QSO_Entendu(*q))) {
+    // Its clip: from the first decode's period to the end of the last one's, a few seconds around.
+    const qint64 periode_ms = q->mode == u"FT4"_s ? 7500 : 15000;
+    if (!hote_.Prend_QSO_Entendu(Fiche_De_QSO_Entendu(*q), q->debut.toMSecsSinceEpoch() - 2000,
+                                 q->dernier.toMSecsSinceEpoch() + periode_ms + 2000)) {
         services_.messages.Message(
             u"Le formulaire de saisie n'attend pas de nouveau QSO\u00A0: "_s + hote_.Texte_Saisie_En_Cours() +
             u" est en cours. Enregistrez-le ou effacez-le, puis double-cliquez de nouveau."_s);

@@ -14,8 +14,8 @@ namespace swl {
 class Hote_QSO_Entendus {
 public:
     // Puts a heard QSO in the entry form, ready to be saved, if the form waits for a new QSO;
-    // false otherwise.
-    virtual bool Prend_QSO_Entendu(const Fiche_QSO& fiche) = 0;
+    // false otherwise. Its decodes span `debut_ms` to `fin_ms` (UTC): the audio its clip keeps.
+    virtual bool Prend_QSO_Entendu(const Fiche_QSO& fiche, qint64 debut_ms, qint64 fin_ms) = 0;
     // What the form holds being typed when it refuses one: "la saisie du QSO de F5ABC".
     virtual QString Texte_Saisie_En_Cours() const = 0;
     // Merges these log lines into the log, those it holds already left out, as one change to

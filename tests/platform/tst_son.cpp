@@ -82,7 +82,8 @@ private Q_SLOTS:
         for (int l = 0; l < sp.lignes; ++l) {
             meilleure = sp.Valeur(c, l) > sp.Valeur(c, meilleure) ? l : meilleure;
         }
-        QVERIFY2(std::abs(meilleure * sp.hz_par_ligne - 750) <= sp.hz_par_ligne, qPrintable(QString::number(meilleure)));
+        QVERIFY2(std::abs(meilleure * sp.hz_par_ligne - 750) <= sp.hz_par_ligne,
+                 qPrintable(QString::number(meilleure)));
     }
 
     // A disk that fills up while the clip is written: no file left, the reason said.
@@ -95,15 +96,15 @@ private Q_SLOTS:
         rlimit petite = avant;
         petite.rlim_cur = 20000;
         setrlimit(RLIMIT_FSIZE, &petite);
-        const Resultat r = m.Ecrit_Son(d.filePath(u"clip.wav"_s), Echantillons(Serveur_Son::Suite_De_Tons(3)), 16000,
-                                       Format_Clip::Wav);
+        const Resultat r = m.Ecrit_Son(d.filePath(u"clip.wav"_s), Echantillons(Serveur_Son::Suite_De_Tons(3)),
+                                       16000, Format_Clip::Wav);
         setrlimit(RLIMIT_FSIZE, &avant);
         QVERIFY(!r);
         QVERIFY2(r.message.contains(u"disque plein"_s), qPrintable(r.message));
         QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         // A folder that is not there: no file either.
-        QVERIFY(!m.Ecrit_Son(d.filePath(u"absent/clip.opus"_s), Echantillons(Serveur_Son::Suite_De_Tons(1)), 16000,
-                             Format_Clip::Opus));
+        QVERIFY(!m.Ecrit_Son(d.filePath(u"absent/clip.opus"_s), Echantillons(Serveur_Son::Suite_De_Tons(1)),
+                             16000, Format_Clip::Opus));
     }
 
     // Recording the monitor of the receiver's output: the clip holds the seconds from the
@@ -114,8 +115,9 @@ private Q_SLOTS:
         Moteur_Audio_Pulse moteur;
         const Sources_Son sources = moteur.Sources();
         QCOMPARE(sources.erreur, QString());
-        const auto moniteur = std::find_if(sources.sources.begin(), sources.sources.end(),
-                                           [](const Source_Son& s) { return s.nom == u"recepteur.monitor"_s; });
+        const auto moniteur =
+            std::find_if(sources.sources.begin(), sources.sources.end(),
+                         [](const Source_Son& s) { return s.nom == u"recepteur.monitor"_s; });
         QVERIFY(moniteur != sources.sources.end());
         QVERIFY(moniteur->moniteur);
         QVERIFY(!moniteur->description.isEmpty());
@@ -182,8 +184,9 @@ private Q_SLOTS:
         QVERIFY2(e.En_Capture(), qPrintable(e.Statut()));
         serveur.Pactl({u"unload-module"_s, u"module-null-sink"_s});
         QTRY_VERIFY_WITH_TIMEOUT(!e.En_Capture(), 5000);
-        QCOMPARE(e.Statut(), u"enregistrement arrêté\u00A0: la source «\u00A0recepteur.monitor\u00A0» a disparu "
-                             u"(appareil débranché\u00A0?)"_s);
+        QCOMPARE(e.Statut(),
+                 u"enregistrement arrêté\u00A0: la source «\u00A0recepteur.monitor\u00A0» a disparu "
+                 u"(appareil débranché\u00A0?)"_s);
         serveur.Pactl({u"load-module"_s, u"module-null-sink"_s, u"sink_name=recepteur"_s});
         e.Applique(r);
         QVERIFY2(e.En_Capture(), qPrintable(e.Statut()));
@@ -192,7 +195,8 @@ private Q_SLOTS:
         QCOMPARE(e.Statut(), u"enregistrement arrêté\u00A0: le serveur de son s'est arrêté"_s);
         e.Applique(r);
         QVERIFY(!e.En_Capture());
-        QVERIFY2(e.Statut().startsWith(u"enregistrement impossible\u00A0: pas de serveur de son"_s), qPrintable(e.Statut()));
+        QVERIFY2(e.Statut().startsWith(u"enregistrement impossible\u00A0: pas de serveur de son"_s),
+                 qPrintable(e.Statut()));
         // No clip without a capture.
         QSignalSpy termine(&e, &Enregistreur::Clip_Termine);
         QTemporaryDir d;

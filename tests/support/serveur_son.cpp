@@ -24,9 +24,10 @@ bool Serveur_Son::Demarre() {
     env.insert(u"XDG_CONFIG_HOME"_s, dossier_.path());
     serveur_.setProcessEnvironment(env);
     serveur_.setProcessChannelMode(QProcess::MergedChannels);
-    serveur_.start(u"pulseaudio"_s, {u"-n"_s, u"--daemonize=no"_s, u"--exit-idle-time=-1"_s, u"--use-pid-file=no"_s,
-                                    u"--disable-shm=yes"_s, u"-L"_s, u"module-native-protocol-unix socket="_s + prise,
-                                    u"-L"_s, u"module-null-sink sink_name=recepteur"_s});
+    serveur_.start(u"pulseaudio"_s,
+                   {u"-n"_s, u"--daemonize=no"_s, u"--exit-idle-time=-1"_s, u"--use-pid-file=no"_s,
+                    u"--disable-shm=yes"_s, u"-L"_s, u"module-native-protocol-unix socket="_s + prise,
+                    u"-L"_s, u"module-null-sink sink_name=recepteur"_s});
     if (!serveur_.waitForStarted(5000)) {
         erreur_ = u"pulseaudio ne démarre pas : "_s + serveur_.errorString();
         return false;
@@ -64,8 +65,8 @@ QString Serveur_Son::Pactl(const QStringList& arguments) const {
 }
 
 void Serveur_Son::Joue(const QByteArray& s16le) {
-    lecture_.start(u"pacat"_s, {u"--playback"_s, u"--device=recepteur"_s, u"--format=s16le"_s, u"--rate=16000"_s,
-                                u"--channels=1"_s, u"--latency-msec=20"_s});
+    lecture_.start(u"pacat"_s, {u"--playback"_s, u"--device=recepteur"_s, u"--format=s16le"_s,
+                                u"--rate=16000"_s, u"--channels=1"_s, u"--latency-msec=20"_s});
     lecture_.waitForStarted(3000);
     lecture_.write(s16le);
     lecture_.closeWriteChannel();
@@ -80,7 +81,8 @@ QByteArray Serveur_Son::Suite_De_Tons(int secondes, int frequence) {
     o.reserve(qsizetype(secondes) * frequence * 2);
     for (int k = 0; k < secondes; ++k) {
         for (int i = 0; i < frequence; ++i) {
-            const auto v = qint16(std::lround(12000 * std::sin(2 * M_PI * Frequence_Du_Ton(k) * i / frequence)));
+            const auto v =
+                qint16(std::lround(12000 * std::sin(2 * M_PI * Frequence_Du_Ton(k) * i / frequence)));
             o.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
         }
     }

@@ -28,9 +28,10 @@ public:
     void Joue(const QByteArray& s16le);
     void Attend_Fin_Lecture();
 
-    // `secondes` of tones, one a second: 500 Hz, 750 Hz, 1 000 Hz… (second k at 500 + 250 k Hz).
+    // `secondes` of tones, one a second: 500 Hz, 750 Hz, 1 000 Hz… (second k at 500 + 250 k Hz),
+    // again from 500 Hz after 3 750 Hz (the 14th).
     static QByteArray Suite_De_Tons(int secondes, int frequence = 16000);
-    static int Frequence_Du_Ton(int seconde) { return 500 + 250 * seconde; }
+    static int Frequence_Du_Ton(int seconde) { return 500 + 250 * (seconde % 14); }
 
 private:
     QTemporaryDir dossier_;

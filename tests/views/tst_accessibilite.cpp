@@ -8,10 +8,12 @@
 #include "platform/recepteur.h"
 #include "radio/fenetre_qso_entendus.h"
 #include "radio/fenetre_recepteur.h"
+#include "station/fenetre_enregistrement.h"
 #include "station/fenetre_pays.h"
 #include "support/doubles.h"
 #include "views/carte.h"
 #include "views/cluster.h"
+#include "views/fenetre_enregistrements.h"
 #include "views/fenetre_sauvegardes.h"
 #include "views/fenetre_statistiques.h"
 #include "views/hote_cluster.h"
@@ -192,6 +194,15 @@ private Q_SLOTS:
         QVERIFY2(Sans_Nom(&fenetre_pays).isEmpty(), qPrintable(Sans_Nom(&fenetre_pays).join(u" "_s)));
         QVERIFY2(Valeurs_Cachees(&fenetre_pays).isEmpty(),
                  qPrintable(Valeurs_Cachees(&fenetre_pays).join(u" | "_s)));
+        Fenetre_Enregistrement enregistrement(b.services);
+        QVERIFY2(Sans_Nom(&enregistrement).isEmpty(), qPrintable(Sans_Nom(&enregistrement).join(u" "_s)));
+        QVERIFY2(Valeurs_Cachees(&enregistrement).isEmpty(),
+                 qPrintable(Valeurs_Cachees(&enregistrement).join(u" | "_s)));
+        Fenetre_Enregistrements enregistrements(
+            b.services, [&w]() -> const Lignes_Log& { return w.Lignes_Liste(); }, indicatif);
+        QVERIFY2(Sans_Nom(&enregistrements).isEmpty(), qPrintable(Sans_Nom(&enregistrements).join(u" "_s)));
+        QVERIFY2(Valeurs_Cachees(&enregistrements).isEmpty(),
+                 qPrintable(Valeurs_Cachees(&enregistrements).join(u" | "_s)));
         QWidget principale;
         auto* selection = new Select_QSO(b.services, w.Lignes_Liste(), indicatif, &principale);
         QCOMPARE(Sans_Nom(selection), QStringList());

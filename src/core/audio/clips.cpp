@@ -25,7 +25,8 @@ QString Pour_Nom(QByteArrayView texte) {
         if (c == ' ') {
             continue;
         }
-        const bool garde = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.';
+        const bool garde =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.';
         r += garde ? QChar::fromLatin1(c) : u'-';
     }
     return r;
@@ -130,7 +131,8 @@ QString Applique_Renommages(const QString& dossier, const QList<Renommage_Clip>&
         return {};
     }
     return u"L'enregistrement «\u00A0"_s + gardes.join(u"\u00A0», «\u00A0"_s) +
-           u"\u00A0» garde son nom\u00A0: un fichier porte déjà le nouveau nom du QSO, ou le dossier ne peut pas "
+           u"\u00A0» garde son nom\u00A0: un fichier porte déjà le nouveau nom du QSO, ou le dossier ne peut "
+           u"pas "
            u"être modifié."_s;
 }
 

@@ -58,7 +58,8 @@ Tampon_Audio::Extrait Tampon_Audio::Lit(qint64 debut_ms, qint64 fin_ms) const {
     const auto a = static_cast<qsizetype>(debut % capacite);
     const qsizetype premiere = std::min<qsizetype>(fin - debut, capacite - a);
     std::copy(donnees_.begin() + a, donnees_.begin() + a + premiere, e.echantillons.begin());
-    std::copy(donnees_.begin(), donnees_.begin() + (fin - debut - premiere), e.echantillons.begin() + premiere);
+    std::copy(donnees_.begin(), donnees_.begin() + (fin - debut - premiere),
+              e.echantillons.begin() + premiere);
     return e;
 }
 

@@ -13,7 +13,8 @@ Difference_Journal Difference_Lignes(const QByteArray& ancien, const QByteArray&
     const qsizetype commun = std::min(ancien.size(), nouveau.size());
     qsizetype debut = 0;
     constexpr qsizetype Bloc = 4096;
-    while (debut + Bloc <= commun && std::memcmp(ancien.constData() + debut, nouveau.constData() + debut, Bloc) == 0) {
+    while (debut + Bloc <= commun &&
+           std::memcmp(ancien.constData() + debut, nouveau.constData() + debut, Bloc) == 0) {
         debut += Bloc;
     }
     while (debut < commun && ancien[debut] == nouveau[debut]) {
@@ -28,7 +29,8 @@ Difference_Journal Difference_Lignes(const QByteArray& ancien, const QByteArray&
         ++fin;
     }
     const auto debut_de_ligne = [](const QByteArray& t, qsizetype i) { return i == 0 || t[i - 1] == '\n'; };
-    while (fin > 0 && !(debut_de_ligne(ancien, ancien.size() - fin) && debut_de_ligne(nouveau, nouveau.size() - fin))) {
+    while (fin > 0 &&
+           !(debut_de_ligne(ancien, ancien.size() - fin) && debut_de_ligne(nouveau, nouveau.size() - fin))) {
         --fin;
     }
     const QByteArrayView retire = QByteArrayView(ancien).sliced(debut, ancien.size() - fin - debut);
@@ -37,6 +39,16 @@ Difference_Journal Difference_Lignes(const QByteArray& ancien, const QByteArray&
     d.retirees = Decoupe_Lignes(retire);
     d.ajoutees = Decoupe_Lignes(ajoute);
     return d;
+}
+
+std::optional<Difference_Journal> Suivi_Journal::Suit(const QString& station, const QByteArray& contenu) {
+    const bool meme = station == station_ && !station_.isEmpty();
+    station_ = station;
+    ancien_ = std::exchange(contenu_, contenu);
+    if (!meme) {
+        return std::nullopt;
+    }
+    return Difference_Lignes(ancien_, contenu_);
 }
 
 } // namespace swl

@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QString>
+
+#include <optional>
 
 namespace swl {
 
@@ -19,5 +22,18 @@ struct Difference_Journal {
 
 // Both contents must outlive the result (it holds views into them).
 Difference_Journal Difference_Lignes(const QByteArray& ancien, const QByteArray& nouveau);
+
+// A station's log from one reading to the next: what each reading changed. Another station's
+// log, or the first reading, changed nothing that can be followed.
+class Suivi_Journal final {
+public:
+    // The difference from the last reading (valid until the next call), or nothing.
+    std::optional<Difference_Journal> Suit(const QString& station, const QByteArray& contenu);
+
+private:
+    QString station_;
+    QByteArray ancien_;
+    QByteArray contenu_;
+};
 
 } // namespace swl

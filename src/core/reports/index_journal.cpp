@@ -6,7 +6,6 @@
 #include "core/log/fiche_qso.h"
 #include "core/program/reglages.h"
 
-
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;

@@ -83,16 +83,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("nom");
         QTest::newRow("exemple") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s)
                                  << u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz"_s;
-        QTest::newRow("barres") << Ligne(u"EA8/F5ABC/P"_s, u"F/DL1AB"_s, u"01/06/08"_s, u"09:05"_s, u"7.0 Mhz"_s)
+        QTest::newRow("barres") << Ligne(u"EA8/F5ABC/P"_s, u"F/DL1AB"_s, u"01/06/08"_s, u"09:05"_s,
+                                         u"7.0 Mhz"_s)
                                 << u"2008-06-01_0905_EA8-F5ABC-P_F-DL1AB_7.0Mhz"_s;
-        QTest::newRow("27 MHz, 1999") << Ligne(u"14RC001"_s, u"14AT2"_s, u"31/12/99"_s, u"23:59"_s, u"27 Mhz"_s)
-                                      << u"1999-12-31_2359_14RC001_14AT2_27Mhz"_s;
+        QTest::newRow("27 MHz, 1999")
+            << Ligne(u"14RC001"_s, u"14AT2"_s, u"31/12/99"_s, u"23:59"_s, u"27 Mhz"_s)
+            << u"1999-12-31_2359_14RC001_14AT2_27Mhz"_s;
         QTest::newRow("sans station B") << Ligne(u"F6ABC"_s, {}, u"08/12/26"_s, u"14:32"_s, u"432 Mhz"_s)
                                         << u"2026-12-08_1432_F6ABC_-_432Mhz"_s;
-        QTest::newRow("date illisible") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"31/02/26"_s, u"14:32"_s, u"14 Mhz"_s)
-                                        << QString();
-        QTest::newRow("heure illisible") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"24:00"_s, u"14 Mhz"_s)
-                                         << QString();
+        QTest::newRow("date illisible")
+            << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"31/02/26"_s, u"14:32"_s, u"14 Mhz"_s) << QString();
+        QTest::newRow("heure illisible")
+            << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"24:00"_s, u"14 Mhz"_s) << QString();
     }
     void noms() {
         QFETCH(QByteArray, ligne);
@@ -120,14 +122,16 @@ private Q_SLOTS:
                                << u"2026-12-08_1433_F6ABC_G3XYZ_14Mhz"_s;
         QTest::newRow("bande") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"27 Mhz"_s)
                                << u"2026-12-08_1432_F6ABC_G3XYZ_27Mhz"_s;
-        QTest::newRow("mode") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s, u"CW"_s)
+        QTest::newRow("mode") << Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s,
+                                       u"CW"_s)
                               << de;
     }
     void renommages() {
         QFETCH(QByteArray, apres);
         QFETCH(QString, vers);
         const QString de = u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz"_s;
-        const QByteArray autre = Ligne(u"F1AAA"_s, u"F1BBB"_s, u"01/01/20"_s, u"10:00"_s, u"7.0 Mhz"_s) + "\r\n";
+        const QByteArray autre =
+            Ligne(u"F1AAA"_s, u"F1BBB"_s, u"01/01/20"_s, u"10:00"_s, u"7.0 Mhz"_s) + "\r\n";
         const QByteArray avant =
             autre + Ligne(u"F6ABC"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s) + "\r\n" + autre;
         const QByteArray edite = autre + apres + "\r\n" + autre;
@@ -154,7 +158,8 @@ private Q_SLOTS:
     // A clip never goes over another file: it keeps its name and the message says so.
     void renommageSansEcraser() {
         QTemporaryDir d;
-        for (const QString& f : {u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz.opus"_s, u"2026-12-08_1432_F6ABD_G3XYZ_14Mhz.opus"_s}) {
+        for (const QString& f :
+             {u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz.opus"_s, u"2026-12-08_1432_F6ABD_G3XYZ_14Mhz.opus"_s}) {
             QFile c(d.filePath(f));
             QVERIFY(c.open(QIODevice::WriteOnly));
         }
@@ -169,8 +174,9 @@ private Q_SLOTS:
     // Each clip with its QSO, or none ("sans QSO"), the newest first.
     void liste() {
         QTemporaryDir d;
-        for (const QString& f : {u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz.opus"_s, u"2020-01-01_1000_F1AAA_F1BBB_7.0Mhz.opus"_s,
-                                 u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz-2.opus"_s, u"notes.opus"_s, u"autre.txt"_s}) {
+        for (const QString& f :
+             {u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz.opus"_s, u"2020-01-01_1000_F1AAA_F1BBB_7.0Mhz.opus"_s,
+              u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz-2.opus"_s, u"notes.opus"_s, u"autre.txt"_s}) {
             QFile c(d.filePath(f));
             QVERIFY(c.open(QIODevice::WriteOnly));
         }
