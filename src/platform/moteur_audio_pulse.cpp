@@ -232,8 +232,9 @@ Resultat Moteur_Audio_Pulse::Ecrit_Son(const QString& chemin, const QList<qint16
                                QString::fromUtf8(sf_strerror(nullptr)) + u')');
     }
     if (format == Format_Clip::Opus) {
-        // About 24 kbit/s: a voice or a CW note stays clear, a minute takes some 180 KB.
-        double niveau = 0.7;
+        // About 23 kbit/s: a voice or a CW note stays clear, a minute takes some 175 KB (libsndfile
+        // maps 0 to Opus's highest bitrate, 1 to its lowest).
+        double niveau = 0.93;
         sf_command(f, SFC_SET_COMPRESSION_LEVEL, &niveau, sizeof niveau);
     }
     const sf_count_t ecrits = sf_write_short(f, echantillons.constData(), echantillons.size());
