@@ -31,8 +31,13 @@ struct Ligne_Imprimee {
     QString texte;
     std::optional<QPointF> place_mm; // a text placed on the sheet, else the next line
     std::optional<QLineF> trait_mm;  // a rule on the sheet
+    bool paysage = false;            // its page A4 landscape
 };
 using Document = QList<Ligne_Imprimee>;
+
+bool Paysage(const Document& d) {
+    return std::any_of(d.begin(), d.end(), [](const Ligne_Imprimee& l) { return l.paysage; });
+}
 
 bool Place(const Document& d) {
     return std::any_of(d.begin(), d.end(), [](const Ligne_Imprimee& l) {
@@ -47,6 +52,7 @@ struct Imprimante_Qt::Etat {
     QPrinter* imprimante = &propre;
     QFont police{u"Arial"_s, 10};
     Document document;
+    bool paysage = false;    // the documents placed from now on
     QList<Document> travail; // documents already ended in this job
     bool session = false;    // documents kept and painted once, at the end of the job
 
@@ -57,23 +63,31 @@ struct Imprimante_Qt::Etat {
     // Each document starts on a new page. Lines go down by the font's line height; placed
     // texts stand where they are placed, from the paper's corner.
     bool Imprime(const QList<Document>& documents, const QList<QRectF>& contours_mm = {}) {
-        if (std::any_of(documents.begin(), documents.end(), Place)) {
-            imprimante->setPageSize(QPageSize(QPageSize::A4));
-            imprimante->setPageOrientation(QPageLayout::Portrait);
+        const bool places = std::any_of(documents.begin(), documents.end(), Place);
+        // A placed document's page: A4, portrait unless it asks for landscape.
+        const auto oriente = [this, places](const Document& d) {
+            if (places) {
+                imprimante->setPageSize(QPageSize(QPageSize::A4));
+                imprimante->setPageOrientation(Paysage(d) ? QPageLayout::Landscape : QPageLayout::Portrait);
+            }
+        };
+        if (!documents.isEmpty()) {
+            oriente(documents.first());
         }
         QPainter p;
         if (!p.begin(imprimante)) {
             return false;
         }
         const double resolution = imprimante->resolution();
-        const QRectF zone = imprimante->pageLayout().paintRectPixels(imprimante->resolution());
         const double mm = resolution / 25.4;
         bool premiere_page = true;
         for (const Document& d : documents) {
             if (!premiere_page) {
+                oriente(d);
                 imprimante->newPage();
             }
             premiere_page = false;
+            const QRectF zone = imprimante->pageLayout().paintRectPixels(imprimante->resolution());
             if (Place(d)) {
                 p.save();
                 // From the printable area's corner to the paper's corner.
@@ -153,19 +167,25 @@ void Imprimante_Qt::Fixe_Gras(bool gras) {
 }
 
 void Imprimante_Qt::Imprime_Ligne(const QString& texte) {
-    etat_->document.append({etat_->police, texte, std::nullopt, std::nullopt});
+    etat_->document.append({etat_->police, texte, std::nullopt, std::nullopt, etat_->paysage});
 }
 
 void Imprimante_Qt::Imprime_A(double x_mm, double y_mm, const QString& texte) {
-    etat_->document.append({etat_->police, texte, QPointF(x_mm, y_mm), std::nullopt});
+    etat_->document.append({etat_->police, texte, QPointF(x_mm, y_mm), std::nullopt, etat_->paysage});
 }
 
 void Imprimante_Qt::Trace_Trait(double x1_mm, double y1_mm, double x2_mm, double y2_mm) {
-    etat_->document.append({etat_->police, {}, std::nullopt, QLineF(x1_mm, y1_mm, x2_mm, y2_mm)});
+    etat_->document.append(
+        {etat_->police, {}, std::nullopt, QLineF(x1_mm, y1_mm, x2_mm, y2_mm), etat_->paysage});
+}
+
+void Imprimante_Qt::Fixe_Paysage(bool paysage) {
+    etat_->paysage = paysage;
 }
 
 void Imprime_Pages(Imprimante& imprimante, const QList<Page_Document>& pages) {
     for (const Page_Document& page : pages) {
+        imprimante.Fixe_Paysage(page.paysage);
         for (const Trait_Place& t : page.traits) {
             imprimante.Trace_Trait(t.x1_mm, t.y1_mm, t.x2_mm, t.y2_mm);
         }
@@ -177,6 +197,7 @@ void Imprime_Pages(Imprimante& imprimante, const QList<Page_Document>& pages) {
         }
         imprimante.Fin_Document();
     }
+    imprimante.Fixe_Paysage(false);
 }
 
 void Imprimante_Qt::Fin_Document() {

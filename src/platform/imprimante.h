@@ -42,6 +42,8 @@ public:
     virtual void Imprime_A(double x_mm, double y_mm, const QString& texte) = 0;
     // A thin rule between two points of the A4 sheet, in mm from the paper's corner.
     virtual void Trace_Trait(double x1_mm, double y1_mm, double x2_mm, double y2_mm) = 0;
+    // The sheets of the documents placed from now on: A4 landscape (297 × 210 mm), or portrait.
+    virtual void Fixe_Paysage(bool paysage) = 0;
     // The pages printed so far go to the printer: each document starts on a new sheet.
     virtual void Fin_Document() = 0;
     virtual void Annule_Document() = 0;
@@ -80,6 +82,7 @@ public:
     void Imprime_Ligne(const QString& texte) override;
     void Imprime_A(double x_mm, double y_mm, const QString& texte) override;
     void Trace_Trait(double x1_mm, double y1_mm, double x2_mm, double y2_mm) override;
+    void Fixe_Paysage(bool paysage) override;
     void Fin_Document() override;
     void Annule_Document() override;
     bool Choix_Imprimante(QWidget* parent) override;

@@ -11,7 +11,7 @@ import re
 import sys
 
 ETAGES = {"base": 1, "program": 2, "log": 3, "countries": 3,
-          "exchange": 4, "radio": 4, "reports": 4, "audio": 4}
+          "exchange": 4, "radio": 4, "reports": 4, "audio": 4, "qsl": 5}
 FENETRES = ("main", "station", "views", "radio", "labels", "app")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 MEME_ETAGE = re.compile(r"^#\s*Same floor:\s*(.+?)\s*(?:—|$)")

@@ -66,6 +66,9 @@ public:
     void Imprime_Ligne(const QString& texte) override { appels.append(QStringLiteral("ligne ") + texte); }
     void Imprime_A(double x_mm, double y_mm, const QString& texte) override;
     void Trace_Trait(double x1_mm, double y1_mm, double x2_mm, double y2_mm) override;
+    void Fixe_Paysage(bool paysage) override {
+        appels.append(QStringLiteral("paysage ") + QString::number(int(paysage)));
+    }
     void Fin_Document() override { appels.append(QStringLiteral("fin")); }
     void Annule_Document() override { appels.append(QStringLiteral("annule")); }
     // The answer of the printer-choice dialog: true for "OK", false for "Annuler".

@@ -70,6 +70,12 @@ QByteArray Exporte_ADX(const Lignes_Log& log, const Entete_Export& entete, QList
 // What the export's summary adds for the lines left out ("\r\n2 lignes abîmées…"), the first
 // 20 numbers named; empty when none was.
 QString Texte_Lignes_Ecartees(const QList<int>& ecartees);
+// The header of an ADI file of ours: `titre` on its first line (ASCII), ADIF_VER, PROGRAMID,
+// PROGRAMVERSION, CREATED_TIMESTAMP, <EOH>.
+QByteArray Entete_ADI(const QString& titre, const QDateTime& maintenant_utc);
+// One ADI record: each field "<NAME:length>value " in ASCII (letters without their accent), an
+// empty value left out, then "<EOR>" and CR LF.
+QByteArray Enregistrement_ADI(const QList<std::pair<QString, QString>>& champs);
 // UTF-8 (with its byte-order mark), ";" between fields, a header row, dates AAAA-MM-JJ.
 QByteArray Exporte_CSV(const Lignes_Log& log);
 // One cell of those CSV files: quoted when it holds ";", a quote, a line end or outer spaces; a

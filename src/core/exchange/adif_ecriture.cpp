@@ -226,21 +226,8 @@ bool Relue_A_L_Identique(const Lignes_Log& log, int i, const Entete_Export& e, b
 }
 
 QByteArray Ecrit_ADI(const Lignes_Log& log, const Entete_Export& e, bool verifie, QList<int>* ecartees) {
-    QString t;
-    t += u"Journal SWL de "_s + Sans_Accents(e.indicatif_station) + u", ORBEL_SWL"_s + Revision() + u"\r\n"_s;
-    const auto champ = [&t](const QString& nom, const QString& valeur) {
-        t += u'<' + nom + u':' + QString::number(valeur.size()) + u'>' + valeur;
-    };
-    champ(u"ADIF_VER"_s, u"3.1.6"_s);
-    t += u"\r\n"_s;
-    champ(u"PROGRAMID"_s, Programme_ADIF);
-    t += u"\r\n"_s;
-    champ(u"PROGRAMVERSION"_s, Revision().trimmed());
-    t += u"\r\n"_s;
-    champ(u"CREATED_TIMESTAMP"_s, Horodatage(e.maintenant_utc));
-    t += u"\r\n<EOH>\r\n\r\n"_s;
-    // Every text written is ASCII by now: its characters go straight into the file's bytes.
-    std::string o = t.toStdString();
+    // Every text written is ASCII: its characters go straight into the file's bytes.
+    std::string o = Entete_ADI(u"Journal SWL de "_s + e.indicatif_station, e.maintenant_utc).toStdString();
     o.reserve(std::size_t(log.Nombre()) * 520 + o.size());
     const auto ascii = [&o](QStringView v) {
         for (const QChar c : v) {
@@ -365,6 +352,30 @@ QByteArray Ecrit_ADX(const Lignes_Log& log, const Entete_Export& e, bool verifie
 }
 
 } // namespace
+
+QByteArray Entete_ADI(const QString& titre, const QDateTime& maintenant_utc) {
+    QString t = Sans_Accents(titre) + u", ORBEL_SWL"_s + Revision() + u"\r\n"_s;
+    const auto champ = [&t](const QString& nom, const QString& valeur) {
+        t += u'<' + nom + u':' + QString::number(valeur.size()) + u'>' + valeur + u"\r\n"_s;
+    };
+    champ(u"ADIF_VER"_s, u"3.1.6"_s);
+    champ(u"PROGRAMID"_s, Programme_ADIF);
+    champ(u"PROGRAMVERSION"_s, Revision().trimmed());
+    champ(u"CREATED_TIMESTAMP"_s, Horodatage(maintenant_utc));
+    t += u"<EOH>\r\n\r\n"_s;
+    return t.toLatin1();
+}
+
+QByteArray Enregistrement_ADI(const QList<std::pair<QString, QString>>& champs) {
+    QString t;
+    for (const auto& [nom, valeur] : champs) {
+        const QString v = Sans_Accents(valeur);
+        if (!v.isEmpty()) {
+            t += u'<' + nom + u':' + QString::number(v.size()) + u'>' + v + u' ';
+        }
+    }
+    return (t + u"<EOR>\r\n"_s).toLatin1();
+}
 
 QByteArray Exporte_ADI(const Lignes_Log& log, const Entete_Export& e, QList<int>* ecartees) {
     return Ecrit_ADI(log, e, true, ecartees);

@@ -347,6 +347,41 @@ Resultat Fichier_Log::Supprime_QSO_Log(const QString& ligne, int numero, const Q
                             static_cast<int>(i), static_cast<int>(qMin(i, log->lignes.size() - 1)));
 }
 
+Resultat Fichier_Log::Marque_QSL_Log(const Lignes_Log& actuelles, const QList<int>& lignes,
+                                     Trace_Journal* trace,
+                                     const std::function<void()>& avant_ecriture) const {
+    const QByteArray& avant = actuelles.Octets_Fichier();
+    QByteArray apres = avant;
+    QList<qsizetype> positions;
+    QList<int> tri = lignes;
+    std::sort(tri.begin(), tri.end());
+    tri.erase(std::unique(tri.begin(), tri.end()), tri.end());
+    for (const int i : tri) {
+        if (i < 0 || i >= actuelles.Nombre()) {
+            continue;
+        }
+        const QByteArrayView l = actuelles.Octets(i);
+        if (l.size() < Largeur_Ligne_Log || l[Largeur_Ligne_Log - 1] == '*') {
+            continue;
+        }
+        const qsizetype p = (l.data() - avant.constData()) + Largeur_Ligne_Log - 1;
+        apres[p] = '*';
+        positions << p;
+    }
+    if (positions.isEmpty()) {
+        return Resultat::Succes();
+    }
+    if (avant_ecriture) {
+        avant_ecriture();
+    }
+    const Resultat r = Ecrit_Fichier_Atomique(repertoire_, Nom_Temporaire, Nom_Log(indicatif_), apres);
+    if (r && trace) {
+        *trace = Trace_Journal::Octets_Changes(avant, apres, positions);
+        trace->ligne_avant = trace->ligne_apres = tri.first();
+    }
+    return r;
+}
+
 Resultat Fichier_Log::Ecrit_Avec_Trace(const QString& temporaire, const QByteArray& avant,
                                        const QByteArray& apres, Trace_Journal* trace, int ligne_avant,
                                        int ligne_apres) const {

@@ -92,6 +92,12 @@ public:
     Resultat Fusionne_QSO_Log(const Lignes_Log& actuelles, const QList<QByteArray>& nouvelles,
                               Trace_Journal* trace = nullptr,
                               const std::function<void()>& avant_ecriture = {}) const;
+    // Ticks the QSL box (column 114) of the lines numbered `lignes` (from 0) of `actuelles`, the
+    // log as just read, in one rewrite; lines already ticked are left as they are.
+    // `avant_ecriture` runs just before it writes (never when nothing is to be written).
+    Resultat Marque_QSL_Log(const Lignes_Log& actuelles, const QList<int>& lignes,
+                            Trace_Journal* trace = nullptr,
+                            const std::function<void()>& avant_ecriture = {}) const;
     // Removes the line numbered `numero` when it reads `ligne` or still shows as `ligne_liste`,
     // else the first line that reads `ligne`. A message when no line is removed.
     Resultat Supprime_QSO_Log(const QString& ligne, int numero, const QString& ligne_liste = {},
@@ -116,9 +122,9 @@ inline const QString Nom_Temporaire = QStringLiteral("Temporaire.txt");
 inline const QString Nom_Temporaire_Insertion = QStringLiteral("Temporaire6.txt");
 inline const QString Nom_Liste_Prenom = QStringLiteral("Liste_Prenom.txt");
 
-// Minutes since year 0 of a log line's date (columns 48-55, the year widened: 50-99 to 19xx,
-// 00-49 to 20xx) and time (columns 57-61), as the ordered insertion and the merge read them;
-// nothing when they cannot be read.
+// The order of a log line's date (columns 48-55, the year widened: 50-99 to 19xx, 00-49 to
+// 20xx) and time (columns 57-61), as the ordered insertion and the merge read them: the number
+// AAAAMMJJHHMM (an order, not a count of minutes); nothing when they cannot be read.
 std::optional<qint64> Moment_QSO(QByteArrayView ligne);
 
 // Creates the program directory when missing and seeds it with an empty template

@@ -22,6 +22,10 @@ QString Nom_Etape_Import(int nombre) {
     return u"l'import de "_s + Nombre_Francais(nombre) + u" QSO"_s;
 }
 
+QString Nom_Etape_Confirmations(int nombre) {
+    return u"la confirmation de "_s + Nombre_Francais(nombre) + u" QSO"_s;
+}
+
 QString Nom_Etape_QSO_Entendus(int nombre) {
     return u"l'enregistrement de "_s + Nombre_Francais(nombre) + u" QSO entendus en FT8/FT4"_s;
 }
@@ -88,6 +92,29 @@ Trace_Journal Trace_Journal::Insertions(QByteArrayView avant, QByteArrayView apr
         return Entre(avant, apres);
     }
     return t;
+}
+
+Trace_Journal Trace_Journal::Octets_Changes(QByteArrayView avant, QByteArrayView apres,
+                                            const QList<qsizetype>& positions) {
+    if (avant.size() != apres.size()) {
+        return Entre(avant, apres);
+    }
+    Trace_Journal t;
+    t.empreinte_avant_ = Empreinte_De(avant);
+    t.empreinte_apres_ = Empreinte_De(apres);
+    qsizetype derniere = -1;
+    for (const qsizetype p : positions) {
+        if (p <= derniere || p >= avant.size()) {
+            return Entre(avant, apres);
+        }
+        derniere = p;
+        t.morceaux_.append({p, p, 1, 1, t.retires_.size(), t.ajoutes_.size()});
+        t.retires_.append(avant[p]);
+        t.ajoutes_.append(apres[p]);
+    }
+    // Exact only when no other byte differs.
+    const std::optional<QByteArray> refait = t.Defait(apres);
+    return refait && *refait == avant ? t : Entre(avant, apres);
 }
 
 std::optional<QByteArray> Trace_Journal::Reconstruit(QByteArrayView source, bool sens_avant) const {

@@ -30,6 +30,10 @@ public:
     // lines of `apres` are not byte for byte those of `avant` (line ends rewritten), the
     // change is kept as `Entre` keeps it.
     static Trace_Journal Insertions(QByteArrayView avant, QByteArrayView apres, const QList<int>& ajoutees);
+    // A change that only rewrote single bytes, at `positions` (ascending), the file keeping its
+    // length (QSOs marked confirmed): one place per byte.
+    static Trace_Journal Octets_Changes(QByteArrayView avant, QByteArrayView apres,
+                                        const QList<qsizetype>& positions);
 
     bool Vide() const { return empreinte_apres_.taille < 0; }
     const Empreinte& Avant() const { return empreinte_avant_; }
@@ -74,5 +78,7 @@ QString Nom_Etape(Sorte_Etape sorte, int numero, QStringView indicatif);
 QString Nom_Etape_Import(int nombre);
 // "l'enregistrement de 3 QSO entendus en FT8/FT4".
 QString Nom_Etape_QSO_Entendus(int nombre);
+// "la confirmation de 12 QSO".
+QString Nom_Etape_Confirmations(int nombre);
 
 } // namespace swl

@@ -28,6 +28,7 @@ struct Trait_Place {
 struct Page_Document {
     QList<Texte_Place> textes;
     QList<Trait_Place> traits;
+    bool paysage = false; // A4 landscape (297 × 210 mm)
 };
 
 // The width of `caracteres` characters of the printed fixed-pitch font ("Courier New") at
