@@ -46,6 +46,7 @@ class Fenetre_Indicatifs;
 class Fenetre_Guide;
 class Fenetre_Enregistrement;
 class Fenetre_Enregistrements;
+class Rapports_Ecoute;
 class Formulaire_Saisie;
 
 // The main window: the menus, the log list, the station and the windows it opens; the entry
@@ -132,6 +133,11 @@ private:
     void Mnu_Fichier_Indicatifs_Click();
     void Mnu_Fichier_Pays_Click();
     void Mnu_Enregistrement_Click();
+    void Mnu_Rapports_Click();
+    void Mnu_Confirmations_Click();
+    // Ticks the QSL box of these QSOs as one step undo takes back (the day's copy first);
+    // false, said why, when a QSO is being typed or the log cannot be written.
+    bool Confirme_QSO(const QList<int>& lignes, bool copie_avant);
     // "Afficher → Enregistrements", a clip chosen (and played) when one is named.
     void Montre_Enregistrements(const QString& fichier = {}, bool joue = false);
     void Liste_SWL_Menu(const QPoint& ou);
@@ -159,6 +165,7 @@ private:
     QPointer<Fenetre_Guide> guide_;
     QPointer<Fenetre_Enregistrement> enregistrement_;
     QPointer<Fenetre_Enregistrements> enregistrements_;
+    QPointer<Rapports_Ecoute> rapports_;
     Suivi_Journal suivi_;
     bool sauvegarde_impossible_dite_ = false;
     Modele_Liste_SWL* modele_;
@@ -177,6 +184,8 @@ private:
     QAction* Mnu_Exporter;
     QAction* Mnu_Importer;
     QAction* Mnu_Sauvegardes;
+    QAction* Mnu_Rapports;
+    QAction* Mnu_Confirmations;
     QAction* Mnu_Quitter;
     QMenu* Mnu_Date;
     QAction* Mnu_Date_Auto;

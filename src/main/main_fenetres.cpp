@@ -1,6 +1,9 @@
 // The windows the main window opens beside it, each at most once.
 #include "main/main.h"
 
+#include "core/log/controles_saisie.h"
+#include "core/program/reglages.h"
+#include "core/program/textes_programme.h"
 #include "core/reports/index_journal.h"
 #include "main/completion_indicatifs.h"
 #include "main/formulaire_saisie.h"
@@ -20,6 +23,7 @@
 #include "views/fenetre_diplomes.h"
 #include "views/fenetre_enregistrements.h"
 #include "views/fenetre_statistiques.h"
+#include "views/rapports_ecoute.h"
 #include "views/recherche_indicatif.h"
 
 namespace swl {
@@ -63,6 +67,21 @@ void Main::Montre_Enregistrements(const QString& fichier, bool joue) {
     if (!fichier.isEmpty()) {
         enregistrements_->Choisit(fichier, joue);
     }
+}
+
+void Main::Mnu_Rapports_Click() {
+    if (indicatif_station_ == Aucune_Station) {
+        services_.messages.Message(Message_Indicatif_Station_Absent());
+        return;
+    }
+    Montre_Fenetre(rapports_, [this] {
+        auto* f = new Rapports_Ecoute(
+            services_, [this]() -> const Lignes_Log& { return modele_->Lignes(); },
+            [this] { return indicatif_station_; },
+            [this](const QList<int>& lignes) { return Confirme_QSO(lignes, false); }, this);
+        connect(this, &Main::Journal_Recharge, f, &Rapports_Ecoute::Journal_Change);
+        return f;
+    });
 }
 
 void Main::Mnu_Alertes_Click() {

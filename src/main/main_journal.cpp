@@ -7,6 +7,7 @@
 #include "core/log/sauvegardes.h"
 #include "core/program/horloge.h"
 #include "core/program/reglages.h"
+#include "core/qsl/magasin_rapports.h"
 #include "main/formulaire_saisie.h"
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
@@ -124,7 +125,18 @@ void Main::Suit_Fichiers_Du_Journal() {
     if (!d) {
         return;
     }
-    // A QSO edited takes its clip along (its undo brings it back); nothing else moves or goes.
+    // A QSO edited takes its report rows along, then its clip (its undo brings them back);
+    // nothing else moves or goes.
+    if (d->retirees.size() == 1 && d->ajoutees.size() == 1) {
+        Magasin_Rapports magasin(services_.repertoire, indicatif_station_);
+        Resultat suivi = magasin.Charge();
+        if (suivi) {
+            suivi = magasin.Suit(*d);
+        }
+        if (!suivi) {
+            services_.messages.Message(suivi.message);
+        }
+    }
     const QList<Renommage_Clip> renommages = Renommages_Clips(*d);
     if (!renommages.isEmpty()) {
         if (const QString message =

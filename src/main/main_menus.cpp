@@ -44,6 +44,8 @@ void Main::Construit_Menus() {
     Mnu_Exporter = article(Mnu_Fichier, u"Mnu_Exporter"_s, u"Exporter le journal…"_s);
     Mnu_Importer = article(Mnu_Fichier, u"Mnu_Importer"_s, u"Importer un journal ADIF…"_s);
     Mnu_Sauvegardes = article(Mnu_Fichier, u"Mnu_Sauvegardes"_s, u"Sauvegardes…"_s);
+    Mnu_Rapports = article(Mnu_Fichier, u"Mnu_Rapports"_s, u"Rapports d'écoute…"_s);
+    Mnu_Confirmations = article(Mnu_Fichier, u"Mnu_Confirmations"_s, u"Importer des confirmations…"_s);
     Mnu_Fichier->addSeparator();
     Mnu_Quitter = article(Mnu_Fichier, u"Mnu_Quitter"_s, u"Quitter ORBEL_SWL"_s);
     Mnu_Edition = menu(u"Mnu_Edition"_s, u"Edition"_s);
@@ -115,6 +117,8 @@ void Main::Construit_Menus() {
     });
     connect(Mnu_Importer, &QAction::triggered, this, &Main::Mnu_Importer_Click);
     connect(Mnu_Sauvegardes, &QAction::triggered, this, &Main::Mnu_Sauvegardes_Click);
+    connect(Mnu_Rapports, &QAction::triggered, this, &Main::Mnu_Rapports_Click);
+    connect(Mnu_Confirmations, &QAction::triggered, this, &Main::Mnu_Confirmations_Click);
     connect(Mnu_Liste_QSO, &QAction::triggered, this, [this] {
         Montre_Fenetre(liste_qso_, [this] {
             return new Liste_QSO(

@@ -1,6 +1,7 @@
 #include "platform/programme.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -14,6 +15,14 @@ void Programme_Qt::Termine() {
 
 void Programme_Qt::Ouvre_Dossier(const QString& chemin) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
+}
+
+void Programme_Qt::Ouvre_Adresse(const QString& adresse) {
+    QDesktopServices::openUrl(QUrl(adresse));
+}
+
+void Programme_Qt::Copie(const QString& texte) {
+    QGuiApplication::clipboard()->setText(texte);
 }
 
 } // namespace swl

@@ -122,6 +122,10 @@ public:
     QStringList dossiers_ouverts;
     void Termine() override { ++fins; }
     void Ouvre_Dossier(const QString& chemin) override { dossiers_ouverts << chemin; }
+    QStringList adresses;
+    QString presse_papiers;
+    void Ouvre_Adresse(const QString& adresse) override { adresses << adresse; }
+    void Copie(const QString& texte) override { presse_papiers = texte; }
 };
 
 // A program directory and settings file of its own, and every service as a double.

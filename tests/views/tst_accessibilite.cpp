@@ -18,6 +18,7 @@
 #include "views/fenetre_statistiques.h"
 #include "views/hote_cluster.h"
 #include "views/liste_qso.h"
+#include "views/rapports_ecoute.h"
 #include "views/recherche_indicatif.h"
 
 #include <QAbstractButton>
@@ -30,6 +31,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTest>
 
 using namespace swl;
@@ -203,6 +205,12 @@ private Q_SLOTS:
         QVERIFY2(Sans_Nom(&enregistrements).isEmpty(), qPrintable(Sans_Nom(&enregistrements).join(u" "_s)));
         QVERIFY2(Valeurs_Cachees(&enregistrements).isEmpty(),
                  qPrintable(Valeurs_Cachees(&enregistrements).join(u" | "_s)));
+        Rapports_Ecoute rapports(
+            b.services, [&w]() -> const Lignes_Log& { return w.Lignes_Liste(); }, indicatif,
+            [](const QList<int>&) { return true; });
+        rapports.findChild<QTableView*>(u"Liste_Stations_Entendues"_s)->selectRow(0);
+        QVERIFY2(Sans_Nom(&rapports).isEmpty(), qPrintable(Sans_Nom(&rapports).join(u" "_s)));
+        QVERIFY2(Valeurs_Cachees(&rapports).isEmpty(), qPrintable(Valeurs_Cachees(&rapports).join(u" | "_s)));
         QWidget principale;
         auto* selection = new Select_QSO(b.services, w.Lignes_Liste(), indicatif, &principale);
         QCOMPARE(Sans_Nom(selection), QStringList());

@@ -193,7 +193,7 @@ Rapprochement Rapproche(const Lignes_Log& log, const QList<Confirmation>& confir
 }
 
 QString Texte_Rapprochement(const Rapprochement& r, const Lecture_Confirmations& l, int deja_confirmes) {
-    const auto accord = [](qsizetype n, const QString& un, const QString& plusieurs) {
+    const auto accord = [](qsizetype n, const QString& un, const QString& plusieurs) -> QString {
         return Nombre_Francais(n) + u' ' + (n > 1 ? plusieurs : un);
     };
     QString t = accord(r.lignes.size(), u"QSO confirmé"_s, u"QSO confirmés"_s);
