@@ -301,57 +301,53 @@ Station_Rapport Rapports_Ecoute::Moi() const {
     return {Indicatif_Affiche(indicatif_()), p.station.recepteur, p.station.antenne, p.station.francais};
 }
 
-void Rapports_Ecoute::Carte_Click() {
-    const Rapport r = Rapport_Coche();
+QString Rapports_Ecoute::Fichier_Du_Rapport(const Rapport& r, const QString& titre, const QString& debut,
+                                            const QString& extension, const QString& filtre) {
     if (r.lignes.isEmpty()) {
         Dit(u"Cochez les QSO du rapport."_s);
-        return;
+        return {};
     }
     QString chemin = services_.fichiers.Fichier_A_Enregistrer(
-        this, u"Carte QSL"_s,
+        this, titre,
         QDir(Dossier_Fichiers(services_.reglages))
-            .filePath(u"Carte_"_s + QString(r.station).replace(u'/', u'-') + u".pdf"_s),
-        u"PDF (*.pdf)"_s);
+            .filePath(debut + QString(r.station).replace(u'/', u'-') + extension),
+        filtre);
     if (chemin.isEmpty()) {
-        return;
+        return {};
     }
     Retient_Dossier_Fichiers(services_.reglages, chemin);
-    if (!chemin.endsWith(u".pdf"_s, Qt::CaseInsensitive)) {
-        chemin += u".pdf"_s;
-    }
-    const QList<Page_Document> pages = Pages_Cartes({r}, Moi(), Quatre_Cartes->isChecked());
+    return chemin.endsWith(extension, Qt::CaseInsensitive) ? chemin : chemin + extension;
+}
+
+void Rapports_Ecoute::Ecrit_Pdf(const QString& chemin, const QList<Page_Document>& pages, const QString& quoi,
+                                const QString& echec) {
     const Resultat fait = services_.imprimante.Vers_Pdf(
-        chemin, [&pages](Imprimante& i) { Imprime_Pages(i, pages); },
-        {u"La carte n'a pas été enregistrée"_s, u"Aucune carte à enregistrer."_s});
-    Dit(fait ? u"Carte enregistrée dans «\u00A0"_s + QFileInfo(chemin).fileName() + u"\u00A0»."_s
+        chemin, [&pages](Imprimante& i) { Imprime_Pages(i, pages); }, {echec, u"Rien à enregistrer."_s});
+    Dit(fait ? quoi + u" enregistrée dans «\u00A0"_s + QFileInfo(chemin).fileName() + u"\u00A0»."_s
              : fait.message);
+}
+
+void Rapports_Ecoute::Carte_Click() {
+    const Rapport r = Rapport_Coche();
+    if (const QString chemin =
+            Fichier_Du_Rapport(r, u"Carte QSL"_s, u"Carte_"_s, u".pdf"_s, u"PDF (*.pdf)"_s);
+        !chemin.isEmpty()) {
+        Ecrit_Pdf(chemin, Pages_Cartes({r}, Moi(), Quatre_Cartes->isChecked()), u"Carte"_s,
+                  u"La carte n'a pas été enregistrée"_s);
+    }
 }
 
 void Rapports_Ecoute::Etiquette_Click() {
     const Rapport r = Rapport_Coche();
-    if (r.lignes.isEmpty()) {
-        Dit(u"Cochez les QSO du rapport."_s);
-        return;
+    if (const QString chemin =
+            Fichier_Du_Rapport(r, u"Étiquette du rapport"_s, u"Etiquette_"_s, u".pdf"_s, u"PDF (*.pdf)"_s);
+        !chemin.isEmpty()) {
+        Ecrit_Pdf(
+            chemin,
+            Pages_Etiquettes_Rapport(
+                {r}, Moi(), Parametres_Retenus(services_.reglages, Reglages::Section_Station(indicatif_()))),
+            u"Étiquette"_s, u"L'étiquette n'a pas été enregistrée"_s);
     }
-    QString chemin = services_.fichiers.Fichier_A_Enregistrer(
-        this, u"Étiquette du rapport"_s,
-        QDir(Dossier_Fichiers(services_.reglages))
-            .filePath(u"Etiquette_"_s + QString(r.station).replace(u'/', u'-') + u".pdf"_s),
-        u"PDF (*.pdf)"_s);
-    if (chemin.isEmpty()) {
-        return;
-    }
-    Retient_Dossier_Fichiers(services_.reglages, chemin);
-    if (!chemin.endsWith(u".pdf"_s, Qt::CaseInsensitive)) {
-        chemin += u".pdf"_s;
-    }
-    const QList<Page_Document> pages = Pages_Etiquettes_Rapport(
-        {r}, Moi(), Parametres_Retenus(services_.reglages, Reglages::Section_Station(indicatif_())));
-    const Resultat fait = services_.imprimante.Vers_Pdf(
-        chemin, [&pages](Imprimante& i) { Imprime_Pages(i, pages); },
-        {u"L'étiquette n'a pas été enregistrée"_s, u"Aucune étiquette à enregistrer."_s});
-    Dit(fait ? u"Étiquette enregistrée dans «\u00A0"_s + QFileInfo(chemin).fileName() + u"\u00A0»."_s
-             : fait.message);
 }
 
 void Rapports_Ecoute::Courriel_Click() {
@@ -370,21 +366,10 @@ void Rapports_Ecoute::Courriel_Click() {
 
 void Rapports_Ecoute::EQSL_Click() {
     const Rapport r = Rapport_Coche();
-    if (r.lignes.isEmpty()) {
-        Dit(u"Cochez les QSO du rapport."_s);
-        return;
-    }
-    QString chemin = services_.fichiers.Fichier_A_Enregistrer(
-        this, u"ADIF pour eQSL"_s,
-        QDir(Dossier_Fichiers(services_.reglages))
-            .filePath(u"eQSL_"_s + QString(r.station).replace(u'/', u'-') + u".adi"_s),
-        u"ADIF (*.adi)"_s);
+    const QString chemin =
+        Fichier_Du_Rapport(r, u"ADIF pour eQSL"_s, u"eQSL_"_s, u".adi"_s, u"ADIF (*.adi)"_s);
     if (chemin.isEmpty()) {
         return;
-    }
-    Retient_Dossier_Fichiers(services_.reglages, chemin);
-    if (!chemin.endsWith(u".adi"_s, Qt::CaseInsensitive)) {
-        chemin += u".adi"_s;
     }
     const QFileInfo f(chemin);
     const Resultat fait =

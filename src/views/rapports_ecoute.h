@@ -56,6 +56,11 @@ private:
     void Envoye_Click();
     void Recu_Click();
     QStringList Cles_Cochees() const;
+    // The file a form of the report goes to ("<debut><station><extension>" proposed), or empty.
+    QString Fichier_Du_Rapport(const Rapport& r, const QString& titre, const QString& debut,
+                               const QString& extension, const QString& filtre);
+    void Ecrit_Pdf(const QString& chemin, const QList<Page_Document>& pages, const QString& quoi,
+                   const QString& echec);
     void Dit(const QString& texte);
 
     const Services& services_;
