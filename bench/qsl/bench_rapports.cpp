@@ -2,6 +2,7 @@
 // confirmations read and matched against 99,999 QSOs, the reports window opened, a card as PDF.
 #include "commun.h"
 #include "core/base/texte_1252.h"
+#include "core/exchange/adif.h"
 #include "core/log/colonnes_log.h"
 #include "core/qsl/confirmations.h"
 #include "core/qsl/formes_rapport.h"
@@ -43,14 +44,20 @@ void Confirmations_10000(benchmark::State& etat) {
         const QString call = Decode_1252(Colonne_Log(l, 1, 12));
         const QDate d = Date_Ligne_Log(l);
         const QString heure = Decode_1252(Colonne_Log(l, 57, 5)).remove(u':');
-        adi += "<CALL:" + QByteArray::number(call.size()) + ">" + call.toLatin1() + " <QSO_DATE:8>" +
-               d.toString(u"yyyyMMdd"_s).toLatin1() + " <TIME_ON:4>" + heure.toLatin1() +
-               " <BAND:3>40m <MODE:3>SSB <EOR>\r\n";
+        const Mode_ADIF mode = Mode_Vers_ADIF(Decode_1252(Colonne_Log(l, 63, 3)));
+        adi += Enregistrement_ADI({{u"CALL"_s, call},
+                                   {u"QSO_DATE"_s, d.toString(u"yyyyMMdd"_s)},
+                                   {u"TIME_ON"_s, heure},
+                                   {u"BAND"_s, Bande_Vers_ADIF(Decode_1252(Colonne_Log(l, 67, 7)))},
+                                   {u"MODE"_s, mode.mode.isEmpty() ? u"RTTY"_s : mode.mode},
+                                   {u"SUBMODE"_s, mode.sous_mode}});
     }
     int confirmes = 0;
     for (auto _ : etat) {
         const Lecture_Confirmations l = Lit_Confirmations(adi, false, QDate(2026, 12, 8));
-        confirmes = int(Rapproche(log, l.confirmations).lignes.size());
+        const Rapprochement r = Rapproche(log, l.confirmations);
+        confirmes = int(r.lignes.size());
+        etat.counters["lues"] = double(l.confirmations.size());
     }
     etat.counters["confirmes"] = confirmes;
 }
