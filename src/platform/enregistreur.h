@@ -27,6 +27,8 @@ public:
 
     // The engine, loaded at the first call; nothing when the module cannot be loaded (`Erreur`).
     Moteur_Audio* Moteur();
+    // The engine when already loaded, else nothing (never loads it).
+    Moteur_Audio* Moteur_Charge() const { return moteur_; }
     QString Erreur_Module() const { return erreur_module_; }
 
     // Starts or stops the capture as the listener chose; the status says what came of it.

@@ -1,6 +1,7 @@
 // The recordings window: the list of clips, the spectrogram, playback, export, deletion.
 #include "views/fenetre_enregistrements.h"
 
+#include "core/base/fichier_texte.h"
 #include "core/base/texte_1252.h"
 #include "core/log/colonnes_log.h"
 #include "core/program/reglages.h"
@@ -138,7 +139,7 @@ Fenetre_Enregistrements::Fenetre_Enregistrements(const Services& services,
 }
 
 Fenetre_Enregistrements::~Fenetre_Enregistrements() {
-    if (Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur() : nullptr) {
+    if (Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur_Charge() : nullptr) {
         m->Arrete_Lecture();
     }
 }
@@ -376,11 +377,21 @@ void Fenetre_Enregistrements::Exporte_Click() {
     if (!chemin.endsWith(extension, Qt::CaseInsensitive)) {
         chemin += extension;
     }
-    // The clip's own bytes as Opus; decoded and written again as WAV. Both whole or not at all.
-    const Son_Lu son = m->Lit_Son(QDir(Dossier()).filePath(fichier));
-    const Resultat r = son.erreur.isEmpty() ? m->Ecrit_Son(chemin, son.echantillons, son.frequence,
-                                                           wav ? Format_Clip::Wav : Format_Clip::Opus)
-                                            : Resultat::Echec(son.erreur);
+    // The clip's own bytes as Opus (no second encoding); decoded and written as WAV. Both whole
+    // or not at all.
+    Resultat r;
+    if (wav) {
+        const Son_Lu son = m->Lit_Son(QDir(Dossier()).filePath(fichier));
+        r = son.erreur.isEmpty() ? m->Ecrit_Son(chemin, son.echantillons, son.frequence, Format_Clip::Wav)
+                                 : Resultat::Echec(son.erreur);
+    } else {
+        const Lecture_Fichier clip = Lit_Fichier(QDir(Dossier()).filePath(fichier));
+        const QFileInfo cible(chemin);
+        r = clip.erreur == Lecture_Reussie
+                ? Ecrit_Fichier_Atomique(cible.absolutePath(), u"."_s + cible.fileName() + u".tmp"_s,
+                                         cible.fileName(), clip.contenu)
+                : Resultat::Echec(u"l'enregistrement ne peut pas être lu"_s);
+    }
     services_.messages.Message(
         r ? QString(u"Enregistrement exporté dans «\u00A0"_s + QFileInfo(chemin).fileName() + u"\u00A0»."_s)
           : QString(u"L'enregistrement n'a pas été exporté\u00A0: "_s + r.message + u'.'));

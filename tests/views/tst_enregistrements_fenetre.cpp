@@ -69,10 +69,10 @@ struct Scene_Son {
         moteur.tampon->Ecrit(reinterpret_cast<const qint16*>(s.constData()), s.size() / 2,
                              fin.toMSecsSinceEpoch());
     }
-    // F6XYZ and F5ABC on 08/12/26 at 14:32, typed from 14:32:00, saved 20 s later.
-    void Saisit_Qso() {
-        b.horloge.utc = QDateTime(QDate(2026, 12, 8), QTime(14, 32), Qt::UTC);
-        Tape(u"f6xyz"_s);
+    // `a` and F5ABC on 08/12/26 at 14:32, typed from 14:32:00 (or `debut`), saved 20 s later.
+    void Saisit_Qso(const QString& a = u"f6xyz"_s, const QTime& debut = QTime(14, 32)) {
+        b.horloge.utc = QDateTime(QDate(2026, 12, 8), debut, Qt::UTC);
+        Tape(a);
         Tape(u"75"_s);
         Tape(u""_s);
         Tape(u""_s);
@@ -123,6 +123,14 @@ private Q_SLOTS:
                      sp.hz_par_ligne,
                  qPrintable(QString::number(meilleure * sp.hz_par_ligne)));
         QVERIFY(s.b.messages.textes.size() == 1); // the question alone
+        // The next QSO, typed from 14:40: its clip starts 10 s before its own first character.
+        termine.clear();
+        s.Saisit_Qso(u"g4aaa"_s, QTime(14, 40));
+        QVERIFY(termine.wait(10000));
+        const Son_Lu second =
+            s.moteur.Lit_Son(QDir(s.Dossier()).filePath(termine.first().value(0).toString()));
+        QVERIFY2(std::abs(second.echantillons.size() * 1000 / second.frequence - 30000) <= 20,
+                 qPrintable(QString::number(second.echantillons.size())));
     }
 
     // Edited, its clip follows; undone, it comes back; deleted, it stays "sans QSO"; the
