@@ -30,11 +30,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-template <class Controle> Controle* Nomme(Controle* c, const QString& nom) {
-    c->setObjectName(nom);
-    return c;
-}
-
 QLineEdit* Champ(QWidget* parent, const QString& nom, int caracteres) {
     auto* c = Nomme(new QLineEdit(parent), nom);
     c->setFixedWidth(c->fontMetrics().horizontalAdvance(QString(caracteres, u'N')) + 12);

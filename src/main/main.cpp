@@ -32,15 +32,6 @@ namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-template <class Controle> Controle* Nomme(Controle* c, const QString& nom) {
-    c->setObjectName(nom);
-    return c;
-}
-
-} // namespace
-
 Main::Main(const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services), modele_(new Modele_Liste_SWL(this)),
       historique_(new Historique_Journal(services.messages, *this, this)) {

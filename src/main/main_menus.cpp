@@ -23,15 +23,6 @@ namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-template <class Controle> Controle* Nomme(Controle* c, const QString& nom) {
-    c->setObjectName(nom);
-    return c;
-}
-
-} // namespace
-
 void Main::Construit_Menus() {
     QMenuBar* barre = menuBar();
     const auto menu = [barre](const QString& nom, const QString& titre) {

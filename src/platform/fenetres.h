@@ -67,6 +67,12 @@ void Installe_Double_Clic_Hors_Lignes(QAbstractItemView* vue, std::function<void
 // Calls `gestion` when the control is clicked with the mouse (before the control handles it).
 void Installe_Clic(QWidget* controle, std::function<void()> gestion);
 
+// Gives a control, a menu or an action the program's name for it (its objectName).
+template <class Objet> Objet* Nomme(Objet* o, const QString& nom) {
+    o->setObjectName(nom);
+    return o;
+}
+
 // Names a control: the program's name for it, and what a screen reader says of it.
 template <class Controle>
 Controle* Nomme_Controle(Controle* c, const QString& nom, const QString& accessible) {

@@ -48,12 +48,6 @@ QString Taille(qint64 octets) {
                                 : Decimal_Francais(double(octets) / (1024 * 1024), 1) + u"\u00A0Mo"_s;
 }
 
-// "08/12/2026 14:32" of a clip's name "2026-12-08_1432_…".
-QString Moment_Du_Nom(const QString& base) {
-    return base.mid(8, 2) + u'/' + base.mid(5, 2) + u'/' + base.left(4) + u' ' + base.mid(11, 2) + u':' +
-           base.mid(13, 2);
-}
-
 } // namespace
 
 QRgb Fenetre_Enregistrements::Couleur_Niveau(float db) {
@@ -123,8 +117,7 @@ Fenetre_Enregistrements::Fenetre_Enregistrements(const Services& services,
             &Fenetre_Enregistrements::Clip_Choisi);
     connect(Lecture_Clip, &QPushButton::clicked, this, &Fenetre_Enregistrements::Lecture_Click);
     connect(Position_Clip, &QSlider::sliderReleased, this, [this] {
-        if (Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur() : nullptr;
-            m && m->En_Lecture()) {
+        if (Moteur_Audio* m = Moteur(); m && m->En_Lecture()) {
             m->Joue(son_.echantillons, son_.frequence, qint64(Position_Clip->value()) * son_.frequence / 10);
         }
         Affiche_Temps();
@@ -142,6 +135,10 @@ Fenetre_Enregistrements::~Fenetre_Enregistrements() {
     if (Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur_Charge() : nullptr) {
         m->Arrete_Lecture();
     }
+}
+
+Moteur_Audio* Fenetre_Enregistrements::Moteur() const {
+    return services_.enregistreur ? services_.enregistreur->Moteur() : nullptr;
 }
 
 QString Fenetre_Enregistrements::Dossier() const {
@@ -174,7 +171,7 @@ void Fenetre_Enregistrements::Liste() {
             ++sans_qso;
         }
         QList<QStandardItem*> rangee;
-        for (const QString& t : {qso, Moment_Du_Nom(c.base), u"…"_s, Taille(c.octets), c.fichier}) {
+        for (const QString& t : {qso, Moment_Du_Clip(c.base), u"…"_s, Taille(c.octets), c.fichier}) {
             rangee << new QStandardItem(t);
         }
         modele_->appendRow(rangee);
@@ -188,8 +185,7 @@ void Fenetre_Enregistrements::Liste() {
                                  : QString()) +
                        u", dans «\u00A0"_s + QDir::toNativeSeparators(Dossier()) + u"\u00A0»"_s);
     // The lengths, read from each file's header off this thread.
-    Moteur_Audio* m =
-        clips_.isEmpty() || !services_.enregistreur ? nullptr : services_.enregistreur->Moteur();
+    Moteur_Audio* m = clips_.isEmpty() ? nullptr : Moteur();
     if (m) {
         QStringList chemins;
         for (const Clip_Liste& c : clips_) {
@@ -249,13 +245,13 @@ void Fenetre_Enregistrements::Clip_Choisi() {
     Spectrogramme_Clip->clear();
     Position_Clip->setValue(0);
     Position_Clip->setMaximum(0);
-    if (Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur() : nullptr) {
+    if (Moteur_Audio* m = Moteur()) {
         m->Arrete_Lecture();
     }
     minuterie_->stop();
     Change_Legende(Lecture_Clip, u"Écouter"_s);
     const QString fichier = Fichier_Choisi();
-    Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur() : nullptr;
+    Moteur_Audio* m = Moteur();
     if (fichier.isEmpty()) {
         Affiche_Valeur(Etat_Clip, u"État\u00A0:"_s, QString());
         Affiche_Temps();
@@ -319,7 +315,7 @@ void Fenetre_Enregistrements::Affiche_Temps() {
 }
 
 void Fenetre_Enregistrements::Lecture_Click() {
-    Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur() : nullptr;
+    Moteur_Audio* m = Moteur();
     if (!m || !pret_) {
         return;
     }
@@ -343,7 +339,7 @@ void Fenetre_Enregistrements::Lecture_Click() {
 }
 
 void Fenetre_Enregistrements::Avance_Lecture() {
-    Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur() : nullptr;
+    Moteur_Audio* m = Moteur();
     if (!m || son_.frequence <= 0) {
         return;
     }
@@ -358,7 +354,7 @@ void Fenetre_Enregistrements::Avance_Lecture() {
 
 void Fenetre_Enregistrements::Exporte_Click() {
     const QString fichier = Fichier_Choisi();
-    Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur() : nullptr;
+    Moteur_Audio* m = Moteur();
     if (fichier.isEmpty() || !m) {
         return;
     }
@@ -404,7 +400,7 @@ void Fenetre_Enregistrements::Supprime_Click() {
                                                     u"\u00A0»\u00A0? Il ne pourra pas être retrouvé."_s)) {
         return;
     }
-    if (Moteur_Audio* m = services_.enregistreur ? services_.enregistreur->Moteur() : nullptr) {
+    if (Moteur_Audio* m = Moteur()) {
         m->Arrete_Lecture();
     }
     if (!QFile::remove(QDir(Dossier()).filePath(fichier))) {

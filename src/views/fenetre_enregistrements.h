@@ -50,6 +50,8 @@ private:
     void Exporte_Click();
     void Supprime_Click();
     QString Dossier() const;
+    // The sound module's engine, loaded at the first call; nothing without one.
+    Moteur_Audio* Moteur() const;
     QString Fichier_Choisi() const;
     void Affiche_Temps();
 

@@ -37,20 +37,6 @@ namespace {
 
 enum Colonne { C_Qso, C_Date, C_Heure, C_Bande, C_Mode, C_Rst, C_Wkd, C_Rapport };
 
-QString Texte_Etat(const Etat_Rapport* e) {
-    if (!e) {
-        return {};
-    }
-    QStringList t;
-    if (e->envoye.isValid()) {
-        t << u"envoyé le "_s + e->envoye.toString(u"dd/MM/yyyy"_s) + u" ("_s + e->voie + u')';
-    }
-    if (e->recu.isValid()) {
-        t << u"QSL reçue le "_s + e->recu.toString(u"dd/MM/yyyy"_s) + u" ("_s + e->source + u')';
-    }
-    return t.join(u", "_s);
-}
-
 } // namespace
 
 Rapports_Ecoute::Rapports_Ecoute(const Services& services, std::function<const Lignes_Log&()> journal,
@@ -155,12 +141,7 @@ Rapports_Ecoute::Rapports_Ecoute(const Services& services, std::function<const L
             });
     connect(series_, &QStandardItemModel::itemChanged, this, [this] {
         if (!en_remplissage_) {
-            const Rapport r = Rapport_Coche();
-            QSet<QString> correspondants;
-            for (const Ligne_Rapport& l : r.lignes) {
-                correspondants.insert(l.correspondant);
-            }
-            const bool incomplet = !r.lignes.isEmpty() && (r.lignes.size() < 2 || correspondants.size() < 2);
+            const bool incomplet = Rapport_Incomplet(Rapport_Coche());
             Affiche_Valeur(Avertissement_Serie, u"Avertissement\u00A0:"_s,
                            incomplet ? u"Ce rapport est "_s + Texte_Serie_Incomplete() + u". "_s +
                                            Explication_Serie_Incomplete()
@@ -209,12 +190,8 @@ void Rapports_Ecoute::Liste_Stations() {
     QList<Modele_Stations::Rangee> rangees;
     for (const Station_Entendue& s : Stations_Entendues(log)) {
         const Avancement_Station a = avancements.value(s.indicatif);
-        const qint64 d = s.dernier;
-        const QString dernier = d > 0 ? QString::number(d / 10000 % 100).rightJustified(2, u'0') + u'/' +
-                                            QString::number(d / 1000000 % 100).rightJustified(2, u'0') +
-                                            u'/' + QString::number(d / 100000000)
-                                      : QString();
-        rangees.append({s.indicatif, s.qso, dernier, d, a.Texte(), !a.envoye.isValid() && !a.recu.isValid()});
+        rangees.append({s.indicatif, s.qso, Texte_Dernier_QSO(s), s.dernier, a.Texte(),
+                        !a.envoye.isValid() && !a.recu.isValid()});
     }
     stations_->Remplace(std::move(rangees));
     Q_EMIT Cherche_Station->textChanged(Cherche_Station->text());
@@ -251,7 +228,7 @@ void Rapports_Ecoute::Choisit(const QString& indicatif) {
             QList<QStandardItem*> rangee{qso};
             const QString cle = Magasin_Rapports::Cle(log.Octets(l.ligne), indicatif);
             for (const QString& t : {l.date, l.heure, l.bande, l.mode, l.rst, l.correspondant,
-                                     Texte_Etat(magasin_->Etat(cle))}) {
+                                     Texte_Etat_Rapport(magasin_->Etat(cle))}) {
                 rangee << new QStandardItem(t);
             }
             serie->appendRow(rangee);

@@ -64,6 +64,11 @@ std::optional<QString> Nom_Clip(QByteArrayView l) {
            Pour_Nom(Colonne_Log(l, 67, 7));
 }
 
+QString Moment_Du_Clip(const QString& base) {
+    return base.mid(8, 2) + u'/' + base.mid(5, 2) + u'/' + base.left(4) + u' ' + base.mid(11, 2) + u':' +
+           base.mid(13, 2);
+}
+
 QString Dossier_Clips(const QString& repertoire, const QString& indicatif_station) {
     return QDir(repertoire).filePath(u"Enregistrements/"_s + indicatif_station);
 }

@@ -22,6 +22,8 @@ namespace swl {
 // "2026-12-08_1432_F6ABC_G3XYZ_14Mhz" of a log line ("/" in a callsign written "-"); nothing
 // for a line whose date or time cannot be read.
 std::optional<QString> Nom_Clip(QByteArrayView ligne_log);
+// "08/12/2026 14:32" (UTC) of a clip's base name.
+QString Moment_Du_Clip(const QString& base);
 // The folder of a station's clips: <program directory>/Enregistrements/<station>.
 QString Dossier_Clips(const QString& repertoire, const QString& indicatif_station);
 inline constexpr QStringView Extension_Clip = u".opus";

@@ -2,6 +2,8 @@
 
 #include "core/exchange/adif.h"
 
+#include <numeric>
+
 namespace swl {
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,6 +19,11 @@ QStringList Entetes(bool francais) {
 
 QStringList Cellules(const Ligne_Rapport& l) {
     return {l.date, l.heure, l.bande, l.mode, l.rst, l.correspondant};
+}
+
+// The table's width in characters: its columns and the two spaces between them.
+qsizetype Largeur_Table() {
+    return std::accumulate(Largeurs.begin(), Largeurs.end(), qsizetype(2 * (Largeurs.size() - 1)));
 }
 
 // A row of the table as one fixed-pitch text.
@@ -73,8 +80,7 @@ void Carte(Page_Document& p, double ox, double oy, const Rapport& r, const Stati
     const double points = 9;
     const double ligne = Hauteur_Ligne_Mm(points) * 1.2;
     double y = oy + 26;
-    const double fin =
-        ox + 6 + Largeur_Fixe_Mm(Rangee(Entetes(true) + QStringList{u"EA3AAA/QRPP"_s}).size() + 4, points);
+    const double fin = ox + 6 + Largeur_Fixe_Mm(Largeur_Table(), points);
     p.traits << Trait_Place{ox + 6, y - 0.8, fin, y - 0.8};
     p.textes << Texte_Place{ox + 6, y, points, true, Rangee(Entetes(s.francais)), true};
     y += ligne;

@@ -118,30 +118,30 @@ Resultat Magasin_Rapports::Ecrit() {
                                   Nom_Fichier(indicatif_), Octets_Lignes(lignes));
 }
 
-Resultat Magasin_Rapports::Marque_Envoye(const QStringList& cles, const QDate& date, const QString& voie) {
+Resultat Magasin_Rapports::Change(const QStringList& cles, const std::function<void(Etat_Rapport&)>& change) {
     for (const QString& cle : cles) {
         auto i = index_.constFind(cle);
         if (i == index_.cend()) {
             i = index_.insert(cle, rangees_.size());
             rangees_.append({cle, {}});
         }
-        rangees_[*i].etat.envoye = date;
-        rangees_[*i].etat.voie = voie;
+        change(rangees_[*i].etat);
     }
     return Ecrit();
 }
 
+Resultat Magasin_Rapports::Marque_Envoye(const QStringList& cles, const QDate& date, const QString& voie) {
+    return Change(cles, [&](Etat_Rapport& e) {
+        e.envoye = date;
+        e.voie = voie;
+    });
+}
+
 Resultat Magasin_Rapports::Marque_Recu(const QStringList& cles, const QDate& date, const QString& source) {
-    for (const QString& cle : cles) {
-        auto i = index_.constFind(cle);
-        if (i == index_.cend()) {
-            i = index_.insert(cle, rangees_.size());
-            rangees_.append({cle, {}});
-        }
-        rangees_[*i].etat.recu = date;
-        rangees_[*i].etat.source = source;
-    }
-    return Ecrit();
+    return Change(cles, [&](Etat_Rapport& e) {
+        e.recu = date;
+        e.source = source;
+    });
 }
 
 Resultat Magasin_Rapports::Suit(const Difference_Journal& d) {
@@ -188,6 +188,20 @@ QHash<QString, int> Magasin_Rapports::Lignes_Du_Journal(const Lignes_Log& log) c
         }
     }
     return r;
+}
+
+QString Texte_Etat_Rapport(const Etat_Rapport* e) {
+    if (!e) {
+        return {};
+    }
+    QStringList t;
+    if (e->envoye.isValid()) {
+        t << u"envoyé le "_s + Texte_Date(e->envoye) + u" ("_s + e->voie + u')';
+    }
+    if (e->recu.isValid()) {
+        t << u"QSL reçue le "_s + Texte_Date(e->recu) + u" ("_s + e->source + u')';
+    }
+    return t.join(u", "_s);
 }
 
 QString Avancement_Station::Texte() const {

@@ -16,6 +16,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace swl {
 
 struct Etat_Rapport {
@@ -24,6 +26,9 @@ struct Etat_Rapport {
     QDate recu;     // the QSL received
     QString source; // "QSL", "eQSL", "LoTW"
 };
+
+// "envoyé le 08/12/2026 (eQSL), QSL reçue le 02/02/2027 (QSL)": a QSO's row; empty for none.
+QString Texte_Etat_Rapport(const Etat_Rapport* e);
 
 class Magasin_Rapports final {
 public:
@@ -57,6 +62,8 @@ private:
         Etat_Rapport etat;
     };
     Resultat Ecrit();
+    // Each row of `cles` (made when missing) changed by `change`, then the file written.
+    Resultat Change(const QStringList& cles, const std::function<void(Etat_Rapport&)>& change);
 
     QString repertoire_;
     QString indicatif_;

@@ -30,7 +30,20 @@ std::optional<qint64> Minutes_QSO(QByteArrayView l) {
     return date.toJulianDay() * 1440 + h * 60 + m;
 }
 
+// The rule of a run and of a report alike.
+bool Incomplet(qsizetype qso, qsizetype correspondants) {
+    return qso < 2 || correspondants < 2;
+}
+
 } // namespace
+
+QString Texte_Dernier_QSO(const Station_Entendue& s) {
+    // Moment_QSO's number AAAAMMJJHHMM.
+    const qint64 d = s.dernier;
+    return d > 0 ? QDate(int(d / 100000000), int(d / 1000000 % 100), int(d / 10000 % 100))
+                       .toString(u"dd/MM/yyyy"_s)
+                 : QString();
+}
 
 QList<Station_Entendue> Stations_Entendues(const Lignes_Log& log) {
     QHash<Cle_Indicatif, int> index;
@@ -97,7 +110,7 @@ QList<Serie> Series(const Lignes_Log& log, const QList<Qso_Station>& qso, int ec
         for (const Qso_Station& q : s.qso) {
             correspondants.insert(Colonne_Log(log.Octets(q.ligne), q.comme_b ? 1 : 14, 12).toByteArray());
         }
-        s.incomplete = s.qso.size() < 2 || correspondants.size() < 2;
+        s.incomplete = Incomplet(s.qso.size(), correspondants.size());
     }
     return series;
 }
@@ -108,6 +121,14 @@ QList<int> Choix_Par_Defaut(const Serie& serie) {
         r << serie.qso[i].ligne;
     }
     return r;
+}
+
+bool Rapport_Incomplet(const Rapport& r) {
+    QSet<QString> correspondants;
+    for (const Ligne_Rapport& l : r.lignes) {
+        correspondants.insert(l.correspondant);
+    }
+    return !r.lignes.isEmpty() && Incomplet(r.lignes.size(), correspondants.size());
 }
 
 QString Texte_Serie_Incomplete() {

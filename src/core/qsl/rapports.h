@@ -42,6 +42,9 @@ QList<Serie> Series(const Lignes_Log& log, const QList<Qso_Station>& qso,
 // The QSOs a report takes by default: the three latest of the run.
 QList<int> Choix_Par_Defaut(const Serie& serie);
 
+// "24/11/2001": the day of a station's latest QSO; empty when none can be read.
+QString Texte_Dernier_QSO(const Station_Entendue& s);
+
 // "incomplet : un seul correspondant", and why a station may not answer it.
 QString Texte_Serie_Incomplete();
 QString Explication_Serie_Incomplete();
@@ -63,5 +66,8 @@ struct Rapport {
 // The report to `station` of the QSOs `qso` (a QSO where it is not station A nor B left out),
 // in time order.
 Rapport Rapport_De(const Lignes_Log& log, QStringView station, const QList<Qso_Station>& qso);
+// A report a station may not answer: one QSO, or every one with the same counterpart (as a run
+// is marked); an empty one is none.
+bool Rapport_Incomplet(const Rapport& r);
 
 } // namespace swl
