@@ -63,6 +63,7 @@ public:
         return chemin;
     }
     QString Fichier_A_Ouvrir(QWidget*, const QString&, const QString&, const QString&) override { return chemin; }
+    QString Dossier(QWidget*, const QString&, const QString&) override { return chemin; }
 };
 
 // Every service, real but silent, for the station of a Log_Test.

@@ -1,17 +1,24 @@
 // The receiver's audio: the capture's cost (a fragment written to the ring, per second of
 // audio), a 60 s clip encoded as Opus (time and size), the spectrogram of a 2-minute clip, the
-// recordings window opened with 1,000 clips beside a 99,999-QSO log.
+// recordings window opened with 1,000 clips beside a 99,999-QSO log; no sample lost by the
+// capture from a real sound server while 99,999-QSO imports keep both cores busy.
 #include "commun.h"
 #include "core/audio/clips.h"
 #include "core/audio/tampon_audio.h"
+#include "core/exchange/adif.h"
+#include "core/log/fiche_qso.h"
+#include "core/log/fichier_log.h"
 #include "platform/enregistreur.h"
 #include "platform/moteur_audio_pulse.h"
+#include "support/serveur_son.h"
 #include "views/fenetre_enregistrements.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -96,6 +103,108 @@ void Fenetre_Avec_1000_Clips(benchmark::State& etat) {
     }
 }
 BENCHMARK(Fenetre_Avec_1000_Clips)->Unit(benchmark::kMillisecond);
+
+// The tone of `hz` in `n` samples from `debut` (Goertzel): its power, in no unit.
+double Puissance(const QList<qint16>& s, qsizetype debut, qsizetype n, double hz) {
+    const double k = 2 * std::cos(2 * M_PI * hz / Tampon_Audio::Frequence);
+    double a = 0, b = 0;
+    for (qsizetype i = debut; i < debut + n; ++i) {
+        const double c = s[i] + k * a - b;
+        b = a;
+        a = c;
+    }
+    return a * a + b * b - k * a * b;
+}
+
+// The first and the last loud sample.
+std::pair<qsizetype, qsizetype> Bornes(const QList<qint16>& son) {
+    qsizetype debut = 0, fin = son.size() - 1;
+    while (debut < son.size() && std::abs(son[debut]) < 1000) {
+        ++debut;
+    }
+    while (fin > debut && std::abs(son[fin]) < 1000) {
+        --fin;
+    }
+    return {debut, fin};
+}
+
+// A real sound server plays the tone sequence (one tone a second, no gap) into its null sink
+// while the capture reads its monitor and 99,999-record ADIF imports run one after another on
+// this thread (the reading split on both cores). The clip of the whole sequence must be as long
+// as what was played and hold each second's tone in turn: a sample lost shortens it or puts a
+// second out of place.
+void Capture_Pendant_Un_Import(benchmark::State& etat) {
+    swl::test::Serveur_Son serveur;
+    if (!serveur.Demarre()) {
+        etat.SkipWithError(qPrintable(serveur.Erreur()));
+        return;
+    }
+    const bench::Log_Test cible(0);
+    const QByteArray adi = Exporte_ADI(
+        Fichier_Log(bench::Log_Test(Numero_Maximal).dossier.path(), bench::Indicatif).Lit_Log().lignes,
+        {bench::Indicatif, u"IC-R75"_s, u"Long fil"_s, QDateTime::currentDateTimeUtc()});
+    const Fichier_Log log(cible.dossier.path(), bench::Indicatif);
+    constexpr int Secondes = 20;
+    Moteur_Audio_Pulse m;
+    Tampon_Audio tampon(60);
+    const QByteArray sequence = swl::test::Serveur_Son::Suite_De_Tons(Secondes);
+    const QList<qint16> joue(reinterpret_cast<const qint16*>(sequence.constData()),
+                             reinterpret_cast<const qint16*>(sequence.constData()) + sequence.size() / 2);
+    for (auto _ : etat) {
+        tampon.Vide();
+        const Resultat r = m.Demarre_Capture(u"recepteur.monitor"_s, &tampon, [](const QString&) {});
+        if (!r) {
+            etat.SkipWithError(qPrintable(r.message));
+            return;
+        }
+        // A second of silence first: the sink wakes up before the first tone.
+        serveur.Joue(QByteArray(Tampon_Audio::Frequence * 2, '\0') + sequence, 500);
+        QElapsedTimer depuis;
+        depuis.start();
+        int imports = 0;
+        while (etat.range(0) == 1 && depuis.elapsed() < (Secondes - 2) * 1000) {
+            Importe_ADIF(log, adi, false);
+            cible.Restaure();
+            ++imports;
+        }
+        serveur.Attend_Fin_Lecture();
+        QThread::msleep(1500);
+        m.Arrete_Capture();
+        const QList<qint16> son = tampon.Lit(0, QDateTime::currentMSecsSinceEpoch()).echantillons;
+        // Where the sequence starts and ends: the first and last loud samples, the same way in
+        // what was played and in what was heard.
+        const auto [debut, fin] = Bornes(son);
+        const auto [debut_joue, fin_joue] = Bornes(joue);
+        // The sound server's resampling softens both edges by a few samples, at rest as under
+        // load; a lost fragment of the server would be hundreds.
+        const qint64 perdus = (fin_joue - debut_joue) - (fin - debut);
+        // Each second's middle half: the loudest of the fourteen tones must be its own.
+        int fausses = 0;
+        for (int k = 0; k < Secondes; ++k) {
+            const qsizetype milieu =
+                debut + qsizetype(k) * Tampon_Audio::Frequence + Tampon_Audio::Frequence / 4;
+            if (milieu + Tampon_Audio::Frequence / 2 > son.size()) {
+                ++fausses;
+                continue;
+            }
+            int meilleur = 0;
+            for (int t = 1; t < 14; ++t) {
+                if (Puissance(son, milieu, Tampon_Audio::Frequence / 2,
+                              swl::test::Serveur_Son::Frequence_Du_Ton(t)) >
+                    Puissance(son, milieu, Tampon_Audio::Frequence / 2,
+                              swl::test::Serveur_Son::Frequence_Du_Ton(meilleur))) {
+                    meilleur = t;
+                }
+            }
+            fausses += meilleur != k % 14 ? 1 : 0;
+        }
+        etat.counters["imports"] = imports;
+        etat.counters["echantillons_perdus"] = double(perdus);
+        etat.counters["secondes_fausses"] = fausses;
+    }
+}
+// Argument 0: the machine at rest, for comparison; 1: the imports running.
+BENCHMARK(Capture_Pendant_Un_Import)->Arg(0)->Arg(1)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
 

@@ -137,7 +137,8 @@ int main(int argc, char* argv[]) {
     const QString module_son = swl::Chemin_Module_Son(QCoreApplication::applicationDirPath());
     swl::Enregistreur enregistreur(
         [module_son](QString* erreur) { return swl::Charge_Moteur_Audio(module_son, erreur); });
-    if (const swl::Reglage_Enregistrement r = swl::Lit_Reglage_Enregistrement(reglages); r.actif) {
+    enregistreur.Fixe_Recepteur(&recepteur);
+    if (const swl::Reglage_Enregistrement r = swl::Lit_Reglage_Enregistrement(reglages); r.actif || r.sdr) {
         enregistreur.Applique(r);
     }
     const swl::Services services{messages,    horloge,  reglages,    programme, imprimante,

@@ -143,8 +143,7 @@ void Formulaire_Saisie::Remet_En_Attente() {
     entendu_pris_ = false;
     liste_bloquee_ = false;
     // The next QSO's clip starts from its own first character.
-    premier_caractere_ms_ = 0;
-    plage_entendue_ms_.reset();
+    Oublie_Premier_Caractere();
     Affiche_Valeur(Mode_Aff, u"Mode de saisie"_s, u"Saisie QSO"_s);
     Valide_A->setPalette(QPalette());
     Valide_A->setEnabled(false);

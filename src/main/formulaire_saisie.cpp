@@ -351,8 +351,7 @@ void Formulaire_Saisie::Init_Saisie() {
     liste_bloquee_ = false;
     insertion_en_cours_ = false;
     entendu_pris_ = false;
-    premier_caractere_ms_ = 0;
-    plage_entendue_ms_.reset();
+    Oublie_Premier_Caractere();
     Ecouter_QSO->hide();
     Annule_Saisie->setEnabled(false);
     Valide_A->setEnabled(false);

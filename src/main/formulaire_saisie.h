@@ -155,6 +155,7 @@ private:
     std::optional<std::pair<qint64, qint64>> plage_entendue_ms_;
     QString clip_montre_; // the file of the clip of the QSO shown, or empty
     void Note_Premier_Caractere();
+    void Oublie_Premier_Caractere();
     void Enregistre_Clip_Du_QSO(const QString& ligne);
     void Montre_Clip(const QString& ligne);
     QString Dossier_Clips_Station() const;

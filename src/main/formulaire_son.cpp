@@ -22,13 +22,25 @@ QString Formulaire_Saisie::Dossier_Clips_Station() const {
 void Formulaire_Saisie::Note_Premier_Caractere() {
     if (premier_caractere_ms_ == 0 && !modif_en_cours_) {
         premier_caractere_ms_ = services_.horloge.Maintenant_Utc().toMSecsSinceEpoch();
+        if (services_.enregistreur) {
+            services_.enregistreur->Debut_QSO();
+        }
+    }
+}
+
+void Formulaire_Saisie::Oublie_Premier_Caractere() {
+    premier_caractere_ms_ = 0;
+    plage_entendue_ms_.reset();
+    // A QSO given up: the SDR program's recorder stops (after a save, nothing is left to stop).
+    if (services_.enregistreur) {
+        services_.enregistreur->QSO_Abandonne();
     }
 }
 
 void Formulaire_Saisie::Enregistre_Clip_Du_QSO(const QString& ligne) {
     Enregistreur* e = services_.enregistreur;
     const auto base = Nom_Clip(Encode_1252(ligne));
-    if (!e || !e->En_Capture() || !base || modif_en_cours_) {
+    if (!e || !base || modif_en_cours_) {
         return;
     }
     const qint64 maintenant = services_.horloge.Maintenant_Utc().toMSecsSinceEpoch();

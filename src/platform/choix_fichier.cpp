@@ -95,4 +95,15 @@ QString Choix_Fichier_Qt::Fichier_A_Ouvrir(QWidget* parent, const QString& titre
     return dialogue.selectedFiles().constFirst();
 }
 
+QString Choix_Fichier_Qt::Dossier(QWidget* parent, const QString& titre, const QString& dossier) {
+    QFileDialog dialogue(parent, titre, dossier);
+    Prepare(dialogue, u"Dossiers (*)"_s);
+    dialogue.setFileMode(QFileDialog::Directory);
+    dialogue.setOption(QFileDialog::ShowDirsOnly);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialogue.selectedFiles().constFirst();
+}
+
 } // namespace swl

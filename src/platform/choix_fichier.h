@@ -6,8 +6,8 @@ class QWidget;
 
 namespace swl {
 
-// The French file dialogs: a file to write, a file to read. An empty text when the user
-// pressed "Annuler".
+// The French file dialogs: a file to write, a file to read, a folder. An empty text when the
+// user pressed "Annuler".
 class Choix_Fichier {
 public:
     virtual ~Choix_Fichier() = default;
@@ -18,6 +18,7 @@ public:
                                           QString* filtre = nullptr) = 0;
     virtual QString Fichier_A_Ouvrir(QWidget* parent, const QString& titre, const QString& dossier,
                                      const QString& filtres) = 0;
+    virtual QString Dossier(QWidget* parent, const QString& titre, const QString& dossier) = 0;
 };
 
 // Qt's own dialog rather than the desktop's, so that it speaks French with the program.
@@ -27,6 +28,7 @@ public:
                                   const QString& filtres, QString* filtre) override;
     QString Fichier_A_Ouvrir(QWidget* parent, const QString& titre, const QString& dossier,
                              const QString& filtres) override;
+    QString Dossier(QWidget* parent, const QString& titre, const QString& dossier) override;
 };
 
 } // namespace swl

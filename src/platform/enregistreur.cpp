@@ -1,7 +1,15 @@
 #include "platform/enregistreur.h"
 
+#include "core/audio/enregistrement_sdr.h"
+#include "platform/recepteur.h"
+
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMutex>
 #include <QPointer>
+#include <QThread>
 #include <QThreadPool>
 
 namespace swl {
@@ -33,13 +41,19 @@ void Enregistreur::Change_Statut(const QString& statut) {
 }
 
 void Enregistreur::Applique(const Reglage_Enregistrement& r) {
+    // Only the SDR program's recorder changed: the audio held stays.
+    const bool meme_capture =
+        en_capture_ && r.actif && r.source == reglage_.source && r.avant_s == reglage_.avant_s;
     reglage_ = r;
+    if (meme_capture) {
+        return;
+    }
     if (moteur_) {
         moteur_->Arrete_Capture();
     }
     en_capture_ = false;
     if (!r.actif) {
-        Change_Statut(u"enregistrement arrêté"_s);
+        Change_Statut(r.sdr ? u"enregistrement confié à GQRX ou SDR++"_s : u"enregistrement arrêté"_s);
         return;
     }
     Moteur_Audio* m = Moteur();
@@ -79,8 +93,127 @@ void Enregistreur::Capture_Arretee(const QString& raison) {
     Change_Statut(u"enregistrement arrêté\u00A0: "_s + raison);
 }
 
+namespace {
+
+// Two clips of one QSO (the capture's and the SDR program's) may be written at once: the name
+// of one is chosen and its file written before the other's name is chosen.
+QMutex& Ecriture_Clips() {
+    static QMutex mutex;
+    return mutex;
+}
+
+// Writes a clip in `dossier` under the QSO's name; its file name, or empty with the message.
+std::pair<QString, QString> Ecrit_Clip(Moteur_Audio* moteur, const QString& dossier, const QString& base,
+                                       const QList<qint16>& echantillons) {
+    if (!QDir().mkpath(dossier)) {
+        return {{},
+                u"L'enregistrement du QSO n'a pas été écrit\u00A0: le dossier «\u00A0"_s +
+                    QDir::toNativeSeparators(dossier) + u"\u00A0» ne peut pas être créé."_s};
+    }
+    const QMutexLocker verrou(&Ecriture_Clips());
+    const QString fichier = Nom_Nouveau_Clip(dossier, base);
+    const Resultat r = moteur->Ecrit_Son(QDir(dossier).filePath(fichier), echantillons,
+                                         Tampon_Audio::Frequence, Format_Clip::Opus);
+    if (!r) {
+        return {{}, u"Le QSO est enregistré, son enregistrement sonore non\u00A0: "_s + r.message + u'.'};
+    }
+    return {fichier, {}};
+}
+
+QString Message_Coupe(qsizetype echantillons) {
+    return u"L'enregistrement du QSO est coupé à ce que le tampon garde ("_s +
+           QString::number((echantillons + Tampon_Audio::Frequence / 2) / Tampon_Audio::Frequence) +
+           u"\u00A0s)."_s;
+}
+
+QString Message_SDR(const QString& raison) {
+    return u"L'enregistrement du QSO par GQRX ou SDR++ n'est pas gardé\u00A0: "_s + raison + u'.';
+}
+
+QString Raison_Reponse(int erreur) {
+    return erreur < 0 ? u"la connexion au récepteur s'est arrêtée avant sa réponse"_s : Erreur_Hamlib(erreur);
+}
+
+// The SDR program's recording of the QSO, once whole (its size the same over a round and its
+// header read), brought to a clip; waited for `attente_ms` at most.
+std::pair<QString, QString> Prend_Fichier_SDR(Moteur_Audio* moteur, const QString& dossier_sdr,
+                                              const QString& dossier, const QString& base, qint64 aos_ms,
+                                              qint64 los_ms, int attente_ms) {
+    const QString nom_dossier = u"«\u00A0"_s + QDir::toNativeSeparators(dossier_sdr) + u"\u00A0»"_s;
+    if (dossier_sdr.isEmpty() || !QFileInfo(dossier_sdr).isDir()) {
+        return {{}, Message_SDR(u"le dossier de ses fichiers "_s + nom_dossier + u" n'existe pas"_s)};
+    }
+    QElapsedTimer depuis;
+    depuis.start();
+    std::optional<Fichier_Son> vu;
+    qint64 duree = 0;
+    for (;;) {
+        QList<Fichier_Son> fichiers;
+        for (const QFileInfo& f : QDir(dossier_sdr).entryInfoList({u"*.wav"_s}, QDir::Files)) {
+            fichiers.append({f.fileName(), f.lastModified().toMSecsSinceEpoch(), f.size()});
+        }
+        const auto choisi = Enregistrement_SDR_Du_QSO(fichiers, aos_ms);
+        if (choisi && vu && vu->nom == choisi->nom && vu->octets == choisi->octets &&
+            (duree = moteur->Duree_Ms(QDir(dossier_sdr).filePath(choisi->nom))) > 0) {
+            break;
+        }
+        vu = choisi;
+        if (depuis.elapsed() >= attente_ms) {
+            return {
+                {},
+                Message_SDR(
+                    vu ? u"son fichier «\u00A0"_s + vu->nom + u"\u00A0» n'est pas terminé"_s
+                       : u"aucun fichier WAV n'a été écrit dans "_s + nom_dossier +
+                             u" depuis le premier caractère tapé (dans SDR++, cochez «\u00A0Recording\u00A0» "
+                             u"du module «\u00A0Rigctl Server\u00A0» et choisissez son «\u00A0Controlled "
+                             u"Recorder\u00A0»\u00A0; dans GQRX, un démodulateur doit être choisi et le "
+                             u"traitement (DSP) lancé)"_s)};
+        }
+        QThread::msleep(250);
+    }
+    if (Commence_Avant_Le_QSO(duree, aos_ms, los_ms)) {
+        return {
+            {},
+            Message_SDR(u"le fichier le plus récent, «\u00A0"_s + vu->nom +
+                        u"\u00A0», a commencé avant le QSO (un enregistrement lancé à la main\u00A0?)"_s)};
+    }
+    const Son_Lu son = moteur->Lit_Son(QDir(dossier_sdr).filePath(vu->nom));
+    if (!son.erreur.isEmpty()) {
+        return {{}, Message_SDR(son.erreur)};
+    }
+    QList<qint16> echantillons = Reechantillonne(son.echantillons, son.frequence, Tampon_Audio::Frequence);
+    const qsizetype maximum = qsizetype(Reglage_Enregistrement::Clip_Maximum_S) * Tampon_Audio::Frequence;
+    const bool coupe = echantillons.size() > maximum;
+    if (coupe) {
+        echantillons.remove(0, echantillons.size() - maximum);
+    }
+    auto [fichier, message] = Ecrit_Clip(moteur, dossier, base, echantillons);
+    if (!fichier.isEmpty() && coupe) {
+        message = Message_Coupe(echantillons.size());
+    }
+    return {fichier, message};
+}
+
+} // namespace
+
+void Enregistreur::Termine_En_Arriere_Plan(std::function<std::pair<QString, QString>()> travail) {
+    QPointer<Enregistreur> moi(this);
+    QThreadPool::globalInstance()->start([moi, travail = std::move(travail)] {
+        const auto [fichier, message] = travail();
+        QMetaObject::invokeMethod(
+            moi.data(),
+            [moi, fichier, message] {
+                if (moi) {
+                    Q_EMIT moi->Clip_Termine(fichier, message);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void Enregistreur::Enregistre_Clip(const QString& dossier, const QString& base, qint64 debut_ms,
                                    qint64 fin_ms) {
+    Fin_QSO_SDR(dossier, base);
     if (!en_capture_ || !tampon_ || !moteur_) {
         return;
     }
@@ -93,38 +226,102 @@ void Enregistreur::Enregistre_Clip(const QString& dossier, const QString& base, 
         return;
     }
     const bool coupe = trop_long || extrait.coupe;
-    Moteur_Audio* moteur = moteur_;
-    QPointer<Enregistreur> moi(this);
-    QThreadPool::globalInstance()->start([moi, moteur, dossier, base, coupe, extrait = std::move(extrait)] {
-        QString message;
-        QString fichier;
-        if (!QDir().mkpath(dossier)) {
-            message = u"L'enregistrement du QSO n'a pas été écrit\u00A0: le dossier «\u00A0"_s +
-                      QDir::toNativeSeparators(dossier) + u"\u00A0» ne peut pas être créé."_s;
-        } else {
-            fichier = Nom_Nouveau_Clip(dossier, base);
-            const Resultat r = moteur->Ecrit_Son(QDir(dossier).filePath(fichier), extrait.echantillons,
-                                                 Tampon_Audio::Frequence, Format_Clip::Opus);
-            if (!r) {
-                message =
-                    u"Le QSO est enregistré, son enregistrement sonore non\u00A0: "_s + r.message + u'.';
-                fichier.clear();
-            } else if (coupe) {
-                message = u"L'enregistrement du QSO est coupé à ce que le tampon garde ("_s +
-                          QString::number((extrait.echantillons.size() + Tampon_Audio::Frequence / 2) /
-                                          Tampon_Audio::Frequence) +
-                          u"\u00A0s)."_s;
-            }
+    Termine_En_Arriere_Plan([moteur = moteur_, dossier, base, coupe, extrait = std::move(extrait)] {
+        auto [fichier, message] = Ecrit_Clip(moteur, dossier, base, extrait.echantillons);
+        if (!fichier.isEmpty() && coupe) {
+            message = Message_Coupe(extrait.echantillons.size());
         }
-        QMetaObject::invokeMethod(
-            moi.data(),
-            [moi, fichier, message] {
-                if (moi) {
-                    Q_EMIT moi->Clip_Termine(fichier, message);
-                }
-            },
-            Qt::QueuedConnection);
+        return std::pair{fichier, message};
     });
+}
+
+void Enregistreur::Fixe_Recepteur(Recepteur* recepteur) {
+    if (recepteur_) {
+        disconnect(recepteur_, nullptr, this, nullptr);
+    }
+    recepteur_ = recepteur;
+    if (recepteur_) {
+        connect(recepteur_, &Recepteur::Enregistreur_Repond, this, &Enregistreur::Reponse_SDR);
+    }
+}
+
+void Enregistreur::Debut_QSO() {
+    if (!reglage_.sdr || qso_sdr_) {
+        return;
+    }
+    auto q = std::make_shared<Qso_SDR>();
+    q->aos_ms = QDateTime::currentMSecsSinceEpoch();
+    if (!recepteur_ || recepteur_->Reglage().sorte != Reglage_Recepteur::Sorte::Rigctld) {
+        q->refus = u"le récepteur choisi n'est pas un programme SDR (Station → Récepteur…, «\u00A0Un rigctld "
+                   u"déjà lancé\u00A0»\u00A0: GQRX, SDR++)"_s;
+    } else if (!(q->aos_envoye = recepteur_->Commande_Enregistreur(true))) {
+        q->refus = u"le récepteur n'était pas connecté au premier caractère tapé"_s;
+    } else {
+        aos_envoyes_.append(q);
+    }
+    qso_sdr_ = std::move(q);
+}
+
+void Enregistreur::QSO_Abandonne() {
+    if (const auto q = std::exchange(qso_sdr_, nullptr); q && q->aos_envoye) {
+        q->abandonne = true;
+        if (recepteur_->Commande_Enregistreur(false)) {
+            los_envoyes_.append(q);
+        }
+    }
+}
+
+void Enregistreur::Fin_QSO_SDR(const QString& dossier, const QString& base) {
+    const auto q = std::exchange(qso_sdr_, nullptr);
+    if (!q) {
+        return;
+    }
+    if (!q->aos_envoye) {
+        Q_EMIT Clip_Termine({}, Message_SDR(q->refus));
+        return;
+    }
+    if (!recepteur_->Commande_Enregistreur(false)) {
+        Q_EMIT Clip_Termine(
+            {}, Message_SDR(u"le récepteur n'est plus connecté, son enregistreur n'a pas pu être arrêté"_s));
+        return;
+    }
+    q->dossier = dossier;
+    q->base = base;
+    q->los_ms = QDateTime::currentMSecsSinceEpoch();
+    los_envoyes_.append(q);
+}
+
+void Enregistreur::Reponse_SDR(bool demarre, int erreur) {
+    QList<std::shared_ptr<Qso_SDR>>& envoyes = demarre ? aos_envoyes_ : los_envoyes_;
+    if (envoyes.isEmpty()) {
+        return;
+    }
+    const std::shared_ptr<Qso_SDR> q = envoyes.takeFirst();
+    if (demarre) {
+        // The recorder refused to start: said at the QSO's end, after its `LOS`.
+        if (erreur != 0) {
+            q->refus = u"il a refusé de lancer son enregistreur ("_s + Raison_Reponse(erreur) + u')';
+        }
+        return;
+    }
+    if (q->abandonne) {
+        return;
+    }
+    if (!q->refus.isEmpty() || erreur != 0) {
+        Q_EMIT Clip_Termine({}, Message_SDR(!q->refus.isEmpty() ? q->refus
+                                                                : u"il n'a pas arrêté son enregistreur ("_s +
+                                                                      Raison_Reponse(erreur) + u')'));
+        return;
+    }
+    Moteur_Audio* moteur = Moteur();
+    if (!moteur) {
+        Q_EMIT Clip_Termine({}, Message_SDR(erreur_module_));
+        return;
+    }
+    Termine_En_Arriere_Plan(
+        [moteur, q, dossier_sdr = reglage_.dossier_sdr, attente = attente_fichier_sdr_ms] {
+            return Prend_Fichier_SDR(moteur, dossier_sdr, q->dossier, q->base, q->aos_ms, q->los_ms, attente);
+        });
 }
 
 } // namespace swl

@@ -13,8 +13,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace swl {
+
+class Recepteur;
 
 class Enregistreur final : public QObject {
     Q_OBJECT
@@ -42,7 +45,17 @@ public:
     // The clip of a QSO just saved: the audio from `debut_ms` to `fin_ms` (UTC, ms) written in
     // `dossier` under the QSO's name `base`, encoded off the interface thread; `Clip_Termine`
     // says how it went. Nothing while no capture runs.
+    // With the SDR program's recorder chosen, its recording of the QSO is fetched too.
     void Enregistre_Clip(const QString& dossier, const QString& base, qint64 debut_ms, qint64 fin_ms);
+
+    // The receiver that carries the SDR program's recorder commands (`AOS`, `LOS`).
+    void Fixe_Recepteur(Recepteur* recepteur);
+    // The first character of a QSO typed: the SDR program's recorder started, when chosen.
+    void Debut_QSO();
+    // The QSO typed given up: the SDR program's recorder stopped, its file left where it is.
+    void QSO_Abandonne();
+    // How long the SDR program's file is waited for once its recorder stopped, in ms.
+    int attente_fichier_sdr_ms = 5000;
 
 Q_SIGNALS:
     void Statut_Change(const QString& statut);
@@ -52,6 +65,9 @@ Q_SIGNALS:
 private:
     void Change_Statut(const QString& statut);
     void Capture_Arretee(const QString& raison);
+    void Fin_QSO_SDR(const QString& dossier, const QString& base);
+    void Reponse_SDR(bool demarre, int erreur);
+    void Termine_En_Arriere_Plan(std::function<std::pair<QString, QString>()> travail);
 
     Chargeur charge_;
     Moteur_Audio* moteur_ = nullptr;
@@ -61,6 +77,23 @@ private:
     bool en_capture_ = false;
     QString statut_;
     std::unique_ptr<Tampon_Audio> tampon_;
+
+    Recepteur* recepteur_ = nullptr;
+    // A QSO typed whose recording the SDR program was asked for: `AOS` sent or not and why,
+    // then where its clip goes once `LOS` is answered.
+    struct Qso_SDR {
+        qint64 aos_ms = 0; // the system's clock, as the files' times
+        bool aos_envoye = false;
+        QString refus;
+        bool abandonne = false;
+        QString dossier;
+        QString base;
+        qint64 los_ms = 0;
+    };
+    std::shared_ptr<Qso_SDR> qso_sdr_; // the QSO being typed
+    // The QSOs of the `AOS` and of the `LOS` sent, in their order, waiting for their answer.
+    QList<std::shared_ptr<Qso_SDR>> aos_envoyes_;
+    QList<std::shared_ptr<Qso_SDR>> los_envoyes_;
 };
 
 } // namespace swl

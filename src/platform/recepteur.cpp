@@ -90,14 +90,22 @@ void Recepteur::Configure(const Reglage_Recepteur& reglage) {
     Demarre();
 }
 
+void Recepteur::Oublie_Demandes() {
+    lecteur_.Oublie();
+    accord_hz_ = 0;
+    // The recorder's commands never answered: said so, in their order.
+    for (const bool demarre : std::exchange(enregistreur_envoye_, {}) + std::exchange(enregistreur_, {})) {
+        Q_EMIT Enregistreur_Repond(demarre, -1);
+    }
+}
+
 void Recepteur::Arrete() {
     arret_voulu_ = true;
     sondage_.stop();
     reessai_.stop();
     socket_.abort();
     Arrete_Rigctld();
-    lecteur_.Oublie();
-    accord_hz_ = 0;
+    Oublie_Demandes();
     connecte_ = false;
     arret_voulu_ = false;
 }
@@ -190,8 +198,7 @@ void Recepteur::Echec(const QString& raison) {
     sondage_.stop();
     socket_.abort();
     connecte_ = false;
-    lecteur_.Oublie();
-    accord_hz_ = 0;
+    Oublie_Demandes();
     Arrete_Rigctld();
     if (etait_connecte && lecture_ != Lecture_Recepteur{}) {
         lecture_ = {};
@@ -240,13 +247,28 @@ bool Recepteur::Accorde(qint64 hz) {
     // together. The tuning waits for the answer on its way; the last one asked wins.
     accord_hz_ = hz;
     if (lecteur_.En_Attente() == 0) {
-        Envoie_Accord();
+        Envoie_Suivante();
     }
     return true;
 }
 
-void Recepteur::Envoie_Accord() {
-    if (accord_hz_ > 0) {
+bool Recepteur::Commande_Enregistreur(bool demarre) {
+    if (!connecte_) {
+        return false;
+    }
+    enregistreur_.append(demarre);
+    if (lecteur_.En_Attente() == 0) {
+        Envoie_Suivante();
+    }
+    return true;
+}
+
+void Recepteur::Envoie_Suivante() {
+    if (!enregistreur_.isEmpty()) {
+        const bool demarre = enregistreur_.takeFirst();
+        enregistreur_envoye_.append(demarre);
+        Envoie(Lecteur_Rigctl::Demande::Enregistreur, demarre ? "AOS\n" : "LOS\n");
+    } else if (accord_hz_ > 0) {
         Envoie(Lecteur_Rigctl::Demande::Accord,
                "F " + QByteArray::number(std::exchange(accord_hz_, 0)) + '\n');
     }
@@ -302,9 +324,15 @@ bool Recepteur::Traite(const Lecteur_Rigctl::Reponse& r) {
             erreur_tour_.clear();
         }
         break;
+    case Lecteur_Rigctl::Demande::Enregistreur:
+        erreur_tour_.clear();
+        if (!enregistreur_envoye_.isEmpty()) {
+            Q_EMIT Enregistreur_Repond(enregistreur_envoye_.takeFirst(), r.erreur);
+        }
+        break;
     }
     if (lecteur_.En_Attente() == 0) {
-        Envoie_Accord();
+        Envoie_Suivante();
     }
     return true;
 }

@@ -27,6 +27,10 @@ public:
     const Reglage_Recepteur& Reglage() const { return reglage_; }
     // Sends `F hz` when a receiver is connected; false otherwise, and nothing is sent.
     bool Accorde(qint64 hz);
+    // Asks an SDR program (GQRX, SDR++) to start its recorder (`AOS`) or to stop it (`LOS`),
+    // after the request on its way; false when no receiver is connected, and nothing is sent.
+    // `Enregistreur_Repond` tells the answer.
+    bool Commande_Enregistreur(bool demarre);
     bool Connecte() const { return connecte_; }
     QString Statut() const { return statut_; }
     // What the receiver said last (frequency 0 when unknown or not valid).
@@ -47,9 +51,14 @@ Q_SIGNALS:
     void Lecture(const swl::Lecture_Recepteur& lecture);
     // The status, in French: "non configuré", "connexion…", "connecté"…
     void Statut_Change(const QString& statut);
+    // The answer to `AOS` (`demarre`) or `LOS`: 0, or Hamlib's error code; -1 when the
+    // connection ended before it came.
+    void Enregistreur_Repond(bool demarre, int erreur);
 
 private:
     void Arrete();
+    // Forgets every request sent or waiting (the connection ends).
+    void Oublie_Demandes();
     void Demarre();
     void Lance_Rigctld();
     bool Rigctld_En_Marche() const;
@@ -59,7 +68,8 @@ private:
     void Echec(const QString& raison);
     void Sonde();
     void Envoie(Lecteur_Rigctl::Demande demande, const QByteArray& ligne);
-    void Envoie_Accord();
+    // The tuning or the recorder's command waiting, once nothing is on its way.
+    void Envoie_Suivante();
     void Lit();
     // Takes one answer; false when it ended the connection.
     bool Traite(const Lecteur_Rigctl::Reponse& r);
@@ -80,7 +90,9 @@ private:
     quint16 port_ = 0;
     int delai_ms_ = 0;
     qint64 tours_ = 0;
-    qint64 accord_hz_ = 0; // a tuning asked while an answer was awaited, sent after it
+    qint64 accord_hz_ = 0;            // a tuning asked while an answer was awaited, sent after it
+    QList<bool> enregistreur_;        // AOS (true) and LOS waiting to be sent, in their order
+    QList<bool> enregistreur_envoye_; // those sent, waiting for their answer
     int essais_connexion_ = 0;
     bool connecte_ = false;
     bool arret_voulu_ = false;

@@ -3,6 +3,7 @@
 
 #include "core/audio/clips.h"
 #include "core/program/reglages.h"
+#include "platform/choix_fichier.h"
 #include "platform/enregistreur.h"
 #include "platform/fenetres.h"
 
@@ -10,8 +11,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
@@ -54,6 +57,31 @@ Fenetre_Enregistrement::Fenetre_Enregistrement(const Services& services, QWidget
     Fermer_Enregistrement =
         Nomme_Controle(new QPushButton(u"Fermer"_s, this), u"Fermer_Enregistrement"_s, u"Fermer"_s);
 
+    // The SDR program's own recorder, started and stopped through its rigctl server.
+    auto* sdr = new QGroupBox(u"Enregistreur de GQRX ou de SDR++"_s, this);
+    auto* explication_sdr = new QLabel(
+        u"Avec GQRX ou SDR++ comme récepteur (Station → Récepteur…, « Un rigctld déjà lancé »), "
+        u"ORBEL_SWL lance leur enregistreur au premier caractère tapé et l'arrête quand le QSO est "
+        u"enregistré ; le fichier WAV qu'ils ont écrit est gardé avec le QSO."_s,
+        sdr);
+    explication_sdr->setWordWrap(true);
+    Enregistreur_SDR =
+        Nomme_Controle(new QCheckBox(u"Faire enregistrer chaque QSO par GQRX ou SDR++"_s, sdr),
+                       u"Enregistreur_SDR"_s, u"Faire enregistrer chaque QSO par GQRX ou SDR++"_s);
+    Dossier_SDR = Nomme_Controle(new QLineEdit(sdr), u"Dossier_SDR"_s,
+                                 u"Dossier où GQRX ou SDR++ écrit ses enregistrements"_s);
+    Choisit_Dossier_SDR = Nomme_Controle(new QPushButton(u"Choisir…"_s, sdr), u"Choisit_Dossier_SDR"_s,
+                                         u"Choisir le dossier de ses enregistrements"_s);
+    auto* dossier_sdr = new QHBoxLayout;
+    dossier_sdr->addWidget(Dossier_SDR, 1);
+    dossier_sdr->addWidget(Choisit_Dossier_SDR);
+    auto* formulaire_sdr = new QFormLayout;
+    formulaire_sdr->addRow(u"Ses fichiers :"_s, dossier_sdr);
+    auto* colonne_sdr = new QVBoxLayout(sdr);
+    colonne_sdr->addWidget(explication_sdr);
+    colonne_sdr->addWidget(Enregistreur_SDR);
+    colonne_sdr->addLayout(formulaire_sdr);
+
     auto* formulaire = new QFormLayout;
     auto* source = new QHBoxLayout;
     source->addWidget(Source_Son, 1);
@@ -69,18 +97,24 @@ Fenetre_Enregistrement::Fenetre_Enregistrement(const Services& services, QWidget
     colonne->addWidget(explication);
     colonne->addWidget(Enregistrement_Actif);
     colonne->addLayout(formulaire);
+    colonne->addWidget(sdr);
     colonne->addLayout(boutons);
 
     const Reglage_Enregistrement r = Lit_Reglage_Enregistrement(services_.reglages);
     en_remplissage_ = true;
     Enregistrement_Actif->setChecked(r.actif);
     Avant_Son->setValue(r.avant_s);
+    Enregistreur_SDR->setChecked(r.sdr);
+    Dossier_SDR->setText(QDir::toNativeSeparators(r.dossier_sdr));
     Source_Son->addItem(r.source.isEmpty() ? u"Source par défaut du serveur de son"_s : r.source, r.source);
     en_remplissage_ = false;
     connect(Enregistrement_Actif, &QCheckBox::toggled, this, &Fenetre_Enregistrement::Applique);
     connect(Source_Son, &QComboBox::currentIndexChanged, this, &Fenetre_Enregistrement::Applique);
     connect(Avant_Son, &QSpinBox::valueChanged, this, &Fenetre_Enregistrement::Applique);
     connect(Actualise_Sources, &QPushButton::clicked, this, &Fenetre_Enregistrement::Liste_Sources);
+    connect(Enregistreur_SDR, &QCheckBox::toggled, this, &Fenetre_Enregistrement::Applique);
+    connect(Dossier_SDR, &QLineEdit::editingFinished, this, &Fenetre_Enregistrement::Applique);
+    connect(Choisit_Dossier_SDR, &QPushButton::clicked, this, &Fenetre_Enregistrement::Choisit_Dossier);
     connect(Fermer_Enregistrement, &QPushButton::clicked, this, &QWidget::close);
     if (services_.enregistreur) {
         connect(services_.enregistreur, &Enregistreur::Statut_Change, this,
@@ -152,9 +186,21 @@ void Fenetre_Enregistrement::Applique() {
     r.actif = Enregistrement_Actif->isChecked();
     r.source = Source_Son->currentData().toString();
     r.avant_s = Avant_Son->value();
+    r.sdr = Enregistreur_SDR->isChecked();
+    r.dossier_sdr = QDir::fromNativeSeparators(Dossier_SDR->text().trimmed());
     Ecrit_Reglage_Enregistrement(services_.reglages, r);
     if (services_.enregistreur) {
         services_.enregistreur->Applique(r);
+    }
+}
+
+void Fenetre_Enregistrement::Choisit_Dossier() {
+    const QString dossier = services_.fichiers.Dossier(
+        this, u"Dossier des enregistrements de GQRX ou de SDR++"_s,
+        Dossier_SDR->text().trimmed().isEmpty() ? QDir::homePath() : Dossier_SDR->text().trimmed());
+    if (!dossier.isEmpty()) {
+        Dossier_SDR->setText(QDir::toNativeSeparators(dossier));
+        Applique();
     }
 }
 

@@ -1,6 +1,7 @@
 // "Station → Enregistrement…": recording the receiver's audio — the sound server's source (a
 // sound card's input, or the monitor of the output where an SDR program plays), on or off, and
-// how much to keep before a QSO.
+// how much to keep before a QSO; or the SDR program's own recorder (GQRX, SDR++) and the folder
+// of its files.
 #pragma once
 
 #include "platform/services.h"
@@ -10,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -29,6 +31,7 @@ private:
     void Liste_Sources();
     void Applique();
     void Affiche_Statut(const QString& statut);
+    void Choisit_Dossier();
 
     const Services& services_;
     bool sources_lues_ = false;
@@ -39,6 +42,9 @@ private:
     QLabel* Etat_Enregistrement;
     QLabel* Dossier_Enregistrements;
     QPushButton* Actualise_Sources;
+    QCheckBox* Enregistreur_SDR;
+    QLineEdit* Dossier_SDR;
+    QPushButton* Choisit_Dossier_SDR;
     QPushButton* Fermer_Enregistrement;
 };
 

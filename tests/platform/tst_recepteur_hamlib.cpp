@@ -2,6 +2,7 @@
 // that answer badly: the window is never blocked and nothing wrong is ever read.
 #include "platform/recepteur.h"
 #include "support/rigctld_factice.h"
+#include "support/serveur_sdr.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,7 @@ Q_DECLARE_METATYPE(swl::Lecture_Recepteur)
 
 using swl::test::Port_Libre;
 using swl::test::Rigctld_Factice;
+using swl::test::Serveur_SDR;
 
 namespace {
 
@@ -46,65 +48,6 @@ public:
             });
         });
     }
-};
-
-// An SDR program's own rigctl server, as GQRX answers: one client at a time (a new one drops the
-// one before), only the first of several requests that arrive together, its own mode names.
-// `une_ligne`: as SDRangel, the mode and passband on one line ("USB 2700"), or the mode alone.
-class Serveur_SDR final : public QObject {
-public:
-    QTcpServer serveur;
-    qint64 hz = 14'200'000;
-    QByteArray mode = "USB";
-    qint64 largeur = 2400;
-    bool une_ligne = false;
-    QStringList recues; // every request answered
-    int ignorees = 0;   // requests left unanswered
-    Serveur_SDR() {
-        serveur.listen(QHostAddress::LocalHost, 0);
-        connect(&serveur, &QTcpServer::newConnection, this, [this] {
-            if (client_) {
-                client_->disconnectFromHost();
-            }
-            client_ = serveur.nextPendingConnection();
-            QTcpSocket* s = client_;
-            connect(s, &QTcpSocket::readyRead, s, [this, s] {
-                QList<QByteArray> lignes = s->readAll().split('\n');
-                lignes.removeAll(QByteArray());
-                if (lignes.isEmpty()) {
-                    return;
-                }
-                ignorees += int(lignes.size()) - 1;
-                const QByteArray ligne = lignes.first().trimmed();
-                recues.append(QString::fromLatin1(ligne));
-                if (ligne == "f") {
-                    s->write(QByteArray::number(hz) + '\n');
-                } else if (ligne == "m") {
-                    QByteArray reponse = mode;
-                    if (!une_ligne) {
-                        reponse += '\n' + QByteArray::number(largeur);
-                    } else if (largeur > 0) {
-                        reponse += ' ' + QByteArray::number(largeur);
-                    }
-                    s->write(reponse + '\n');
-                } else if (ligne.startsWith("F ")) {
-                    hz = ligne.mid(2).toLongLong();
-                    s->write("RPRT 0\n");
-                }
-            });
-        });
-    }
-    // Another program takes the server's one connection, then leaves.
-    void Autre_Client() {
-        QTcpSocket autre;
-        autre.connectToHost(QHostAddress::LocalHost, serveur.serverPort());
-        QVERIFY(autre.waitForConnected(1000));
-        QTRY_VERIFY(client_ && client_->peerPort() == autre.localPort());
-        autre.disconnectFromHost();
-    }
-
-private:
-    QPointer<QTcpSocket> client_;
 };
 
 Reglage_Recepteur Vers(quint16 port) {
@@ -251,6 +194,36 @@ private Q_SLOTS:
         QTest::qWait(500);
         QCOMPARE(gqrx.ignorees, 0);
         QCOMPARE(r.Statut(), u"connecté"_s);
+    }
+
+    // The recorder's commands each wait for the answer on its way, in their order with a
+    // tuning, and each answer is told; a server that never answers tells them lost.
+    void commandesDeLEnregistreur() {
+        Serveur_SDR gqrx;
+        Recepteur r;
+        QSignalSpy reponses(&r, &Recepteur::Enregistreur_Repond);
+        QVERIFY(!r.Commande_Enregistreur(true));
+        r.Configure(Vers(gqrx.serveur.serverPort()));
+        QTRY_VERIFY(r.Connecte());
+        QVERIFY(r.Commande_Enregistreur(true));
+        QVERIFY(r.Accorde(7'010'000));
+        QVERIFY(r.Commande_Enregistreur(false));
+        QTRY_COMPARE(reponses.size(), 2);
+        QCOMPARE(reponses[0], (QList<QVariant>{true, 0}));
+        QCOMPARE(reponses[1], (QList<QVariant>{false, 0}));
+        QTRY_COMPARE(r.Derniere_Lecture().hz, 7'010'000);
+        QCOMPARE(gqrx.ignorees, 0);
+        QCOMPARE(gqrx.Commandes(), (QStringList{u"AOS"_s, u"LOS"_s, u"F 7010000"_s}));
+        QCOMPARE(r.Statut(), u"connecté"_s);
+        // Silent: both commands said lost when the connection ends.
+        gqrx.reponse_enregistreur.clear();
+        r.delai_reponse_ms = 300;
+        reponses.clear();
+        QVERIFY(r.Commande_Enregistreur(true));
+        QVERIFY(r.Commande_Enregistreur(false));
+        QTRY_COMPARE(reponses.size(), 2);
+        QCOMPARE(reponses[0], (QList<QVariant>{true, -1}));
+        QCOMPARE(reponses[1], (QList<QVariant>{false, -1}));
     }
 
     // Dropped each time another program takes GQRX's one connection: each time tried again

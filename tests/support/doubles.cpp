@@ -73,6 +73,11 @@ QString Choix_Fichier_Test::Fichier_A_Ouvrir(QWidget*, const QString& titre, con
     return reponses.isEmpty() ? QString() : reponses.takeFirst();
 }
 
+QString Choix_Fichier_Test::Dossier(QWidget*, const QString& titre, const QString& dossier) {
+    appels.append(u"dossier "_s + titre + u" | "_s + dossier);
+    return reponses.isEmpty() ? QString() : reponses.takeFirst();
+}
+
 namespace {
 
 class Vue_Test final : public QLabel, public Navigateur {

@@ -103,6 +103,7 @@ public:
                                   const QString& filtres, QString* filtre) override;
     QString Fichier_A_Ouvrir(QWidget*, const QString& titre, const QString& dossier,
                              const QString& filtres) override;
+    QString Dossier(QWidget*, const QString& titre, const QString& dossier) override;
 };
 
 // Records every sound asked for.

@@ -64,9 +64,10 @@ QString Serveur_Son::Pactl(const QStringList& arguments) const {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-void Serveur_Son::Joue(const QByteArray& s16le) {
-    lecture_.start(u"pacat"_s, {u"--playback"_s, u"--device=recepteur"_s, u"--format=s16le"_s,
-                                u"--rate=16000"_s, u"--channels=1"_s, u"--latency-msec=20"_s});
+void Serveur_Son::Joue(const QByteArray& s16le, int latence_ms) {
+    lecture_.start(u"pacat"_s,
+                   {u"--playback"_s, u"--device=recepteur"_s, u"--format=s16le"_s, u"--rate=16000"_s,
+                    u"--channels=1"_s, u"--latency-msec="_s + QString::number(latence_ms)});
     lecture_.waitForStarted(3000);
     lecture_.write(s16le);
     lecture_.closeWriteChannel();

@@ -24,8 +24,9 @@ public:
     QString Erreur() const { return erreur_; }
     // pactl with these arguments; its output.
     QString Pactl(const QStringList& arguments) const;
-    // Plays mono 16 kHz samples into the sink, in real time, from now.
-    void Joue(const QByteArray& s16le);
+    // Plays mono 16 kHz samples into the sink, in real time, from now (`latence_ms` held ahead
+    // by the player: more keeps a busy machine from starving it).
+    void Joue(const QByteArray& s16le, int latence_ms = 20);
     void Attend_Fin_Lecture();
 
     // `secondes` of tones, one a second: 500 Hz, 750 Hz, 1 000 Hz… (second k at 500 + 250 k Hz),

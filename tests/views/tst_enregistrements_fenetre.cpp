@@ -1,16 +1,19 @@
 // Recordings from the program's side: a QSO saved keeps the audio from the pre-roll before its
 // first character to the save; its clip follows an edit and its undo, stays after a deletion
 // ("sans QSO") and is tied back by its undo; a folder that cannot be made leaves the QSO saved
-// and says so; the recordings window lists, draws, exports and deletes; the settings window.
+// and says so; the recordings window lists, draws, exports and deletes; the settings window; the
+// SDR program's own recorder started at the first character, stopped at the save, its file kept.
 #include "core/audio/clips.h"
 #include "core/program/reglages.h"
 #include "main/main.h"
 #include "main/modele_liste_swl.h"
 #include "platform/enregistreur.h"
+#include "platform/recepteur.h"
 #include "station/fenetre_enregistrement.h"
 #include "support/doubles.h"
 #include "support/moteur_audio_test.h"
 #include "support/scene_main.h"
+#include "support/serveur_sdr.h"
 #include "support/serveur_son.h"
 #include "views/fenetre_enregistrements.h"
 
@@ -69,8 +72,10 @@ struct Scene_Son {
         moteur.tampon->Ecrit(reinterpret_cast<const qint16*>(s.constData()), s.size() / 2,
                              fin.toMSecsSinceEpoch());
     }
-    // `a` and F5ABC on 08/12/26 at 14:32, typed from 14:32:00 (or `debut`), saved 20 s later.
-    void Saisit_Qso(const QString& a = u"f6xyz"_s, const QTime& debut = QTime(14, 32)) {
+    // `a` and F5ABC on 08/12/26 at 14:32, typed from 14:32:00 (or `debut`), saved 20 s later
+    // (or given up, the question answered "Non").
+    void Saisit_Qso(const QString& a = u"f6xyz"_s, const QTime& debut = QTime(14, 32),
+                    bool enregistre = true) {
         b.horloge.utc = QDateTime(QDate(2026, 12, 8), debut, Qt::UTC);
         Tape(a);
         Tape(u"75"_s);
@@ -86,8 +91,10 @@ struct Scene_Son {
         Tape(u""_s);
         Tape(u""_s);
         b.horloge.utc = b.horloge.utc.addSecs(20);
-        Entend(60, b.horloge.utc);
-        b.messages.reponses = {true};
+        if (moteur.tampon) {
+            Entend(60, b.horloge.utc);
+        }
+        b.messages.reponses = {enregistre};
         QTest::keyClick(w->focusWidget(), Qt::Key_Return);
     }
     QString Dossier() const { return b.Chemin(u"Enregistrements/F1ABC"_s); }
@@ -245,6 +252,119 @@ private Q_SLOTS:
         QVERIFY(QDir(s.Dossier()).entryList(QDir::Files).isEmpty());
     }
 
+    // GQRX or SDR++ records the QSO: `AOS` at the first character, `LOS` at the save, then the
+    // WAV it wrote (48 kHz) becomes the QSO's clip (16 kHz), beside the capture's own; an older
+    // WAV of the folder is never taken. What cannot be kept says why; a QSO given up stops the
+    // recorder and keeps nothing.
+    void enregistreurSDR_data() {
+        QTest::addColumn<QByteArray>("reponse");
+        QTest::addColumn<int>("secondes"); // of the file it writes; 0: none
+        QTest::addColumn<bool>("sdr");     // the receiver is an SDR program's server
+        QTest::addColumn<bool>("capture");
+        QTest::addColumn<bool>("enregistre");
+        QTest::addColumn<QStringList>("commandes");
+        QTest::addColumn<QStringList>("clips");
+        QTest::addColumn<QString>("message");
+        const QStringList aos_los = {u"AOS"_s, u"LOS"_s};
+        const QString clip = Nom_Clip_Qso + u".opus"_s;
+        const QString refus = u"L'enregistrement du QSO par GQRX ou SDR++ n'est pas gardé\u00A0: "_s;
+        QTest::newRow("son fichier") << QByteArray("RPRT 0\n") << 2 << true << false << true << aos_los
+                                     << QStringList{clip} << QString();
+        QTest::newRow("et le son capté") << QByteArray("RPRT 0\n") << 2 << true << true << true << aos_los
+                                         << QStringList{Nom_Clip_Qso + u"-2.opus"_s, clip} << QString();
+        QTest::newRow("case Recording décochée")
+            << QByteArray("RPRT 0\n") << 0 << true << false << true << aos_los << QStringList{}
+            << refus + u"aucun fichier WAV n'a été écrit dans «\u00A0"_s;
+        QTest::newRow("lancé à la main avant")
+            << QByteArray("RPRT 0\n") << 30 << true << false << true << aos_los << QStringList{}
+            << refus + u"le fichier le plus récent, «\u00A0gqrx_qso.wav\u00A0», a commencé avant le QSO"_s;
+        QTest::newRow("AOS inconnu") << QByteArray("RPRT 1\n") << 2 << true << false << true << aos_los
+                                     << QStringList{}
+                                     << refus +
+                                            u"il a refusé de lancer son enregistreur (paramètre invalide"_s;
+        QTest::newRow("pas un programme SDR")
+            << QByteArray("RPRT 0\n") << 2 << false << false << true << QStringList{} << QStringList{}
+            << refus + u"le récepteur choisi n'est pas un programme SDR"_s;
+        QTest::newRow("QSO abandonné")
+            << QByteArray("RPRT 0\n") << 2 << true << false << false << aos_los << QStringList{} << QString();
+    }
+    void enregistreurSDR() {
+        QFETCH(QByteArray, reponse);
+        QFETCH(int, secondes);
+        QFETCH(bool, sdr);
+        QFETCH(bool, capture);
+        QFETCH(bool, enregistre);
+        QFETCH(QStringList, commandes);
+        QFETCH(QStringList, clips);
+        QFETCH(QString, message);
+        Scene_Son s;
+        const QString dossier_sdr = s.b.Chemin(u"gqrx"_s);
+        QVERIFY(QDir().mkpath(dossier_sdr));
+        // A recording of yesterday in the same folder.
+        QVERIFY(s.moteur.Ecrit_Son(dossier_sdr + u"/gqrx_ancien.wav"_s, QList<qint16>(16000, 100), 16000,
+                                   Format_Clip::Wav));
+        QFile ancien(dossier_sdr + u"/gqrx_ancien.wav"_s);
+        QVERIFY(ancien.open(QIODevice::ReadWrite));
+        QVERIFY(ancien.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1),
+                                   QFileDevice::FileModificationTime));
+        ancien.close();
+        Serveur_SDR gqrx;
+        gqrx.reponse_enregistreur = reponse;
+        gqrx.enregistreur = [&](bool demarre) {
+            if (!demarre && secondes > 0) {
+                QList<qint16> ton(48000 * secondes);
+                for (qsizetype i = 0; i < ton.size(); ++i) {
+                    ton[i] = qint16(8000 * std::sin(2 * M_PI * 1000 * double(i) / 48000));
+                }
+                QVERIFY(s.moteur.Ecrit_Son(dossier_sdr + u"/gqrx_qso.wav"_s, ton, 48000, Format_Clip::Wav));
+            }
+        };
+        Recepteur recepteur;
+        Reglage_Recepteur rr;
+        rr.sorte = sdr ? Reglage_Recepteur::Sorte::Rigctld : Reglage_Recepteur::Sorte::Aucun;
+        rr.port = gqrx.serveur.serverPort();
+        rr.intervalle_ms = 200;
+        recepteur.Configure(rr);
+        if (sdr) {
+            QTRY_VERIFY(recepteur.Connecte());
+        }
+        s.enregistreur.Fixe_Recepteur(&recepteur);
+        s.enregistreur.attente_fichier_sdr_ms = 1500;
+        Reglage_Enregistrement r = s.enregistreur.Reglage();
+        r.actif = capture;
+        r.sdr = true;
+        r.dossier_sdr = dossier_sdr;
+        s.enregistreur.Applique(r);
+        QCOMPARE(s.enregistreur.En_Capture(), capture);
+        QSignalSpy termine(&s.enregistreur, &Enregistreur::Clip_Termine);
+        s.Saisit_Qso(u"f6xyz"_s, QTime(14, 32), enregistre);
+        QTRY_COMPARE(gqrx.Commandes(), commandes);
+        if (enregistre) {
+            QTRY_COMPARE_WITH_TIMEOUT(termine.size(), capture ? 2 : 1, 10000);
+        }
+        QTest::qWait(300);
+        QCOMPARE(termine.size(), enregistre ? (capture ? 2 : 1) : 0);
+        QStringList messages;
+        for (const QList<QVariant>& t : termine) {
+            if (!t.value(1).toString().isEmpty()) {
+                messages << t.value(1).toString();
+            }
+        }
+        QVERIFY2(message.isEmpty() ? messages.isEmpty()
+                                   : messages.size() == 1 && messages[0].startsWith(message),
+                 qPrintable(messages.join(u'|')));
+        QCOMPARE(QDir(s.Dossier()).entryList(QDir::Files, QDir::Name), clips);
+        if (!clips.isEmpty()) {
+            // 2 s of 1 kHz at 48 kHz: 2 s at 16 kHz (after the capture's clip, when it has one).
+            const Son_Lu lu = s.moteur.Lit_Son(QDir(s.Dossier()).filePath(clips.constFirst()));
+            QCOMPARE(lu.frequence, 16000);
+            QVERIFY2(std::abs(lu.echantillons.size() - 32000) <= 320,
+                     qPrintable(QString::number(lu.echantillons.size())));
+        }
+        // The SDR program's own files are left where they are.
+        QCOMPARE(QFileInfo::exists(dossier_sdr + u"/gqrx_qso.wav"_s), sdr && secondes > 0);
+    }
+
     // "Station → Enregistrement…": the sources of the sound server, outputs said so; each
     // choice kept and applied at once; a capture that cannot start says why.
     void reglages() {
@@ -276,6 +396,18 @@ private Q_SLOTS:
         f->findChild<QCheckBox*>(u"Enregistrement_Actif"_s)->setChecked(false);
         QCOMPARE(s.b.reglages->Lire_Reglage(u"Setup "_s, u"Enregistrement Actif"_s, QString()), u"Non"_s);
         QCOMPARE(f->findChild<QLabel*>(u"Etat_Enregistrement"_s)->text(), u"enregistrement arrêté"_s);
+        // GQRX's or SDR++'s recorder, and the folder of its files chosen.
+        s.b.fichiers.reponses = {s.b.Chemin(u"gqrx"_s)};
+        QTest::mouseClick(f->findChild<QPushButton*>(u"Choisit_Dossier_SDR"_s), Qt::LeftButton);
+        QCOMPARE(s.b.fichiers.appels.last(),
+                 u"dossier Dossier des enregistrements de GQRX ou de SDR++ | "_s + QDir::homePath());
+        f->findChild<QCheckBox*>(u"Enregistreur_SDR"_s)->setChecked(true);
+        QCOMPARE(s.b.reglages->Lire_Reglage(u"Setup "_s, u"Enregistrement SDR"_s, QString()), u"Oui"_s);
+        QCOMPARE(s.b.reglages->Lire_Reglage(u"Setup "_s, u"Enregistrement Dossier SDR"_s, QString()),
+                 s.b.Chemin(u"gqrx"_s));
+        QCOMPARE(s.enregistreur.Reglage().dossier_sdr, s.b.Chemin(u"gqrx"_s));
+        QCOMPARE(f->findChild<QLabel*>(u"Etat_Enregistrement"_s)->text(),
+                 u"enregistrement confié à GQRX ou SDR++"_s);
     }
 };
 

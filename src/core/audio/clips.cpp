@@ -149,6 +149,8 @@ Reglage_Enregistrement Lit_Reglage_Enregistrement(const Reglages& reglages) {
     bool ok = false;
     const int avant = reglages.Lire_Reglage(section, cle::Enregistrement_Avant, 60).toInt(&ok);
     r.avant_s = ok ? std::clamp(avant, 0, Reglage_Enregistrement::Avant_Maximum_S) : 60;
+    r.sdr = reglages.Lire_Reglage(section, cle::Enregistrement_SDR, u"Non"_s) == u"Oui";
+    r.dossier_sdr = reglages.Lire_Reglage(section, cle::Enregistrement_Dossier_SDR, QString());
     return r;
 }
 
@@ -156,7 +158,9 @@ void Ecrit_Reglage_Enregistrement(Reglages& reglages, const Reglage_Enregistreme
     reglages.Ecrire_Reglages(Reglages::Section_Commune(),
                              {{cle::Enregistrement_Actif, r.actif ? u"Oui"_s : u"Non"_s},
                               {cle::Enregistrement_Source, r.source},
-                              {cle::Enregistrement_Avant, QString::number(r.avant_s)}});
+                              {cle::Enregistrement_Avant, QString::number(r.avant_s)},
+                              {cle::Enregistrement_SDR, r.sdr ? u"Oui"_s : u"Non"_s},
+                              {cle::Enregistrement_Dossier_SDR, r.dossier_sdr}});
 }
 
 QList<Clip_Liste> Liste_Clips(const QString& dossier, const Lignes_Log& log) {

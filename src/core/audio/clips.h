@@ -66,6 +66,10 @@ struct Reglage_Enregistrement {
     bool actif = false;
     QString source; // the sound server's name of the source; empty: its default
     int avant_s = 60;
+    // The SDR program's own recorder (GQRX, SDR++) started at the first character typed and
+    // stopped at the save, its newest WAV in `dossier_sdr` kept as the QSO's clip.
+    bool sdr = false;
+    QString dossier_sdr;
     static constexpr int Avant_Maximum_S = 600;
     static constexpr int Clip_Maximum_S = 600; // a clip longer than this is cut to it
 };

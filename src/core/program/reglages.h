@@ -92,6 +92,10 @@ inline const QString Alerte_Pays = QStringLiteral("Alerte Nouveau Pays");
 inline const QString Enregistrement_Actif = QStringLiteral("Enregistrement Actif");
 inline const QString Enregistrement_Source = QStringLiteral("Enregistrement Source");
 inline const QString Enregistrement_Avant = QStringLiteral("Enregistrement Avant");
+// The SDR program's own recorder (GQRX, SDR++) started and stopped with each QSO typed
+// ("Oui"/"Non"), and the folder where it writes its WAV files.
+inline const QString Enregistrement_SDR = QStringLiteral("Enregistrement SDR");
+inline const QString Enregistrement_Dossier_SDR = QStringLiteral("Enregistrement Dossier SDR");
 // The callsigns known before they are typed, in the common section: the list under the entry
 // form shown or not ("Oui", "Non") and the file of active callsigns (empty: Debian's).
 inline const QString Indicatifs_Connus = QStringLiteral("Indicatifs Connus");

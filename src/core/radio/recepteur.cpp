@@ -177,6 +177,16 @@ void Lecteur_Rigctl::Ligne_Complete(QByteArrayView ligne, QList<Reponse>& repons
         r.lisible = rapport.has_value();
         r.erreur = rapport.value_or(0);
         break;
+    case Demande::Enregistreur:
+        // GQRX refuses a command it does not know with "RPRT 1".
+        if (const auto n = ligne.startsWith("RPRT ") ? Nombre(ligne.sliced(5)) : std::nullopt;
+            !rapport && n && *n > 0 && *n <= 1000) {
+            r.erreur = int(*n);
+            break;
+        }
+        r.lisible = rapport.has_value();
+        r.erreur = rapport.value_or(0);
+        break;
     case Demande::Mode:
         if (!mode_lu_) {
             if (rapport) {

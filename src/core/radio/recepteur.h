@@ -34,11 +34,12 @@ QString Erreur_Hamlib(int code);
 
 // Reads the answers of rigctld's plain protocol to the requests sent, in their order:
 // `f` (one line: the frequency in Hz), `m` (two lines: mode and passband; one line "USB 2700"
-// or the mode alone from SDRangel), `F` (one line: "RPRT 0"). Any request may be answered
+// or the mode alone from SDRangel), `F`, and the SDR programs' `AOS` and `LOS` (one line:
+// "RPRT 0"). Any request may be answered
 // "RPRT -n" instead. Lines are bounded: a longer one is dropped whole and counts as unreadable.
 class Lecteur_Rigctl final {
 public:
-    enum class Demande { Frequence, Mode, Accord };
+    enum class Demande { Frequence, Mode, Accord, Enregistreur };
     struct Reponse {
         Demande demande = Demande::Frequence;
         bool lisible = true; // false: not an answer to that request (the stream is lost)

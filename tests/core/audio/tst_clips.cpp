@@ -1,7 +1,9 @@
 // The receiver's audio kept with the QSOs: the ring buffer (wrap, a pre-roll longer than what
 // was heard, a clip across the wrap, one longer than the ring), clip names from log lines, and
-// the renames an edit, its undo, a deletion and an import ask.
+// the renames an edit, its undo, a deletion and an import ask; the SDR program's file of a QSO
+// and its samples brought to the clips' rate.
 #include "core/audio/clips.h"
+#include "core/audio/enregistrement_sdr.h"
 #include "core/audio/tampon_audio.h"
 #include "core/log/fiche_qso.h"
 
@@ -10,8 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+#include <numbers>
+
 using namespace swl;
 using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(swl::Fichier_Son)
 
 namespace {
 
@@ -34,6 +41,27 @@ QList<qint16> Suite(int premier, int nombre) {
         s << qint16((premier + i) % 30000);
     }
     return s;
+}
+
+// `secondes` of a tone of `hz` at `frequence`, at a quarter of full scale.
+QList<qint16> Ton(double hz, int frequence, double secondes) {
+    QList<qint16> s;
+    for (int i = 0; i < int(secondes * frequence); ++i) {
+        s << qint16(8000 * std::sin(2 * std::numbers::pi * hz * i / frequence));
+    }
+    return s;
+}
+
+// The power of `hz` in the samples (one bin of a discrete Fourier transform), over the middle
+// second, relative to a full tone of the same amplitude: 0 dB for the tone, far below for others.
+double Niveau_Db(const QList<qint16>& s, int frequence, double hz) {
+    double re = 0, im = 0;
+    const qsizetype debut = s.size() / 2 - frequence / 2;
+    for (qsizetype i = debut; i < debut + frequence; ++i) {
+        re += s[i] * std::cos(2 * std::numbers::pi * hz * double(i) / frequence);
+        im += s[i] * std::sin(2 * std::numbers::pi * hz * double(i) / frequence);
+    }
+    return 20 * std::log10(std::hypot(re, im) / (8000.0 * frequence / 2) + 1e-12);
 }
 
 } // namespace
@@ -189,6 +217,64 @@ private Q_SLOTS:
         QCOMPARE(lues, (QStringList{u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz-2.opus 1"_s,
                                     u"2026-12-08_1432_F6ABC_G3XYZ_14Mhz.opus 1"_s,
                                     u"2020-01-01_1000_F1AAA_F1BBB_7.0Mhz.opus 0"_s}));
+    }
+
+    // The QSO began at 100,000 ms: its file is the WAV last written since (2 s allowed for the
+    // clocks of a shared folder), whatever the case of its extension; older ones, other files
+    // and nothing written give nothing.
+    void fichierSDR_data() {
+        QTest::addColumn<QList<Fichier_Son>>("fichiers");
+        QTest::addColumn<QString>("attendu");
+        const Fichier_Son gqrx{u"gqrx_20261208_143200_14200000.wav"_s, 130'000, 900'000};
+        QTest::newRow("celui du QSO")
+            << QList<Fichier_Son>{{u"gqrx_20261207_090000_7100000.wav"_s, 50'000, 1}, gqrx} << gqrx.nom;
+        QTest::newRow("le plus récent")
+            << QList<Fichier_Son>{gqrx, {u"audio_14200000Hz.WAV"_s, 131'000, 1}} << u"audio_14200000Hz.WAV"_s;
+        QTest::newRow("horloges décalées") << QList<Fichier_Son>{{u"a.wav"_s, 98'000, 1}} << u"a.wav"_s;
+        QTest::newRow("trop ancien") << QList<Fichier_Son>{{u"a.wav"_s, 97'999, 1}} << QString();
+        QTest::newRow("pas un WAV") << QList<Fichier_Son>{{u"iq.raw"_s, 130'000, 1},
+                                                          {u"a.wav.part"_s, 131'000, 1}}
+                                    << QString();
+        QTest::newRow("à la même milliseconde") << QList<Fichier_Son>{{u"b.wav"_s, 130'000, 1},
+                                                                      {u"c.wav"_s, 130'000, 1},
+                                                                      {u"a.wav"_s, 130'000, 1}}
+                                                << u"c.wav"_s;
+        QTest::newRow("dossier vide") << QList<Fichier_Son>{} << QString();
+    }
+    void fichierSDR() {
+        QFETCH(QList<Fichier_Son>, fichiers);
+        QFETCH(QString, attendu);
+        const auto f = Enregistrement_SDR_Du_QSO(fichiers, 100'000);
+        QCOMPARE(f ? f->nom : QString(), attendu);
+        // Recorded from 100 s to 160 s: 65 s is still the QSO's, more started before it.
+        QVERIFY(!Commence_Avant_Le_QSO(65'000, 100'000, 160'000));
+        QVERIFY(Commence_Avant_Le_QSO(65'001, 100'000, 160'000));
+    }
+
+    // An SDR program's 48 kHz or 44.1 kHz brought to 16 kHz: the length kept in time, a tone
+    // heard kept at its level, one above 8 kHz gone rather than folded back into the band.
+    void reechantillonnage_data() {
+        QTest::addColumn<int>("de");
+        QTest::addColumn<double>("ton");
+        QTest::addColumn<double>("entendu"); // where it would be heard at 16 kHz
+        QTest::addColumn<bool>("garde");
+        QTest::newRow("48 kHz, 1 kHz") << 48000 << 1000.0 << 1000.0 << true;
+        QTest::newRow("48 kHz, 3 kHz") << 48000 << 3000.0 << 3000.0 << true;
+        QTest::newRow("44,1 kHz, 1 234 Hz") << 44100 << 1234.0 << 1234.0 << true;
+        QTest::newRow("48 kHz, 10 kHz replié") << 48000 << 10000.0 << 6000.0 << false;
+        QTest::newRow("44,1 kHz, 12 kHz replié") << 44100 << 12000.0 << 4000.0 << false;
+        QTest::newRow("8 kHz, 1 kHz") << 8000 << 1000.0 << 1000.0 << true;
+    }
+    void reechantillonnage() {
+        QFETCH(int, de);
+        QFETCH(double, ton);
+        QFETCH(double, entendu);
+        QFETCH(bool, garde);
+        const QList<qint16> s = Reechantillonne(Ton(ton, de, 3.0), de, 16000);
+        QCOMPARE(s.size(), 48000);
+        const double niveau = Niveau_Db(s, 16000, entendu);
+        QVERIFY2(garde ? niveau > -1.0 && niveau < 0.5 : niveau < -60, qPrintable(QString::number(niveau)));
+        QCOMPARE(Reechantillonne(Ton(ton, 16000, 0.5), 16000, 16000), Ton(ton, 16000, 0.5));
     }
 };
 

@@ -68,6 +68,13 @@ private Q_SLOTS:
         QTest::newRow("accord puis lecture")
             << QList<Demande>{Demande::Accord, Demande::Frequence} << QList<QByteArray>{"RPRT 0\n7010000\n"}
             << u"F ; f 7010000"_s << 0;
+        // The SDR programs' recorder: GQRX refuses a command it does not know with a positive code.
+        QTest::newRow("AOS et LOS") << QList<Demande>{Demande::Enregistreur, Demande::Enregistreur,
+                                                      Demande::Enregistreur}
+                                    << QList<QByteArray>{"RPRT 0\nRPRT 1\nRPRT -11\n"} << u"F ; e1 ; e11"_s
+                                    << 0;
+        QTest::newRow("AOS sans RPRT")
+            << QList<Demande>{Demande::Enregistreur} << QList<QByteArray>{"1\n"} << u"?"_s << 0;
         QTest::newRow("fréquence illisible")
             << fm << QList<QByteArray>{"quatorze\nUSB\n2400\n"} << u"? ; m USB 2400"_s << 0;
         QTest::newRow("fréquence démesurée") << QList<Demande>{Demande::Frequence}
