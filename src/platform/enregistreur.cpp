@@ -17,9 +17,12 @@ namespace swl {
 using namespace Qt::Literals::StringLiterals;
 
 Enregistreur::Enregistreur(Chargeur charge, QObject* parent)
-    : QObject(parent), charge_(std::move(charge)), statut_(u"enregistrement arrêté"_s) {}
+    : QObject(parent), charge_(std::move(charge)), statut_(u"enregistrement arrêté"_s) {
+    file_capture_.setMaxThreadCount(1);
+}
 
 Enregistreur::~Enregistreur() {
+    file_capture_.waitForDone();
     if (moteur_) {
         moteur_->Arrete_Capture();
     }
@@ -43,53 +46,82 @@ void Enregistreur::Change_Statut(const QString& statut) {
 void Enregistreur::Applique(const Reglage_Enregistrement& r) {
     // Only the SDR program's recorder changed: the audio held stays.
     const bool meme_capture =
-        en_capture_ && r.actif && r.source == reglage_.source && r.avant_s == reglage_.avant_s;
+        capture_demandee_ && r.actif && r.source == reglage_.source && r.avant_s == reglage_.avant_s;
     reglage_ = r;
     if (meme_capture) {
         return;
     }
-    if (moteur_) {
-        moteur_->Arrete_Capture();
-    }
+    const quint64 generation = ++generation_;
     en_capture_ = false;
-    if (!r.actif) {
-        Change_Statut(r.sdr ? u"enregistrement confié à GQRX ou SDR++"_s : u"enregistrement arrêté"_s);
+    capture_demandee_ = false;
+    Moteur_Audio* m = r.actif ? Moteur() : moteur_;
+    if (!r.actif || !m) {
+        if (m) {
+            // The ring lives until its capture stopped.
+            file_capture_.start([m, tampon = tampon_]() mutable {
+                m->Arrete_Capture();
+                tampon.reset();
+            });
+        }
+        Change_Statut(!r.actif
+                          ? (r.sdr ? u"enregistrement confié à GQRX ou SDR++"_s : u"enregistrement arrêté"_s)
+                          : u"enregistrement impossible\u00A0: "_s + erreur_module_);
         return;
     }
-    Moteur_Audio* m = Moteur();
-    if (!m) {
-        Change_Statut(u"enregistrement impossible\u00A0: "_s + erreur_module_);
-        return;
-    }
-    // The pre-roll and the longest clip, held in memory taken once.
+    // The pre-roll and the longest clip, held in memory taken once; the ring of a capture
+    // still running is kept until that capture stops.
+    std::shared_ptr<Tampon_Audio> ancien = tampon_;
     const int secondes = r.avant_s + Reglage_Enregistrement::Clip_Maximum_S;
     if (!tampon_ || tampon_->Capacite() != qint64(secondes) * Tampon_Audio::Frequence) {
-        tampon_ = std::make_unique<Tampon_Audio>(secondes);
-    } else {
-        tampon_->Vide();
+        tampon_ = std::make_shared<Tampon_Audio>(secondes);
     }
+    capture_demandee_ = true;
+    Change_Statut(u"démarrage de l'enregistrement…"_s);
     QPointer<Enregistreur> moi(this);
-    const Resultat demarre = m->Demarre_Capture(r.source, tampon_.get(), [moi](const QString& raison) {
-        // From the capture's thread: the status changes on the interface's.
+    file_capture_.start([moi, m, generation, source = r.source, tampon = tampon_, ancien]() mutable {
+        m->Arrete_Capture();
+        ancien.reset();
+        tampon->Vide();
+        const Resultat demarre =
+            m->Demarre_Capture(source, tampon.get(), [moi, generation](const QString& raison) {
+                // From the capture's thread: the status changes on the interface's.
+                QMetaObject::invokeMethod(
+                    moi.data(),
+                    [moi, generation, raison] {
+                        if (moi && moi->generation_ == generation) {
+                            moi->Capture_Arretee(raison);
+                        }
+                    },
+                    Qt::QueuedConnection);
+            });
         QMetaObject::invokeMethod(
             moi.data(),
-            [moi, raison] {
+            [moi, generation, demarre] {
                 if (moi) {
-                    moi->Capture_Arretee(raison);
+                    moi->Capture_Demarree(generation, demarre);
                 }
             },
             Qt::QueuedConnection);
     });
-    if (!demarre) {
-        Change_Statut(u"enregistrement impossible\u00A0: "_s + demarre.message);
+}
+
+void Enregistreur::Capture_Demarree(quint64 generation, const Resultat& r) {
+    if (generation != generation_ || !capture_demandee_) {
+        return;
+    }
+    if (!r) {
+        capture_demandee_ = false;
+        Change_Statut(u"enregistrement impossible\u00A0: "_s + r.message);
         return;
     }
     en_capture_ = true;
-    Change_Statut(u"enregistrement en cours"_s + (r.source.isEmpty() ? QString() : u"\u00A0: "_s + r.source));
+    Change_Statut(u"enregistrement en cours"_s +
+                  (reglage_.source.isEmpty() ? QString() : u"\u00A0: "_s + reglage_.source));
 }
 
 void Enregistreur::Capture_Arretee(const QString& raison) {
     en_capture_ = false;
+    capture_demandee_ = false;
     Change_Statut(u"enregistrement arrêté\u00A0: "_s + raison);
 }
 

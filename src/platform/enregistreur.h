@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 
 #include <functional>
 #include <memory>
@@ -34,7 +35,9 @@ public:
     Moteur_Audio* Moteur_Charge() const { return moteur_; }
     QString Erreur_Module() const { return erreur_module_; }
 
-    // Starts or stops the capture as the listener chose; the status says what came of it.
+    // Starts or stops the capture as the listener chose, off the interface thread (a sound server
+    // that hangs freezes nothing); the status says "démarrage de l'enregistrement…", then what
+    // came of it.
     void Applique(const Reglage_Enregistrement& r);
     bool En_Capture() const { return en_capture_; }
     const Reglage_Enregistrement& Reglage() const { return reglage_; }
@@ -65,6 +68,7 @@ Q_SIGNALS:
 private:
     void Change_Statut(const QString& statut);
     void Capture_Arretee(const QString& raison);
+    void Capture_Demarree(quint64 generation, const Resultat& r);
     void Fin_QSO_SDR(const QString& dossier, const QString& base);
     void Reponse_SDR(bool demarre, int erreur);
     void Termine_En_Arriere_Plan(std::function<std::pair<QString, QString>()> travail);
@@ -76,7 +80,12 @@ private:
     Reglage_Enregistrement reglage_;
     bool en_capture_ = false;
     QString statut_;
-    std::unique_ptr<Tampon_Audio> tampon_;
+    std::shared_ptr<Tampon_Audio> tampon_;
+    // The capture's starts and stops, one after the other on a thread of their own; each
+    // answer counts only if no other choice came since (`generation_`).
+    QThreadPool file_capture_;
+    quint64 generation_ = 0;
+    bool capture_demandee_ = false;
 
     Recepteur* recepteur_ = nullptr;
     // A QSO typed whose recording the SDR program was asked for: `AOS` sent or not and why,

@@ -128,7 +128,8 @@ private Q_SLOTS:
         r.source = u"recepteur.monitor"_s;
         r.avant_s = 3;
         e.Applique(r);
-        QVERIFY2(e.En_Capture(), qPrintable(e.Statut()));
+        QCOMPARE(e.Statut(), u"démarrage de l'enregistrement…"_s);
+        QTRY_VERIFY2(e.En_Capture(), qPrintable(e.Statut()));
         QCOMPARE(e.Statut(), u"enregistrement en cours\u00A0: recepteur.monitor"_s);
         const qint64 joue_ms = QDateTime::currentMSecsSinceEpoch();
         serveur.Joue(Serveur_Son::Suite_De_Tons(10));
@@ -170,6 +171,27 @@ private Q_SLOTS:
         QCOMPARE(e.Statut(), u"enregistrement arrêté"_s);
     }
 
+    // A sound server that hangs (stopped by a signal): switching recording on returns at once,
+    // the status says it is starting, then that the server does not answer; once it answers
+    // again, recording starts.
+    void serveurQuiNeRepondPas() {
+        Serveur_Son serveur;
+        QVERIFY2(serveur.Demarre(), qPrintable(serveur.Erreur()));
+        Moteur_Audio_Pulse moteur;
+        Enregistreur e([&moteur](QString*) { return &moteur; });
+        Reglage_Enregistrement r;
+        r.actif = true;
+        r.source = u"recepteur.monitor"_s;
+        serveur.Suspend(true);
+        e.Applique(r);
+        QCOMPARE(e.Statut(), u"démarrage de l'enregistrement…"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(e.Statut().startsWith(u"enregistrement impossible\u00A0: "_s), 10000);
+        QVERIFY(!e.En_Capture());
+        serveur.Suspend(false);
+        e.Applique(r);
+        QTRY_VERIFY2_WITH_TIMEOUT(e.En_Capture(), qPrintable(e.Statut()), 10000);
+    }
+
     // The sound card unplugged, then the sound server stopped, while recording: said, recording
     // off, never a freeze.
     void appareilRetireEtServeurArrete() {
@@ -181,7 +203,7 @@ private Q_SLOTS:
         r.actif = true;
         r.source = u"recepteur.monitor"_s;
         e.Applique(r);
-        QVERIFY2(e.En_Capture(), qPrintable(e.Statut()));
+        QTRY_VERIFY2(e.En_Capture(), qPrintable(e.Statut()));
         serveur.Pactl({u"unload-module"_s, u"module-null-sink"_s});
         QTRY_VERIFY_WITH_TIMEOUT(!e.En_Capture(), 5000);
         QCOMPARE(e.Statut(),
@@ -189,14 +211,14 @@ private Q_SLOTS:
                  u"(appareil débranché\u00A0?)"_s);
         serveur.Pactl({u"load-module"_s, u"module-null-sink"_s, u"sink_name=recepteur"_s});
         e.Applique(r);
-        QVERIFY2(e.En_Capture(), qPrintable(e.Statut()));
+        QTRY_VERIFY2(e.En_Capture(), qPrintable(e.Statut()));
         serveur.Arrete();
         QTRY_VERIFY_WITH_TIMEOUT(!e.En_Capture(), 5000);
         QCOMPARE(e.Statut(), u"enregistrement arrêté\u00A0: le serveur de son s'est arrêté"_s);
         e.Applique(r);
         QVERIFY(!e.En_Capture());
-        QVERIFY2(e.Statut().startsWith(u"enregistrement impossible\u00A0: pas de serveur de son"_s),
-                 qPrintable(e.Statut()));
+        QTRY_VERIFY2(e.Statut().startsWith(u"enregistrement impossible\u00A0: pas de serveur de son"_s),
+                     qPrintable(e.Statut()));
         // No clip without a capture.
         QSignalSpy termine(&e, &Enregistreur::Clip_Termine);
         QTemporaryDir d;

@@ -6,12 +6,15 @@
 
 #include <QStringList>
 
+#include <atomic>
+
 namespace swl::test {
 
 class Moteur_Audio_Test final : public Moteur_Audio {
 public:
     Moteur_Audio_Pulse vrai;
-    Tampon_Audio* tampon = nullptr; // the ring the capture fills, once started
+    // The ring the capture fills, once started (from the recorder's own thread).
+    std::atomic<Tampon_Audio*> tampon = nullptr;
     QString source;
     QString refus;        // a capture that cannot start says this
     QStringList lectures; // "joue <first sample>", "arrête"

@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include <cmath>
+#include <csignal>
 
 namespace swl::test {
 
@@ -55,6 +56,10 @@ void Serveur_Son::Arrete() {
             serveur_.waitForFinished(2000);
         }
     }
+}
+
+void Serveur_Son::Suspend(bool suspendu) {
+    ::kill(pid_t(serveur_.processId()), suspendu ? SIGSTOP : SIGCONT);
 }
 
 QString Serveur_Son::Pactl(const QStringList& arguments) const {

@@ -21,6 +21,8 @@ public:
     // Started and answering; its address in PULSE_SERVER for this process and its children.
     bool Demarre();
     void Arrete();
+    // Stops the server by a signal (it hangs, answering nothing) or lets it go on.
+    void Suspend(bool suspendu);
     QString Erreur() const { return erreur_; }
     // pactl with these arguments; its output.
     QString Pactl(const QStringList& arguments) const;

@@ -55,6 +55,7 @@ struct Scene_Son {
         r.avant_s = 10;
         Ecrit_Reglage_Enregistrement(*b.reglages, r);
         enregistreur.Applique(r);
+        QTRY_VERIFY(enregistreur.En_Capture());
         w = std::make_unique<Main>(b.services);
         w->Form_Load();
         QApplication::setActiveWindow(w.get());
@@ -69,8 +70,8 @@ struct Scene_Son {
     // The audio heard: `secondes` of the tone sequence ending at `fin`, in the ring.
     void Entend(int secondes, const QDateTime& fin) const {
         const QByteArray s = Serveur_Son::Suite_De_Tons(secondes);
-        moteur.tampon->Ecrit(reinterpret_cast<const qint16*>(s.constData()), s.size() / 2,
-                             fin.toMSecsSinceEpoch());
+        moteur.tampon.load()->Ecrit(reinterpret_cast<const qint16*>(s.constData()), s.size() / 2,
+                                    fin.toMSecsSinceEpoch());
     }
     // `a` and F5ABC on 08/12/26 at 14:32, typed from 14:32:00 (or `debut`), saved 20 s later
     // (or given up, the question answered "Non").
@@ -335,7 +336,8 @@ private Q_SLOTS:
         r.sdr = true;
         r.dossier_sdr = dossier_sdr;
         s.enregistreur.Applique(r);
-        QCOMPARE(s.enregistreur.En_Capture(), capture);
+        QTRY_COMPARE(s.enregistreur.En_Capture(), capture);
+        QTRY_COMPARE(s.moteur.tampon != nullptr, capture);
         QSignalSpy termine(&s.enregistreur, &Enregistreur::Clip_Termine);
         s.Saisit_Qso(u"f6xyz"_s, QTime(14, 32), enregistre);
         QTRY_COMPARE(gqrx.Commandes(), commandes);
@@ -382,14 +384,15 @@ private Q_SLOTS:
                               u"Monitor of Null Output (sortie)=recepteur.monitor"_s}));
         QCOMPARE(source->itemText(2), u"Monitor of Null Output (sortie)"_s);
         QCOMPARE(source->currentData().toString(), u"recepteur.monitor"_s);
-        QCOMPARE(f->findChild<QLabel*>(u"Etat_Enregistrement"_s)->text(),
-                 u"enregistrement en cours\u00A0: recepteur.monitor"_s);
+        QTRY_COMPARE(f->findChild<QLabel*>(u"Etat_Enregistrement"_s)->text(),
+                     u"enregistrement en cours\u00A0: recepteur.monitor"_s);
         f->findChild<QSpinBox*>(u"Avant_Son"_s)->setValue(120);
         QCOMPARE(s.b.reglages->Lire_Reglage(u"Setup "_s, u"Enregistrement Avant"_s, QString()), u"120"_s);
         QCOMPARE(s.enregistreur.Tampon()->Capacite(), qint64(120 + 600) * 16000);
+        QTRY_VERIFY(s.enregistreur.En_Capture());
         s.moteur.refus = u"la source «\u00A0alsa_input.usb\u00A0» ne peut pas être ouverte"_s;
         source->setCurrentIndex(1);
-        QCOMPARE(
+        QTRY_COMPARE(
             f->findChild<QLabel*>(u"Etat_Enregistrement"_s)->text(),
             u"enregistrement impossible\u00A0: la source «\u00A0alsa_input.usb\u00A0» ne peut pas être ouverte"_s);
         QVERIFY(!s.enregistreur.En_Capture());
