@@ -73,8 +73,6 @@ private Q_SLOTS:
                                                       Demande::Enregistreur}
                                     << QList<QByteArray>{"RPRT 0\nRPRT 1\nRPRT -11\n"} << u"F ; e1 ; e11"_s
                                     << 0;
-        QTest::newRow("AOS sans RPRT")
-            << QList<Demande>{Demande::Enregistreur} << QList<QByteArray>{"1\n"} << u"?"_s << 0;
         QTest::newRow("fréquence illisible")
             << fm << QList<QByteArray>{"quatorze\nUSB\n2400\n"} << u"? ; m USB 2400"_s << 0;
         QTest::newRow("fréquence démesurée") << QList<Demande>{Demande::Frequence}
