@@ -12,6 +12,7 @@
 #include "core/log/fichier_log.h"
 #include "platform/enregistreur.h"
 #include "platform/moteur_audio_pulse.h"
+#include "platform/registres_vectoriels.h"
 #include "support/serveur_son.h"
 #include "views/fenetre_enregistrements.h"
 
@@ -80,6 +81,7 @@ void Reechantillonnage_De_60_s(benchmark::State& etat) {
         son << v << v << v;
     }
     for (auto _ : etat) {
+        Libere_Registres_AVX(); // as the recorder does before it
         const QList<qint16> r = Reechantillonne(son, 48000, Tampon_Audio::Frequence);
         benchmark::DoNotOptimize(r.constData());
     }

@@ -2,6 +2,7 @@
 
 #include "core/audio/enregistrement_sdr.h"
 #include "platform/recepteur.h"
+#include "platform/registres_vectoriels.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -213,6 +214,7 @@ std::pair<QString, QString> Prend_Fichier_SDR(Moteur_Audio* moteur, const QStrin
     if (!son.erreur.isEmpty()) {
         return {{}, Message_SDR(son.erreur)};
     }
+    Libere_Registres_AVX();
     QList<qint16> echantillons = Reechantillonne(son.echantillons, son.frequence, Tampon_Audio::Frequence);
     const qsizetype maximum = qsizetype(Reglage_Enregistrement::Clip_Maximum_S) * Tampon_Audio::Frequence;
     const bool coupe = echantillons.size() > maximum;

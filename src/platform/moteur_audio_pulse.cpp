@@ -1,5 +1,7 @@
 #include "platform/moteur_audio_pulse.h"
 
+#include "platform/registres_vectoriels.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -218,6 +220,7 @@ void Moteur_Audio_Pulse::Arrete_Capture() {
 
 Resultat Moteur_Audio_Pulse::Ecrit_Son(const QString& chemin, const QList<qint16>& echantillons,
                                        int frequence, Format_Clip format) {
+    Libere_Registres_AVX();
     const QFileInfo cible(chemin);
     const QString temporaire = cible.dir().filePath(u"."_s + cible.fileName() + u".tmp"_s);
     SF_INFO info{};
@@ -254,6 +257,7 @@ Resultat Moteur_Audio_Pulse::Ecrit_Son(const QString& chemin, const QList<qint16
 }
 
 Son_Lu Moteur_Audio_Pulse::Lit_Son(const QString& chemin) {
+    Libere_Registres_AVX();
     Son_Lu s;
     SF_INFO info{};
     SNDFILE* f = sf_open(QFile::encodeName(chemin).constData(), SFM_READ, &info);
@@ -290,6 +294,7 @@ qint64 Moteur_Audio_Pulse::Duree_Ms(const QString& chemin) {
 }
 
 Spectrogramme Moteur_Audio_Pulse::Calcule_Spectrogramme(const QList<qint16>& echantillons, int frequence) {
+    Libere_Registres_AVX();
     Spectrogramme sp;
     if (frequence <= 0) {
         return sp;
