@@ -99,6 +99,12 @@ Fenetre_Enregistrement::Fenetre_Enregistrement(const Services& services, QWidget
     colonne->addLayout(formulaire);
     colonne->addWidget(sdr);
     colonne->addLayout(boutons);
+    // From the keyboard, in the order they are read, "Fermer" last.
+    QWidget* ordre[] = {Enregistrement_Actif, Source_Son,  Actualise_Sources,   Avant_Son,
+                        Enregistreur_SDR,     Dossier_SDR, Choisit_Dossier_SDR, Fermer_Enregistrement};
+    for (size_t i = 1; i < std::size(ordre); ++i) {
+        setTabOrder(ordre[i - 1], ordre[i]);
+    }
 
     const Reglage_Enregistrement r = Lit_Reglage_Enregistrement(services_.reglages);
     en_remplissage_ = true;

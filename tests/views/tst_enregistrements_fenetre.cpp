@@ -411,6 +411,17 @@ private Q_SLOTS:
         QCOMPARE(s.enregistreur.Reglage().dossier_sdr, s.b.Chemin(u"gqrx"_s));
         QCOMPARE(f->findChild<QLabel*>(u"Etat_Enregistrement"_s)->text(),
                  u"enregistrement confié à GQRX ou SDR++"_s);
+        // From the keyboard, in the order they are read.
+        QApplication::setActiveWindow(f);
+        f->findChild<QCheckBox*>(u"Enregistrement_Actif"_s)->setFocus();
+        QStringList ordre;
+        for (int i = 0; i < 8; ++i) {
+            ordre << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(ordre, (QStringList{u"Enregistrement_Actif"_s, u"Source_Son"_s, u"Actualise_Sources"_s,
+                                     u"Avant_Son"_s, u"Enregistreur_SDR"_s, u"Dossier_SDR"_s,
+                                     u"Choisit_Dossier_SDR"_s, u"Fermer_Enregistrement"_s}));
     }
 };
 
