@@ -22,6 +22,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// Recording the monitor of the test server's sink, `avant_s` kept before a QSO.
+Reglage_Enregistrement Moniteur(int avant_s = 60) {
+    Reglage_Enregistrement r;
+    r.actif = true;
+    r.source = u"recepteur.monitor"_s;
+    r.avant_s = avant_s;
+    return r;
+}
+
 QList<qint16> Echantillons(const QByteArray& s16le) {
     QList<qint16> s(s16le.size() / 2);
     std::memcpy(s.data(), s16le.constData(), std::size_t(s.size()) * 2);
@@ -123,10 +132,7 @@ private Q_SLOTS:
         QVERIFY(!moniteur->description.isEmpty());
 
         Enregistreur e([&moteur](QString*) { return &moteur; });
-        Reglage_Enregistrement r;
-        r.actif = true;
-        r.source = u"recepteur.monitor"_s;
-        r.avant_s = 3;
+        const Reglage_Enregistrement r = Moniteur(3);
         e.Applique(r);
         QCOMPARE(e.Statut(), u"démarrage de l'enregistrement…"_s);
         QTRY_VERIFY2(e.En_Capture(), qPrintable(e.Statut()));
@@ -179,9 +185,7 @@ private Q_SLOTS:
         QVERIFY2(serveur.Demarre(), qPrintable(serveur.Erreur()));
         Moteur_Audio_Pulse moteur;
         Enregistreur e([&moteur](QString*) { return &moteur; });
-        Reglage_Enregistrement r;
-        r.actif = true;
-        r.source = u"recepteur.monitor"_s;
+        const Reglage_Enregistrement r = Moniteur();
         serveur.Suspend(true);
         e.Applique(r);
         QCOMPARE(e.Statut(), u"démarrage de l'enregistrement…"_s);
@@ -199,9 +203,7 @@ private Q_SLOTS:
         QVERIFY2(serveur.Demarre(), qPrintable(serveur.Erreur()));
         Moteur_Audio_Pulse moteur;
         Enregistreur e([&moteur](QString*) { return &moteur; });
-        Reglage_Enregistrement r;
-        r.actif = true;
-        r.source = u"recepteur.monitor"_s;
+        const Reglage_Enregistrement r = Moniteur();
         e.Applique(r);
         QTRY_VERIFY2(e.En_Capture(), qPrintable(e.Statut()));
         serveur.Pactl({u"unload-module"_s, u"module-null-sink"_s});
