@@ -173,7 +173,11 @@ std::pair<QString, QString> Prend_Fichier_SDR(Moteur_Audio* moteur, const QStrin
                                               const QString& dossier, const QString& base, qint64 aos_ms,
                                               qint64 los_ms, int attente_ms) {
     const QString nom_dossier = u"«\u00A0"_s + QDir::toNativeSeparators(dossier_sdr) + u"\u00A0»"_s;
-    if (dossier_sdr.isEmpty() || !QFileInfo(dossier_sdr).isDir()) {
+    if (dossier_sdr.isEmpty()) {
+        return {{},
+                Message_SDR(u"le dossier de ses fichiers n'est pas choisi (Station → Enregistrement…)"_s)};
+    }
+    if (!QFileInfo(dossier_sdr).isDir()) {
         return {{}, Message_SDR(u"le dossier de ses fichiers "_s + nom_dossier + u" n'existe pas"_s)};
     }
     QElapsedTimer depuis;
