@@ -42,12 +42,6 @@ QString Duree(qint64 ms) {
     return QString::number(s / 60) + u':' + QString::number(s % 60).rightJustified(2, u'0');
 }
 
-// "12 Ko", "1,2 Mo".
-QString Taille(qint64 octets) {
-    return octets < 1024 * 1024 ? Nombre_Francais((octets + 1023) / 1024) + u"\u00A0Ko"_s
-                                : Decimal_Francais(double(octets) / (1024 * 1024), 1) + u"\u00A0Mo"_s;
-}
-
 } // namespace
 
 QRgb Fenetre_Enregistrements::Couleur_Niveau(float db) {
@@ -171,7 +165,8 @@ void Fenetre_Enregistrements::Liste() {
             ++sans_qso;
         }
         QList<QStandardItem*> rangee;
-        for (const QString& t : {qso, Moment_Du_Clip(c.base), u"…"_s, Taille(c.octets), c.fichier}) {
+        for (const QString& t :
+             {qso, Moment_Du_Clip(c.base), u"…"_s, Taille_Fichier_En_Texte(c.octets), c.fichier}) {
             rangee << new QStandardItem(t);
         }
         modele_->appendRow(rangee);

@@ -169,6 +169,7 @@ void Rapports_Ecoute::Dit(const QString& texte) {
 }
 
 void Rapports_Ecoute::Journal_Change() {
+    ++chargements_;
     magasin_ = std::make_unique<Magasin_Rapports>(services_.repertoire, indicatif_());
     if (const Resultat r = magasin_->Charge(); !r) {
         Dit(r.message);
@@ -389,11 +390,16 @@ void Rapports_Ecoute::Recu_Click() {
         lignes << q.ligne;
     }
     const QString station = station_;
+    const int chargements = chargements_;
     if (confirme_ && confirme_(lignes)) {
         Dit(u"QSL de "_s + station + u" reçue\u00A0: "_s + Nombre_Francais(lignes.size()) +
             u" QSO confirmé(s) (Edition, Annuler le reprend)."_s);
     }
-    Journal_Change();
+    // The log rewritten has shown everything again already; else the store's mark is shown.
+    if (chargements_ == chargements) {
+        Liste_Stations();
+        Choisit(station_);
+    }
 }
 
 } // namespace swl

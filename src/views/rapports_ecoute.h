@@ -68,6 +68,7 @@ private:
     std::function<QString()> indicatif_;
     std::function<bool(const QList<int>&)> confirme_;
     std::unique_ptr<Magasin_Rapports> magasin_;
+    int chargements_ = 0; // the store and the log read again, since the window opened
     QString station_;
     QList<Qso_Station> qso_station_;
     bool en_remplissage_ = false;
