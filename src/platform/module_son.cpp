@@ -39,6 +39,7 @@ public:
     void Arrete_Lecture() override { moteur_.Arrete_Lecture(); }
     qint64 Position() const override { return moteur_.Position(); }
     bool En_Lecture() const override { return moteur_.En_Lecture(); }
+    QString Erreur_Lecture() const override { return moteur_.Erreur_Lecture(); }
 
     QString Joue_Fichier(const QString& chemin) override {
         // No output (no sound card, the sound server stopped): said, never a silent button.

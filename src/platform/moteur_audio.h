@@ -66,14 +66,18 @@ public:
     // Its length in ms, read from its header alone; -1 when it cannot be read.
     virtual qint64 Duree_Ms(const QString& chemin) = 0;
     virtual Spectrogramme Calcule_Spectrogramme(const QList<qint16>& echantillons, int frequence) = 0;
-    // Plays from `debut` (a sample) on a thread of its own; `Position` is the sample playing.
+    // Plays from `debut` (a sample) on a thread of its own, the sound server reached there too
+    // (one that hangs freezes nothing); `Position` is the sample playing. A playback that could
+    // not go on ends, `Erreur_Lecture` saying why in French.
     virtual Resultat Joue(const QList<qint16>& echantillons, int frequence, qint64 debut) = 0;
+    // Returns at once, whatever the sound server does.
     virtual void Arrete_Lecture() = 0;
     virtual qint64 Position() const = 0;
     virtual bool En_Lecture() const = 0;
+    virtual QString Erreur_Lecture() const = 0;
 };
 
 } // namespace swl
 
-#define Swl_Moteur_Audio_Iid "fr.orbel.swl.Moteur_Audio/1"
+#define Swl_Moteur_Audio_Iid "fr.orbel.swl.Moteur_Audio/2"
 Q_DECLARE_INTERFACE(swl::Moteur_Audio, Swl_Moteur_Audio_Iid)

@@ -9,7 +9,6 @@
 
 #include <fftw3.h>
 #include <pulse/pulseaudio.h>
-#include <pulse/simple.h>
 #include <sndfile.h>
 
 #include <chrono>
@@ -37,7 +36,8 @@ struct Connexion {
     pa_context* contexte = nullptr;
     QString erreur;
 
-    Connexion() {
+    // `abandon`, when set from another thread, gives up the wait at once.
+    explicit Connexion(const std::atomic_bool* abandon = nullptr) {
         contexte = pa_context_new(pa_mainloop_get_api(boucle), Nom_Client);
         if (pa_context_connect(contexte, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
             erreur = Sans_Serveur(pa_context_errno(contexte));
@@ -49,7 +49,8 @@ struct Connexion {
             if (etat == PA_CONTEXT_READY) {
                 return;
             }
-            if (!PA_CONTEXT_IS_GOOD(etat) || std::chrono::steady_clock::now() > limite) {
+            if (!PA_CONTEXT_IS_GOOD(etat) || std::chrono::steady_clock::now() > limite ||
+                (abandon && abandon->load())) {
                 erreur = Sans_Serveur(pa_context_errno(contexte));
                 return;
             }
@@ -347,34 +348,84 @@ Spectrogramme Moteur_Audio_Pulse::Calcule_Spectrogramme(const QList<qint16>& ech
 
 Resultat Moteur_Audio_Pulse::Joue(const QList<qint16>& echantillons, int frequence, qint64 debut) {
     Arrete_Lecture();
-    const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(frequence), 1};
-    int erreur = 0;
-    pa_simple* sortie = pa_simple_new(nullptr, Nom_Client, PA_STREAM_PLAYBACK, nullptr,
-                                      "Écoute d'un enregistrement", &format, nullptr, nullptr, &erreur);
-    if (!sortie) {
-        return Resultat::Echec(u"pas de son\u00A0: "_s + QString::fromUtf8(pa_strerror(erreur)));
+    {
+        const std::lock_guard verrou(erreur_mutex_);
+        erreur_lecture_.clear();
     }
     arret_lecture_ = false;
     en_lecture_ = true;
     position_ = debut;
-    lecture_ = std::thread([this, sortie, echantillons, frequence, debut] {
-        const qint64 morceau = frequence / 20; // 50 ms
-        qint64 i = std::clamp<qint64>(debut, 0, echantillons.size());
-        int e = 0;
-        while (!arret_lecture_ && i < echantillons.size()) {
-            const qint64 n = std::min(morceau, echantillons.size() - i);
-            if (pa_simple_write(sortie, echantillons.constData() + i, size_t(n) * 2, &e) < 0) {
-                break;
+    lecture_ = std::thread([this, echantillons, frequence, debut] {
+        const QString erreur = [&]() -> QString {
+            Connexion c(&arret_lecture_);
+            if (arret_lecture_) {
+                return {};
             }
-            i += n;
-            const pa_usec_t retard = pa_simple_get_latency(sortie, &e);
-            position_ = std::max<qint64>(debut, i - qint64(retard) * frequence / 1000000);
+            if (!c.erreur.isEmpty()) {
+                return c.erreur;
+            }
+            const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(frequence), 1};
+            pa_stream* flux = pa_stream_new(c.contexte, "Écoute d'un enregistrement", &format, nullptr);
+            if (!flux || pa_stream_connect_playback(
+                             flux, nullptr, nullptr,
+                             pa_stream_flags_t(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE),
+                             nullptr, nullptr) < 0) {
+                if (flux) {
+                    pa_stream_unref(flux);
+                }
+                return u"pas de son\u00A0: "_s + QString::fromUtf8(pa_strerror(pa_context_errno(c.contexte)));
+            }
+            // Written as the server asks, polled so that a stop is seen within a few ms even
+            // when the server says nothing.
+            qint64 i = std::clamp<qint64>(debut, 0, echantillons.size());
+            pa_operation* vidage = nullptr;
+            const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+            QString raison;
+            while (!arret_lecture_) {
+                const pa_stream_state_t etat = pa_stream_get_state(flux);
+                if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(c.contexte)) || !PA_STREAM_IS_GOOD(etat)) {
+                    raison = u"le serveur de son s'est arrêté"_s;
+                    break;
+                }
+                if (etat != PA_STREAM_READY) {
+                    if (std::chrono::steady_clock::now() > limite) {
+                        raison = u"le serveur de son ne répond pas"_s;
+                        break;
+                    }
+                } else if (i < echantillons.size()) {
+                    const qint64 n =
+                        std::min<qint64>(qint64(pa_stream_writable_size(flux) / 2), echantillons.size() - i);
+                    if (n > 0) {
+                        pa_stream_write(flux, echantillons.constData() + i, size_t(n) * 2, nullptr, 0,
+                                        PA_SEEK_RELATIVE);
+                        i += n;
+                    }
+                } else if (!vidage) {
+                    vidage = pa_stream_drain(flux, nullptr, nullptr);
+                } else if (pa_operation_get_state(vidage) != PA_OPERATION_RUNNING) {
+                    position_ = i;
+                    break;
+                }
+                pa_usec_t retard = 0;
+                int negatif = 0;
+                if (etat == PA_STREAM_READY && pa_stream_get_latency(flux, &retard, &negatif) == 0) {
+                    position_ = std::max<qint64>(debut, i - qint64(retard) * frequence / 1000000);
+                }
+                if (pa_mainloop_iterate(c.boucle, 0, nullptr) <= 0) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                }
+            }
+            if (vidage) {
+                pa_operation_unref(vidage);
+            }
+            pa_stream_disconnect(flux);
+            pa_stream_unref(flux);
+            return raison.isEmpty() ? QString() : u"la lecture s'est arrêtée\u00A0: "_s + raison;
+        }();
+        {
+            const std::lock_guard verrou(erreur_mutex_);
+            erreur_lecture_ = erreur;
         }
-        if (!arret_lecture_) {
-            pa_simple_drain(sortie, &e);
-            position_ = i;
-        }
-        pa_simple_free(sortie);
         en_lecture_ = false;
     });
     return Resultat::Succes();
@@ -386,6 +437,11 @@ void Moteur_Audio_Pulse::Arrete_Lecture() {
         lecture_.join();
     }
     en_lecture_ = false;
+}
+
+QString Moteur_Audio_Pulse::Erreur_Lecture() const {
+    const std::lock_guard verrou(erreur_mutex_);
+    return erreur_lecture_;
 }
 
 } // namespace swl

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace swl {
@@ -30,6 +31,7 @@ public:
     void Arrete_Lecture() override;
     qint64 Position() const override { return position_.load(); }
     bool En_Lecture() const override { return en_lecture_.load(); }
+    QString Erreur_Lecture() const override;
 
 private:
     struct Capture;
@@ -38,6 +40,8 @@ private:
     std::atomic_bool arret_lecture_ = false;
     std::atomic_bool en_lecture_ = false;
     std::atomic<qint64> position_ = 0;
+    mutable std::mutex erreur_mutex_;
+    QString erreur_lecture_;
 };
 
 } // namespace swl

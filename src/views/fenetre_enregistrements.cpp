@@ -325,8 +325,7 @@ void Fenetre_Enregistrements::Lecture_Click() {
                              : qint64(Position_Clip->value()) * son_.frequence / 10;
     const Resultat r = m->Joue(son_.echantillons, son_.frequence, debut);
     if (!r) {
-        // No sound device: said here, the window goes on.
-        Affiche_Valeur(Etat_Clip, u"État\u00A0:"_s, r.message.left(1).toUpper() + r.message.mid(1) + u'.');
+        Dit_Erreur_Lecture(r.message);
         return;
     }
     Change_Legende(Lecture_Clip, u"Arrêter"_s);
@@ -344,6 +343,14 @@ void Fenetre_Enregistrements::Avance_Lecture() {
     if (!m->En_Lecture()) {
         minuterie_->stop();
         Change_Legende(Lecture_Clip, u"Écouter"_s);
+        Dit_Erreur_Lecture(m->Erreur_Lecture());
+    }
+}
+
+void Fenetre_Enregistrements::Dit_Erreur_Lecture(const QString& erreur) {
+    // No sound device, the server gone: said here, the window goes on.
+    if (!erreur.isEmpty()) {
+        Affiche_Valeur(Etat_Clip, u"État\u00A0:"_s, erreur.left(1).toUpper() + erreur.mid(1) + u'.');
     }
 }
 

@@ -47,6 +47,7 @@ private:
     void Clip_Choisi();
     void Lecture_Click();
     void Avance_Lecture();
+    void Dit_Erreur_Lecture(const QString& erreur);
     void Exporte_Click();
     void Supprime_Click();
     QString Dossier() const;

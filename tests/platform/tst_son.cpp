@@ -177,6 +177,37 @@ private Q_SLOTS:
         QCOMPARE(e.Statut(), u"enregistrement arrêté"_s);
     }
 
+    // A clip played into the sound server for real: its tones are heard in turn on the sink's
+    // monitor and the position reaches its end. A server that hangs blocks neither playing nor
+    // stopping, and the playback that cannot start says why.
+    void lectureDansLeServeur() {
+        Serveur_Son serveur;
+        QVERIFY2(serveur.Demarre(), qPrintable(serveur.Erreur()));
+        Moteur_Audio_Pulse moteur;
+        Tampon_Audio tampon(20);
+        QVERIFY(moteur.Demarre_Capture(u"recepteur.monitor"_s, &tampon, {}));
+        const QList<qint16> clip = Echantillons(Serveur_Son::Suite_De_Tons(3));
+        QVERIFY(moteur.Joue(clip, 16000, 0));
+        QVERIFY(moteur.En_Lecture());
+        QTRY_VERIFY_WITH_TIMEOUT(!moteur.En_Lecture(), 10000);
+        QCOMPARE(moteur.Erreur_Lecture(), QString());
+        QCOMPARE(moteur.Position(), clip.size());
+        QTest::qWait(300);
+        moteur.Arrete_Capture();
+        const Tampon_Audio::Extrait entendu = tampon.Lit(0, QDateTime::currentMSecsSinceEpoch());
+        QCOMPARE(Tons(moteur.Calcule_Spectrogramme(entendu.echantillons, 16000)), (QList<int>{0, 1, 2}));
+
+        serveur.Suspend(true);
+        QVERIFY(moteur.Joue(clip, 16000, 0));
+        moteur.Arrete_Lecture();
+        QVERIFY(!moteur.En_Lecture());
+        QVERIFY(moteur.Joue(clip, 16000, 0));
+        QTRY_VERIFY_WITH_TIMEOUT(!moteur.En_Lecture(), 10000);
+        QVERIFY2(moteur.Erreur_Lecture().startsWith(u"pas de serveur de son"_s),
+                 qPrintable(moteur.Erreur_Lecture()));
+        serveur.Suspend(false);
+    }
+
     // A sound server that hangs (stopped by a signal): switching recording on returns at once,
     // the status says it is starting, then that the server does not answer; once it answers
     // again, recording starts.

@@ -57,6 +57,7 @@ public:
     }
     qint64 Position() const override { return 0; }
     bool En_Lecture() const override { return joue; }
+    QString Erreur_Lecture() const override { return {}; }
 
     std::function<void(const QString&)> arret;
 };
