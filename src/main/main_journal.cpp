@@ -11,6 +11,7 @@
 #include "main/formulaire_saisie.h"
 #include "main/modele_liste_swl.h"
 #include "platform/boites_message.h"
+#include "platform/enregistreur.h"
 #include "platform/fenetres.h"
 #include "views/echange_journal.h"
 #include "views/fenetre_sauvegardes.h"
@@ -139,8 +140,11 @@ void Main::Suit_Fichiers_Du_Journal() {
     }
     const QList<Renommage_Clip> renommages = Renommages_Clips(*d);
     if (!renommages.isEmpty()) {
-        if (const QString message =
-                Applique_Renommages(Dossier_Clips(services_.repertoire, indicatif_station_), renommages);
+        // Those still being written too, when the program records.
+        const QString dossier = Dossier_Clips(services_.repertoire, indicatif_station_);
+        if (const QString message = services_.enregistreur
+                                        ? services_.enregistreur->Renomme_Clips(dossier, renommages)
+                                        : Applique_Renommages(dossier, renommages);
             !message.isEmpty()) {
             services_.messages.Message(message);
         }

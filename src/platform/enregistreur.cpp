@@ -128,27 +128,30 @@ void Enregistreur::Capture_Arretee(const QString& raison) {
 
 namespace {
 
-// Two clips of one QSO (the capture's and the SDR program's) may be written at once: the name
-// of one is chosen and its file written before the other's name is chosen.
-QMutex& Ecriture_Clips() {
-    static QMutex mutex;
-    return mutex;
-}
-
-// Writes a clip in `dossier` under the QSO's name; its file name, or empty with the message.
-std::pair<QString, QString> Ecrit_Clip(Moteur_Audio* moteur, const QString& dossier, const QString& base,
+// Writes clip `numero` in `dossier`: encoded under a name of its own (hidden from the list),
+// then given the name its QSO has now — never over another clip. Its file name, or empty with
+// the message.
+std::pair<QString, QString> Ecrit_Clip(Moteur_Audio* moteur, const QString& dossier,
+                                       Enregistreur::Clips_En_Cours& en_cours, quint64 numero,
                                        const QList<qint16>& echantillons) {
     if (!QDir().mkpath(dossier)) {
         return {{},
                 u"L'enregistrement du QSO n'a pas été écrit\u00A0: le dossier «\u00A0"_s +
                     QDir::toNativeSeparators(dossier) + u"\u00A0» ne peut pas être créé."_s};
     }
-    const QMutexLocker verrou(&Ecriture_Clips());
-    const QString fichier = Nom_Nouveau_Clip(dossier, base);
-    const Resultat r = moteur->Ecrit_Son(QDir(dossier).filePath(fichier), echantillons,
-                                         Tampon_Audio::Frequence, Format_Clip::Opus);
+    const QString provisoire = QDir(dossier).filePath(u".clip-"_s + QString::number(numero) + Extension_Clip);
+    const Resultat r =
+        moteur->Ecrit_Son(provisoire, echantillons, Tampon_Audio::Frequence, Format_Clip::Opus);
     if (!r) {
         return {{}, u"Le QSO est enregistré, son enregistrement sonore non\u00A0: "_s + r.message + u'.'};
+    }
+    const QMutexLocker verrou(&en_cours.mutex);
+    const QString fichier = Nom_Nouveau_Clip(dossier, en_cours.bases.value(numero));
+    if (!QFile::rename(provisoire, QDir(dossier).filePath(fichier))) {
+        QFile::remove(provisoire);
+        return {{},
+                u"Le QSO est enregistré, son enregistrement sonore non\u00A0: le fichier «\u00A0"_s +
+                    fichier + u"\u00A0» ne peut pas être écrit."_s};
     }
     return {fichier, {}};
 }
@@ -170,8 +173,8 @@ QString Raison_Reponse(int erreur) {
 // The SDR program's recording of the QSO, once whole (its size the same over a round and its
 // header read), brought to a clip; waited for `attente_ms` at most.
 std::pair<QString, QString> Prend_Fichier_SDR(Moteur_Audio* moteur, const QString& dossier_sdr,
-                                              const QString& dossier, const QString& base, qint64 aos_ms,
-                                              qint64 los_ms, int attente_ms) {
+                                              const QString& dossier, Enregistreur::Clips_En_Cours& en_cours,
+                                              quint64 numero, qint64 aos_ms, qint64 los_ms, int attente_ms) {
     const QString nom_dossier = u"«\u00A0"_s + QDir::toNativeSeparators(dossier_sdr) + u"\u00A0»"_s;
     if (dossier_sdr.isEmpty()) {
         return {{},
@@ -225,7 +228,7 @@ std::pair<QString, QString> Prend_Fichier_SDR(Moteur_Audio* moteur, const QStrin
     if (coupe) {
         echantillons.remove(0, echantillons.size() - maximum);
     }
-    auto [fichier, message] = Ecrit_Clip(moteur, dossier, base, echantillons);
+    auto [fichier, message] = Ecrit_Clip(moteur, dossier, en_cours, numero, echantillons);
     if (!fichier.isEmpty() && coupe) {
         message = Message_Coupe(echantillons.size());
     }
@@ -234,10 +237,39 @@ std::pair<QString, QString> Prend_Fichier_SDR(Moteur_Audio* moteur, const QStrin
 
 } // namespace
 
-void Enregistreur::Termine_En_Arriere_Plan(std::function<std::pair<QString, QString>()> travail) {
+quint64 Enregistreur::Clip_En_Cours(const QString& base) {
+    const QMutexLocker verrou(&en_cours_->mutex);
+    en_cours_->bases.insert(++en_cours_->suivant, base);
+    return en_cours_->suivant;
+}
+
+void Enregistreur::Clip_Abandonne(quint64 numero) {
+    const QMutexLocker verrou(&en_cours_->mutex);
+    en_cours_->bases.remove(numero);
+}
+
+QString Enregistreur::Renomme_Clips(const QString& dossier, const QList<Renommage_Clip>& renommages) {
+    // The names of the clips being written change with the files already there, at once.
+    const QMutexLocker verrou(&en_cours_->mutex);
+    for (const Renommage_Clip& r : renommages) {
+        for (QString& base : en_cours_->bases) {
+            if (base == r.de) {
+                base = r.vers;
+            }
+        }
+    }
+    return Applique_Renommages(dossier, renommages);
+}
+
+void Enregistreur::Termine_En_Arriere_Plan(quint64 numero,
+                                           std::function<std::pair<QString, QString>()> travail) {
     QPointer<Enregistreur> moi(this);
-    QThreadPool::globalInstance()->start([moi, travail = std::move(travail)] {
+    QThreadPool::globalInstance()->start([moi, numero, en_cours = en_cours_, travail = std::move(travail)] {
         const auto [fichier, message] = travail();
+        {
+            const QMutexLocker verrou(&en_cours->mutex);
+            en_cours->bases.remove(numero);
+        }
         QMetaObject::invokeMethod(
             moi.data(),
             [moi, fichier, message] {
@@ -264,8 +296,10 @@ void Enregistreur::Enregistre_Clip(const QString& dossier, const QString& base, 
         return;
     }
     const bool coupe = trop_long || extrait.coupe;
-    Termine_En_Arriere_Plan([moteur = moteur_, dossier, base, coupe, extrait = std::move(extrait)] {
-        auto [fichier, message] = Ecrit_Clip(moteur, dossier, base, extrait.echantillons);
+    const quint64 numero = Clip_En_Cours(base);
+    Termine_En_Arriere_Plan(numero, [moteur = moteur_, dossier, en_cours = en_cours_, numero, coupe,
+                                     extrait = std::move(extrait)] {
+        auto [fichier, message] = Ecrit_Clip(moteur, dossier, *en_cours, numero, extrait.echantillons);
         if (!fichier.isEmpty() && coupe) {
             message = Message_Coupe(extrait.echantillons.size());
         }
@@ -324,7 +358,7 @@ void Enregistreur::Fin_QSO_SDR(const QString& dossier, const QString& base) {
         return;
     }
     q->dossier = dossier;
-    q->base = base;
+    q->clip = Clip_En_Cours(base);
     q->los_ms = QDateTime::currentMSecsSinceEpoch();
     los_envoyes_.append(q);
 }
@@ -345,21 +379,20 @@ void Enregistreur::Reponse_SDR(bool demarre, int erreur) {
     if (q->abandonne) {
         return;
     }
-    if (!q->refus.isEmpty() || erreur != 0) {
-        Q_EMIT Clip_Termine({}, Message_SDR(!q->refus.isEmpty() ? q->refus
-                                                                : u"il n'a pas arrêté son enregistreur ("_s +
-                                                                      Raison_Reponse(erreur) + u')'));
-        return;
-    }
-    Moteur_Audio* moteur = Moteur();
+    Moteur_Audio* moteur = q->refus.isEmpty() && erreur == 0 ? Moteur() : nullptr;
     if (!moteur) {
-        Q_EMIT Clip_Termine({}, Message_SDR(erreur_module_));
+        Clip_Abandonne(q->clip);
+        Q_EMIT Clip_Termine({}, Message_SDR(!q->refus.isEmpty() ? q->refus
+                                            : erreur != 0 ? u"il n'a pas arrêté son enregistreur ("_s +
+                                                                Raison_Reponse(erreur) + u')'
+                                                          : erreur_module_));
         return;
     }
-    Termine_En_Arriere_Plan(
-        [moteur, q, dossier_sdr = reglage_.dossier_sdr, attente = attente_fichier_sdr_ms] {
-            return Prend_Fichier_SDR(moteur, dossier_sdr, q->dossier, q->base, q->aos_ms, q->los_ms, attente);
-        });
+    Termine_En_Arriere_Plan(q->clip, [moteur, q, en_cours = en_cours_, dossier_sdr = reglage_.dossier_sdr,
+                                      attente = attente_fichier_sdr_ms] {
+        return Prend_Fichier_SDR(moteur, dossier_sdr, q->dossier, *en_cours, q->clip, q->aos_ms, q->los_ms,
+                                 attente);
+    });
 }
 
 } // namespace swl

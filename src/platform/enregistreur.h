@@ -8,6 +8,8 @@
 #include "core/audio/tampon_audio.h"
 #include "platform/moteur_audio.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
@@ -51,6 +53,11 @@ public:
     // With the SDR program's recorder chosen, its recording of the QSO is fetched too.
     void Enregistre_Clip(const QString& dossier, const QString& base, qint64 debut_ms, qint64 fin_ms);
 
+    // Renames the clips of a QSO edited (`Applique_Renommages`), those still being written
+    // included: a clip finished after its QSO was edited takes the QSO's new name. What to tell
+    // the listener, or nothing.
+    QString Renomme_Clips(const QString& dossier, const QList<Renommage_Clip>& renommages);
+
     // The receiver that carries the SDR program's recorder commands (`AOS`, `LOS`).
     void Fixe_Recepteur(Recepteur* recepteur);
     // The first character of a QSO typed: the SDR program's recorder started, when chosen.
@@ -71,7 +78,11 @@ private:
     void Capture_Demarree(quint64 generation, const Resultat& r);
     void Fin_QSO_SDR(const QString& dossier, const QString& base);
     void Reponse_SDR(bool demarre, int erreur);
-    void Termine_En_Arriere_Plan(std::function<std::pair<QString, QString>()> travail);
+    // `travail` writes clip `numero` off the interface thread; `Clip_Termine` says how it went.
+    void Termine_En_Arriere_Plan(quint64 numero, std::function<std::pair<QString, QString>()> travail);
+    // A clip about to be written for the QSO named `base`: its number among those written.
+    quint64 Clip_En_Cours(const QString& base);
+    void Clip_Abandonne(quint64 numero);
 
     Chargeur charge_;
     Moteur_Audio* moteur_ = nullptr;
@@ -87,6 +98,17 @@ private:
     quint64 generation_ = 0;
     bool capture_demandee_ = false;
 
+public:
+    // The clips being written, each with the name of its QSO now (an edit renames it), shared
+    // with the threads that write them.
+    struct Clips_En_Cours {
+        QMutex mutex;
+        QHash<quint64, QString> bases;
+        quint64 suivant = 0;
+    };
+
+private:
+    std::shared_ptr<Clips_En_Cours> en_cours_ = std::make_shared<Clips_En_Cours>();
     Recepteur* recepteur_ = nullptr;
     // A QSO typed whose recording the SDR program was asked for: `AOS` sent or not and why,
     // then where its clip goes once `LOS` is answered.
@@ -96,7 +118,7 @@ private:
         QString refus;
         bool abandonne = false;
         QString dossier;
-        QString base;
+        quint64 clip = 0; // its number among the clips being written
         qint64 los_ms = 0;
     };
     std::shared_ptr<Qso_SDR> qso_sdr_; // the QSO being typed

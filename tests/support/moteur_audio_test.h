@@ -36,7 +36,12 @@ public:
         return Resultat::Succes();
     }
     void Arrete_Capture() override { tampon = nullptr; }
+    // Called before each write, on the thread that writes (a test holds a clip back there).
+    std::function<void()> avant_ecriture;
     Resultat Ecrit_Son(const QString& chemin, const QList<qint16>& e, int f, Format_Clip format) override {
+        if (avant_ecriture) {
+            avant_ecriture();
+        }
         return vrai.Ecrit_Son(chemin, e, f, format);
     }
     Son_Lu Lit_Son(const QString& chemin) override { return vrai.Lit_Son(chemin); }

@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -99,6 +100,16 @@ struct Scene_Son {
         QTest::keyClick(w->focusWidget(), Qt::Key_Return);
     }
     QString Dossier() const { return b.Chemin(u"Enregistrements/F1ABC"_s); }
+    // The QSO saved (the second line) opened for editing, its callsign A corrected and saved.
+    void Corrige_Indicatif_A(const QString& indicatif) {
+        auto* liste = w->findChild<QListView*>(u"Liste_SWL"_s);
+        const QRect r = liste->visualRect(w->Modele().index(1, 0));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+        C(u"Ind_A"_s)->setText(indicatif);
+        b.messages.reponses = {true};
+        QTest::mouseClick(C<QPushButton>(u"Valide_A"_s), Qt::LeftButton);
+    }
 };
 
 } // namespace
@@ -157,14 +168,7 @@ private Q_SLOTS:
         s.w->Selectionne_Ligne(0);
         QVERIFY(!s.C<QPushButton>(u"Ecouter_QSO"_s)->isVisibleTo(s.w.get()));
         // The callsign corrected.
-        const QRect r = s.w->findChild<QListView*>(u"Liste_SWL"_s)->visualRect(s.w->Modele().index(1, 0));
-        QTest::mouseClick(s.w->findChild<QListView*>(u"Liste_SWL"_s)->viewport(), Qt::LeftButton, {},
-                          r.center());
-        QTest::mouseDClick(s.w->findChild<QListView*>(u"Liste_SWL"_s)->viewport(), Qt::LeftButton, {},
-                           r.center());
-        s.C(u"Ind_A"_s)->setText(u"F6XYY"_s);
-        s.b.messages.reponses = {true};
-        QTest::mouseClick(s.C<QPushButton>(u"Valide_A"_s), Qt::LeftButton);
+        s.Corrige_Indicatif_A(u"F6XYY"_s);
         const QString edite = u"2026-12-08_1432_F6XYY_F5ABC_7.0Mhz"_s;
         QVERIFY(existe(edite));
         QVERIFY(!existe(Nom_Clip_Qso));
@@ -184,6 +188,22 @@ private Q_SLOTS:
         QCOMPARE(m->index(0, 1).data().toString(), u"08/12/2026 14:32"_s);
         s.w->findChild<QAction*>(u"Mnu_Annuler"_s)->trigger();
         QCOMPARE(m->index(0, 0).data().toString(), u"QSO 2 — F6XYZ et F5ABC"_s);
+    }
+
+    // The QSO corrected while its clip is still being written: the clip takes its new name.
+    void corrigeAvantLaFinDuClip() {
+        Scene_Son s;
+        QSemaphore ecriture;
+        s.moteur.avant_ecriture = [&ecriture] { ecriture.acquire(); };
+        QSignalSpy termine(&s.enregistreur, &Enregistreur::Clip_Termine);
+        s.Saisit_Qso();
+        s.Corrige_Indicatif_A(u"F6XYY"_s);
+        QCOMPARE(s.w->Modele().Nombre(), 2);
+        ecriture.release();
+        QVERIFY(termine.wait(10000));
+        QCOMPARE(termine.first().value(0).toString(), u"2026-12-08_1432_F6XYY_F5ABC_7.0Mhz.opus"_s);
+        QCOMPARE(QDir(s.Dossier()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"2026-12-08_1432_F6XYY_F5ABC_7.0Mhz.opus"_s});
     }
 
     // The folder cannot be made: the QSO is saved, the clip is not, and the listener is told.
