@@ -17,7 +17,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMap>
 
 namespace swl {
 
@@ -109,13 +108,13 @@ void Main::Mnu_Confirmations_Click() {
         // The reports first (a QSL counts only with the log's box ticked), then the log.
         Magasin_Rapports magasin(services_.repertoire, indicatif_station_);
         Resultat ecrit = magasin.Charge();
-        QMap<std::pair<QDate, QString>, QStringList> par_reception;
-        for (const int i : r.lignes) {
-            const Confirmation& c = r.par_ligne[i];
-            par_reception[{c.recue, c.source}] << Magasin_Rapports::Cle(log.Octets(i), c.indicatif);
-        }
-        for (auto g = par_reception.cbegin(); ecrit && g != par_reception.cend(); ++g) {
-            ecrit = magasin.Marque_Recu(g.value(), g.key().first, g.key().second);
+        if (ecrit) {
+            QList<Magasin_Rapports::Reception> receptions;
+            for (const int i : r.lignes) {
+                const Confirmation& c = r.par_ligne[i];
+                receptions.append({Magasin_Rapports::Cle(log.Octets(i), c.indicatif), c.recue, c.source});
+            }
+            ecrit = magasin.Marque_Recus(receptions);
         }
         if (!ecrit || !Confirme_QSO(r.lignes, true)) {
             if (!ecrit) {

@@ -118,14 +118,18 @@ Resultat Magasin_Rapports::Ecrit() {
                                   Nom_Fichier(indicatif_), Octets_Lignes(lignes));
 }
 
+Etat_Rapport& Magasin_Rapports::Etat_De(const QString& cle) {
+    auto i = index_.constFind(cle);
+    if (i == index_.cend()) {
+        i = index_.insert(cle, rangees_.size());
+        rangees_.append({cle, {}});
+    }
+    return rangees_[*i].etat;
+}
+
 Resultat Magasin_Rapports::Change(const QStringList& cles, const std::function<void(Etat_Rapport&)>& change) {
     for (const QString& cle : cles) {
-        auto i = index_.constFind(cle);
-        if (i == index_.cend()) {
-            i = index_.insert(cle, rangees_.size());
-            rangees_.append({cle, {}});
-        }
-        change(rangees_[*i].etat);
+        change(Etat_De(cle));
     }
     return Ecrit();
 }
@@ -142,6 +146,15 @@ Resultat Magasin_Rapports::Marque_Recu(const QStringList& cles, const QDate& dat
         e.recu = date;
         e.source = source;
     });
+}
+
+Resultat Magasin_Rapports::Marque_Recus(const QList<Reception>& receptions) {
+    for (const Reception& r : receptions) {
+        Etat_Rapport& e = Etat_De(r.cle);
+        e.recu = r.date;
+        e.source = r.source;
+    }
+    return Ecrit();
 }
 
 Resultat Magasin_Rapports::Suit(const Difference_Journal& d) {

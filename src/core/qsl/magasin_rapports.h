@@ -50,6 +50,14 @@ public:
 
     Resultat Marque_Envoye(const QStringList& cles, const QDate& date, const QString& voie);
     Resultat Marque_Recu(const QStringList& cles, const QDate& date, const QString& source);
+    // Many QSL received at once (a file of confirmations), each with its own date and source:
+    // one writing, whole or not at all.
+    struct Reception {
+        QString cle;
+        QDate date;
+        QString source;
+    };
+    Resultat Marque_Recus(const QList<Reception>& receptions);
     // The rows of a QSO edited (one line out, one in) follow it; written when any changed.
     Resultat Suit(const Difference_Journal& d);
 
@@ -62,6 +70,8 @@ private:
         Etat_Rapport etat;
     };
     Resultat Ecrit();
+    // The state of the row of `cle`, made when missing.
+    Etat_Rapport& Etat_De(const QString& cle);
     // Each row of `cles` (made when missing) changed by `change`, then the file written.
     Resultat Change(const QStringList& cles, const std::function<void(Etat_Rapport&)>& change);
 
