@@ -43,6 +43,20 @@ QByteArray Octets_Log(const QStringList& lignes) {
     return o;
 }
 
+QString Ligne_QSO(const QString& a, const QString& b, const QString& date, const QString& heure,
+                  const QString& bande, const QString& mode, const QString& rst_a, const QString& rst_b) {
+    Fiche_QSO f;
+    f.Indicatif_A = a;
+    f.Indicatif_B = b;
+    f.RST_A = rst_a;
+    f.RST_B = rst_b;
+    f.Date = date;
+    f.Heure = heure;
+    f.Bande = bande;
+    f.Mode = mode;
+    return Forme_Ligne_Log(f);
+}
+
 QString Ligne_Test(const QString& indicatif_a, const QString& date, const QString& heure,
                    const QString& dpt_a) {
     Fiche_QSO f;

@@ -28,6 +28,12 @@ public:
 // Lines as the log stores them: Windows-1252, each ended by CR LF.
 QByteArray Octets_Log(const QStringList& lignes);
 
+// The log line of a QSO of `a` with `b`.
+QString Ligne_QSO(const QString& a, const QString& b, const QString& date, const QString& heure,
+                  const QString& bande = QStringLiteral("14 Mhz"),
+                  const QString& mode = QStringLiteral("SSB"), const QString& rst_a = QStringLiteral("59"),
+                  const QString& rst_b = QStringLiteral("57"));
+
 // A full 114-column log line for a QSO at this date and time.
 QString Ligne_Test(const QString& indicatif_a, const QString& date, const QString& heure,
                    const QString& dpt_a = QStringLiteral("75"));

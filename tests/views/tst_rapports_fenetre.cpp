@@ -2,7 +2,6 @@
 // marked incomplete, the card as PDF (its text and page size, one or four a page), the label,
 // the e-mail, the eQSL file, "Marquer comme envoyé" kept after a restart, "QSL reçue" and its
 // undo; then a file of confirmations imported, summed up and taken back.
-#include "core/log/fiche_qso.h"
 #include "core/program/reglages.h"
 #include "main/main.h"
 #include "main/modele_liste_swl.h"
@@ -32,16 +31,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 QString Qso(const QString& a, const QString& b, const QString& heure, const QString& rst_b = u"57"_s) {
-    Fiche_QSO f;
-    f.Indicatif_A = a;
-    f.Indicatif_B = b;
-    f.RST_A = u"59"_s;
-    f.RST_B = rst_b;
-    f.Date = u"08/12/26"_s;
-    f.Heure = heure;
-    f.Bande = u"14 Mhz"_s;
-    f.Mode = u"SSB"_s;
-    return Forme_Ligne_Log(f);
+    return Ligne_QSO(a, b, u"08/12/26"_s, heure, u"14 Mhz"_s, u"SSB"_s, u"59"_s, rst_b);
 }
 
 struct Scene {

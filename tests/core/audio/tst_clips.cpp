@@ -5,7 +5,7 @@
 #include "core/audio/clips.h"
 #include "core/audio/enregistrement_sdr.h"
 #include "core/audio/tampon_audio.h"
-#include "core/log/fiche_qso.h"
+#include "support/fichiers_test.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,14 +24,7 @@ namespace {
 
 QByteArray Ligne(const QString& a, const QString& b, const QString& date, const QString& heure,
                  const QString& bande, const QString& mode = u"SSB"_s) {
-    Fiche_QSO f;
-    f.Indicatif_A = a;
-    f.Indicatif_B = b;
-    f.Date = date;
-    f.Heure = heure;
-    f.Bande = bande;
-    f.Mode = mode;
-    return Forme_Ligne_Log(f).toLatin1();
+    return test::Ligne_QSO(a, b, date, heure, bande, mode).toLatin1();
 }
 
 // Samples numbered from `premier`, one a millisecond's sixteenth: their value says their place.

@@ -3,7 +3,6 @@
 // damaged row; the confirmations matched at ±15 minutes, another band, the mode groups, two
 // candidates, a listener's record, a station never heard, real files; the eQSL ADIF's bytes.
 #include "core/base/texte_1252.h"
-#include "core/log/fiche_qso.h"
 #include "core/qsl/confirmations.h"
 #include "core/qsl/formes_rapport.h"
 #include "core/qsl/magasin_rapports.h"
@@ -17,21 +16,6 @@ using namespace swl::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QString Qso(const QString& a, const QString& b, const QString& date, const QString& heure,
-            const QString& bande = u"14 Mhz"_s, const QString& mode = u"SSB"_s,
-            const QString& rst_a = u"59"_s, const QString& rst_b = u"57"_s) {
-    Fiche_QSO f;
-    f.Indicatif_A = a;
-    f.Indicatif_B = b;
-    f.RST_A = rst_a;
-    f.RST_B = rst_b;
-    f.Date = date;
-    f.Heure = heure;
-    f.Bande = bande;
-    f.Mode = mode;
-    return Forme_Ligne_Log(f);
-}
 
 Lignes_Log Journal(const QStringList& lignes) {
     return Lignes_Log(Octets_Lignes(lignes));
@@ -77,22 +61,25 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lignes");
         QTest::addColumn<QStringList>("series");
         const QString d = u"08/12/26"_s;
-        QTest::newRow("20 minutes: une série") << QStringList{Qso(u"G3XYZ"_s, u"EA3AAA"_s, d, u"14:00"_s),
-                                                              Qso(u"G3XYZ"_s, u"DL1AB"_s, d, u"14:20"_s)}
-                                               << QStringList{u"2:AA"_s};
-        QTest::newRow("21 minutes: deux") << QStringList{Qso(u"G3XYZ"_s, u"EA3AAA"_s, d, u"14:00"_s),
-                                                         Qso(u"G3XYZ"_s, u"DL1AB"_s, d, u"14:21"_s)}
+        QTest::newRow("20 minutes: une série")
+            << QStringList{Ligne_QSO(u"G3XYZ"_s, u"EA3AAA"_s, d, u"14:00"_s),
+                           Ligne_QSO(u"G3XYZ"_s, u"DL1AB"_s, d, u"14:20"_s)}
+            << QStringList{u"2:AA"_s};
+        QTest::newRow("21 minutes: deux") << QStringList{Ligne_QSO(u"G3XYZ"_s, u"EA3AAA"_s, d, u"14:00"_s),
+                                                         Ligne_QSO(u"G3XYZ"_s, u"DL1AB"_s, d, u"14:21"_s)}
                                           << QStringList{u"1:A*"_s, u"1:A*"_s};
-        QTest::newRow("minuit UTC") << QStringList{Qso(u"G3XYZ"_s, u"EA3AAA"_s, d, u"23:55"_s),
-                                                   Qso(u"DL1AB"_s, u"G3XYZ"_s, u"09/12/26"_s, u"00:10"_s)}
+        QTest::newRow("minuit UTC") << QStringList{Ligne_QSO(u"G3XYZ"_s, u"EA3AAA"_s, d, u"23:55"_s),
+                                                   Ligne_QSO(u"DL1AB"_s, u"G3XYZ"_s, u"09/12/26"_s,
+                                                             u"00:10"_s)}
                                     << QStringList{u"2:AB"_s};
-        QTest::newRow("un seul correspondant") << QStringList{Qso(u"G3XYZ"_s, u"EA3AAA"_s, d, u"14:00"_s),
-                                                              Qso(u"EA3AAA"_s, u"G3XYZ"_s, d, u"14:05"_s)}
-                                               << QStringList{u"2:AB*"_s};
+        QTest::newRow("un seul correspondant")
+            << QStringList{Ligne_QSO(u"G3XYZ"_s, u"EA3AAA"_s, d, u"14:00"_s),
+                           Ligne_QSO(u"EA3AAA"_s, u"G3XYZ"_s, d, u"14:05"_s)}
+            << QStringList{u"2:AB*"_s};
         QTest::newRow("autre bande, autre mode")
-            << QStringList{Qso(u"G3XYZ"_s, u"EA3AAA"_s, d, u"14:00"_s),
-                           Qso(u"G3XYZ"_s, u"DL1AB"_s, d, u"14:05"_s, u"7.0 Mhz"_s),
-                           Qso(u"G3XYZ"_s, u"DL1AB"_s, d, u"14:06"_s, u"7.0 Mhz"_s, u"CW"_s)}
+            << QStringList{Ligne_QSO(u"G3XYZ"_s, u"EA3AAA"_s, d, u"14:00"_s),
+                           Ligne_QSO(u"G3XYZ"_s, u"DL1AB"_s, d, u"14:05"_s, u"7.0 Mhz"_s),
+                           Ligne_QSO(u"G3XYZ"_s, u"DL1AB"_s, d, u"14:06"_s, u"7.0 Mhz"_s, u"CW"_s)}
             << QStringList{u"1:A*"_s, u"1:A*"_s, u"1:A*"_s};
     }
     void series() {
@@ -104,9 +91,10 @@ private Q_SLOTS:
     // A report to a station heard as B: WKD holds station A, the report given to B.
     void rapportCommeB() {
         const Lignes_Log log = Journal(
-            {Qso(u"EA3AAA"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s, u"USB"_s, u"59"_s, u"55"_s),
-             Qso(u"F5ABC"_s, u"F6DEF"_s, u"08/12/26"_s, u"14:40"_s),
-             Qso(u"G3XYZ"_s, u"DL1AB"_s, u"08/12/26"_s, u"14:45"_s, u"14 Mhz"_s, u"USB"_s, u"58"_s)});
+            {Ligne_QSO(u"EA3AAA"_s, u"G3XYZ"_s, u"08/12/26"_s, u"14:32"_s, u"14 Mhz"_s, u"USB"_s, u"59"_s,
+                       u"55"_s),
+             Ligne_QSO(u"F5ABC"_s, u"F6DEF"_s, u"08/12/26"_s, u"14:40"_s),
+             Ligne_QSO(u"G3XYZ"_s, u"DL1AB"_s, u"08/12/26"_s, u"14:45"_s, u"14 Mhz"_s, u"USB"_s, u"58"_s)});
         const QList<Serie> s = Series(log, Qso_De_Station(log, u"G3XYZ"_s));
         QCOMPARE(s.size(), 1);
         QCOMPARE(Choix_Par_Defaut(s[0]), (QList<int>{0, 2}));
@@ -145,9 +133,9 @@ private Q_SLOTS:
     // deletion leaves them (no line of the log); a damaged row is kept and named.
     void magasin() {
         Dossier_Test d;
-        const QString qso = Qso(u"G3XYZ"_s, u"EA3AAA"_s, u"08/12/26"_s, u"14:32"_s);
-        const QString edite = Qso(u"G3XYY"_s, u"EA3AAA"_s, u"08/12/26"_s, u"14:32"_s);
-        const QString autre = Qso(u"F5ABC"_s, u"F6DEF"_s, u"08/12/26"_s, u"15:00"_s);
+        const QString qso = Ligne_QSO(u"G3XYZ"_s, u"EA3AAA"_s, u"08/12/26"_s, u"14:32"_s);
+        const QString edite = Ligne_QSO(u"G3XYY"_s, u"EA3AAA"_s, u"08/12/26"_s, u"14:32"_s);
+        const QString autre = Ligne_QSO(u"F5ABC"_s, u"F6DEF"_s, u"08/12/26"_s, u"15:00"_s);
         const QByteArray avant = Octets_Lignes({qso, autre});
         const QByteArray apres = Octets_Lignes({edite, autre});
         d.Ecrit(u"F1ABC_Rapports.txt"_s,
@@ -225,10 +213,10 @@ private Q_SLOTS:
     void rapprochement() {
         QFETCH(QString, enregistrement);
         QFETCH(QString, resultat);
-        const Lignes_Log log = Journal({Qso(u"G3XYZ"_s, u"EA3AAA"_s, u"08/12/26"_s, u"14:32"_s),
-                                        Qso(u"F5ABC"_s, u"F6DEF"_s, u"08/12/26"_s, u"14:40"_s),
-                                        Qso(u"DL1AB"_s, u"F6DEF"_s, u"08/12/26"_s, u"14:45"_s),
-                                        Qso(u"DL1AB"_s, u"G4AAA"_s, u"08/12/26"_s, u"14:52"_s)});
+        const Lignes_Log log = Journal({Ligne_QSO(u"G3XYZ"_s, u"EA3AAA"_s, u"08/12/26"_s, u"14:32"_s),
+                                        Ligne_QSO(u"F5ABC"_s, u"F6DEF"_s, u"08/12/26"_s, u"14:40"_s),
+                                        Ligne_QSO(u"DL1AB"_s, u"F6DEF"_s, u"08/12/26"_s, u"14:45"_s),
+                                        Ligne_QSO(u"DL1AB"_s, u"G4AAA"_s, u"08/12/26"_s, u"14:52"_s)});
         const Lecture_Confirmations l = Lit_Confirmations(Adi({enregistrement}), false, QDate(2026, 12, 20));
         if (resultat == u"écarté"_s) {
             QCOMPARE(l.confirmations.size(), 0);
