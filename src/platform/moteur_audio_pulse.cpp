@@ -138,7 +138,7 @@ Resultat Moteur_Audio_Pulse::Demarre_Capture(const QString& source, Tampon_Audio
     std::promise<QString> depart;
     std::future<QString> resultat = depart.get_future();
     c->fil = std::thread([c, source, tampon, arret = std::move(arret), depart = std::move(depart)]() mutable {
-        Connexion connexion;
+        Connexion connexion(&c->arret);
         if (!connexion.erreur.isEmpty()) {
             depart.set_value(connexion.erreur);
             return;
