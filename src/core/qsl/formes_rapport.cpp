@@ -127,6 +127,7 @@ QList<Page_Document> Pages_Etiquettes_Rapport(const QList<Rapport>& rapports, co
                                               const Parametres_Etiquettes& p) {
     QList<Page_Document> pages;
     const Stock_Etiquettes& stock = Stock_Etiquettes_De(p.stock);
+    const QList<QRectF> places = Contours_Etiquettes(p);
     const QList<Rapport> etiquettes = Decoupe(rapports, Qso_Par_Etiquette);
     const int depart = qBound(1, p.depart, stock.etiquettes) - 1;
     const double points = 7;
@@ -137,9 +138,9 @@ QList<Page_Document> Pages_Etiquettes_Rapport(const QList<Rapport>& rapports, co
         if (i == 0 || place % stock.etiquettes == 0) {
             pages.append(Page_Document{});
         }
-        const qsizetype sur_feuille = place % stock.etiquettes;
-        const double x = stock.marge_gauche + double(sur_feuille % 2) * stock.pas_x + p.decalage_x + 3;
-        double y = stock.marge_haut + double(sur_feuille / 2) * stock.pas_y + p.decalage_y + 2;
+        const QRectF& etiquette = places[place % stock.etiquettes];
+        const double x = etiquette.left() + 3;
+        double y = etiquette.top() + 2;
         Page_Document& page = pages.last();
         const auto texte = [&](const QString& t, bool gras) {
             page.textes << Texte_Place{x, y, points, gras, t.left(largeur), true};
@@ -150,7 +151,7 @@ QList<Page_Document> Pages_Etiquettes_Rapport(const QList<Rapport>& rapports, co
         for (const Ligne_Rapport& l : etiquettes[i].lignes) {
             texte(Rangee(Cellules(l)), false);
         }
-        y = stock.marge_haut + double(sur_feuille / 2) * stock.pas_y + p.decalage_y + 2 + 5 * ligne;
+        y = etiquette.top() + 2 + 5 * ligne;
         if (const QString station = Ligne_Station(s); !station.isEmpty()) {
             texte(station, false);
         }
