@@ -5,6 +5,7 @@
 #include <QDate>
 
 #include <array>
+#include <utility>
 
 namespace swl {
 
@@ -160,8 +161,12 @@ Mode_ADIF Mode_Vers_ADIF(const QString& mode) {
 }
 
 QString Mode_De_ADIF(QStringView mode, QStringView sous_mode, bool* autre) {
-    const QString m = mode.trimmed().toString().toUpper();
-    const QString s = sous_mode.trimmed().toString().toUpper();
+    QString m = mode.trimmed().toString().toUpper();
+    QString s = sous_mode.trimmed().toString().toUpper();
+    // USB and LSB are submodes of SSB, though some programs write them as the mode.
+    if (m == u"USB" || m == u"LSB") {
+        s = std::exchange(m, u"SSB"_s);
+    }
     if (autre) {
         *autre = false;
     }

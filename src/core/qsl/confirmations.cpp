@@ -80,15 +80,8 @@ Lecture_Confirmations Lit_Confirmations(const QByteArray& contenu, bool adx, con
             const double mhz = e.Trouve(u"FREQ").value_or(QStringView()).trimmed().toDouble(&ok);
             c.bande = ok ? Bande_De_Frequence(mhz * 1000) : QString();
         }
-        // USB and LSB are submodes of SSB, though some programs write them as the mode.
-        QStringView mode_adif = e.Trouve(u"MODE").value_or(QStringView()).trimmed();
-        QStringView sous_mode = e.Trouve(u"SUBMODE").value_or(QStringView()).trimmed();
-        if (mode_adif.compare(u"USB", Qt::CaseInsensitive) == 0 ||
-            mode_adif.compare(u"LSB", Qt::CaseInsensitive) == 0) {
-            sous_mode = mode_adif;
-            mode_adif = u"SSB";
-        }
-        const QString mode = Mode_De_ADIF(mode_adif, sous_mode);
+        const QString mode = Mode_De_ADIF(e.Trouve(u"MODE").value_or(QStringView()),
+                                          e.Trouve(u"SUBMODE").value_or(QStringView()));
         c.groupe = mode.isEmpty() ? -1 : int(Groupe_De_Mode(mode));
         c.source = eqsl ? u"eQSL"_s : lotw ? u"LoTW"_s : u"QSL"_s;
         c.recue = Date_ADIF(e.Trouve(eqsl ? u"EQSL_QSLRDATE" : lotw ? u"LOTW_QSLRDATE" : u"QSLRDATE"));

@@ -152,6 +152,9 @@ private Q_SLOTS:
         QCOMPARE(Mode_De_ADIF(u"PSK"_s, u"PSK31"_s, &autre), u"PSK"_s);
         QVERIFY(!autre);
         QCOMPARE(Mode_De_ADIF(u""_s, u""_s, &autre), u""_s);
+        // Sideband written as the mode by some programs: still SSB's submode, never DIG.
+        QCOMPARE(Mode_De_ADIF(u"usb"_s, u""_s, &autre), u"USB"_s);
+        QVERIFY(!autre);
     }
 
     void dates_data() {
