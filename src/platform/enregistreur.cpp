@@ -335,7 +335,7 @@ void Enregistreur::Debut_QSO() {
 }
 
 void Enregistreur::QSO_Abandonne() {
-    if (const auto q = std::exchange(qso_sdr_, nullptr); q && q->aos_envoye) {
+    if (const auto q = std::exchange(qso_sdr_, nullptr); q && q->aos_envoye && q->refus.isEmpty()) {
         q->abandonne = true;
         if (recepteur_->Commande_Enregistreur(false)) {
             los_envoyes_.append(q);
@@ -348,7 +348,9 @@ void Enregistreur::Fin_QSO_SDR(const QString& dossier, const QString& base) {
     if (!q) {
         return;
     }
-    if (!q->aos_envoye) {
+    // Never started (a receiver that is no SDR program, Hamlib's own rigctld refusing `AOS`):
+    // nothing to stop, only why. Hamlib's rigctld would wait for more after a `LOS`.
+    if (!q->aos_envoye || !q->refus.isEmpty()) {
         Q_EMIT Clip_Termine({}, Message_SDR(q->refus));
         return;
     }
